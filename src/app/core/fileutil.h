@@ -1,0 +1,35 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+#include <QStringList>
+
+namespace tk {
+
+// Orders names without regard to ASCII letter case, byte by byte; names equal that
+// way keep their byte order.
+bool lessCaseInsensitive(const QString& a, const QString& b);
+
+// True when name matches a wildcard pattern such as "*.cfg" or "aas*.zip", without
+// regard to ASCII letter case.
+bool matchesPattern(const QString& name, const QString& pattern);
+
+// Names (without directory) of the regular, non-hidden files of dir that match
+// pattern, sorted with lessCaseInsensitive. A missing directory lists nothing.
+QStringList listFiles(const QString& dir, const QString& pattern);
+
+// Names of the non-hidden sub-directories of dir, sorted with lessCaseInsensitive.
+QStringList listSubdirectories(const QString& dir);
+
+bool fileExists(const QString& path);      // a regular file (or a link to one)
+bool directoryExists(const QString& path); // a directory (or a link to one)
+
+// Replaces (or creates) the file at path with data through a temporary file in the
+// same directory and a rename, so that a failure never leaves a half-written file.
+// On failure returns false and puts the platform's error text into errorText.
+bool writeFileAtomically(const QString& path, const QByteArray& data, QString* errorText = nullptr);
+
+// Reads a whole file; false when it cannot be opened.
+bool readFile(const QString& path, QByteArray* data, QString* errorText = nullptr);
+
+} // namespace tk
