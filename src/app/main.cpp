@@ -1,7 +1,24 @@
+#include "app/core/installpaths.h"
+#include "app/core/version.h"
+#include "app/ui/interaction.h"
+#include "app/ui/tform1.h"
+
 #include <QApplication>
+#include <QScreen>
+#include <QStyle>
 
 int main(int argc, char** argv)
 {
     QApplication app(argc, argv);
-    return 0;
+    QApplication::setApplicationName(QStringLiteral("tarrakind"));
+    QApplication::setApplicationDisplayName(tk::applicationTitle());
+
+    // All paths follow from where the launcher lies; there are no options.
+    const tk::InstallPaths paths = tk::InstallPaths::fromExecutable(QCoreApplication::applicationFilePath());
+    QtInteraction interaction;
+    TForm1 form(paths, interaction);
+    form.setGeometry(QStyle::alignedRect(
+        Qt::LeftToRight, Qt::AlignCenter, form.size(), form.screen()->availableGeometry()));
+    form.show();
+    return app.exec();
 }

@@ -21,7 +21,7 @@ QStringList listFiles(const QString& dir, const QString& pattern);
 // Names of the non-hidden sub-directories of dir, sorted with lessCaseInsensitive.
 QStringList listSubdirectories(const QString& dir);
 
-bool fileExists(const QString& path);      // a regular file (or a link to one)
+bool fileExists(const QString& path); // a regular file (or a link to one)
 bool directoryExists(const QString& path); // a directory (or a link to one)
 
 // Replaces (or creates) the file at path with data through a temporary file in the

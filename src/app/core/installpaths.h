@@ -9,7 +9,7 @@ namespace tk {
 struct InstallPaths {
     QString launcherDir; // directory of the executable, no trailing separator
     QString gameDirName; // last component of launcherDir, case kept
-    QString quake2Dir;   // launcherDir without its last component
+    QString quake2Dir; // launcherDir without its last component
 
     // Derives the paths from the launcher's full executable path. Windows paths use
     // "\" and lower-case the Quake2 directory; elsewhere "/"
@@ -32,7 +32,10 @@ struct InstallPaths {
         return false;
 #endif
     }
-    static QChar separator() { return isWindows() ? QChar('\\') : QChar('/'); }
+    static QChar separator()
+    {
+        return isWindows() ? QChar('\\') : QChar('/');
+    }
 };
 
 } // namespace tk

@@ -1,0 +1,64 @@
+#include "app/ui/interaction.h"
+
+#include <QApplication>
+#include <QColorDialog>
+#include <QDesktopServices>
+#include <QDialog>
+#include <QFileDialog>
+#include <QInputDialog>
+#include <QMessageBox>
+#include <QProcess>
+#include <QUrl>
+
+void QtInteraction::showMessage(QWidget* parent, const QString& text)
+{
+    QMessageBox box(
+        QMessageBox::NoIcon, QApplication::applicationDisplayName(), text, QMessageBox::Ok, parent);
+    box.exec();
+}
+
+QString QtInteraction::prompt(
+    QWidget* parent, const QString& caption, const QString& text, const QString& proposed, bool* accepted)
+{
+    bool ok = false;
+    const QString answer = QInputDialog::getText(parent, caption, text, QLineEdit::Normal, proposed, &ok);
+    if (accepted)
+        *accepted = ok;
+    return ok ? answer : proposed;
+}
+
+QString QtInteraction::openFileName(QWidget* parent, const QString& filter)
+{
+    QFileDialog dialog(parent);
+    dialog.setNameFilter(filter);
+    // Any name may be typed; a missing file loads like an empty one.
+    dialog.setFileMode(QFileDialog::AnyFile);
+    dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return {};
+    return dialog.selectedFiles().constFirst();
+}
+
+std::optional<QColor> QtInteraction::chooseColor(QWidget* parent, const QColor& initial)
+{
+    const QColor c = QColorDialog::getColor(initial, parent);
+    if (!c.isValid())
+        return std::nullopt;
+    return c;
+}
+
+int QtInteraction::runModal(QDialog* dialog)
+{
+    return dialog->exec();
+}
+
+bool QtInteraction::startDetached(
+    const QString& program, const QStringList& arguments, const QString& workingDirectory)
+{
+    return QProcess::startDetached(program, arguments, workingDirectory);
+}
+
+void QtInteraction::openUrl(const QUrl& url)
+{
+    QDesktopServices::openUrl(url);
+}

@@ -1,0 +1,48 @@
+#pragma once
+
+#include <QColor>
+#include <QString>
+#include <QStringList>
+#include <optional>
+
+class QDialog;
+class QUrl;
+class QWidget;
+
+// Everything that blocks on the user or reaches outside the launcher goes through
+// this interface, so that tests can script the answers and record what was shown.
+class Interaction {
+public:
+    virtual ~Interaction() = default;
+
+    // A plain message box with an OK button.
+    virtual void showMessage(QWidget* parent, const QString& text) = 0;
+    // A text prompt; cancelling returns the proposed answer and sets *accepted to false.
+    virtual QString prompt(QWidget* parent, const QString& caption, const QString& text,
+        const QString& proposed, bool* accepted = nullptr)
+        = 0;
+    // An open-file dialog; an empty result means cancelled.
+    virtual QString openFileName(QWidget* parent, const QString& filter) = 0;
+    virtual std::optional<QColor> chooseColor(QWidget* parent, const QColor& initial) = 0;
+    // Shows a modal dialog and returns its result code.
+    virtual int runModal(QDialog* dialog) = 0;
+    // Starts a program without waiting for it; the launcher does not own the process.
+    virtual bool startDetached(
+        const QString& program, const QStringList& arguments, const QString& workingDirectory)
+        = 0;
+    virtual void openUrl(const QUrl& url) = 0;
+};
+
+// The real thing: Qt dialogs, QProcess and QDesktopServices.
+class QtInteraction : public Interaction {
+public:
+    void showMessage(QWidget* parent, const QString& text) override;
+    QString prompt(QWidget* parent, const QString& caption, const QString& text, const QString& proposed,
+        bool* accepted) override;
+    QString openFileName(QWidget* parent, const QString& filter) override;
+    std::optional<QColor> chooseColor(QWidget* parent, const QColor& initial) override;
+    int runModal(QDialog* dialog) override;
+    bool startDetached(
+        const QString& program, const QStringList& arguments, const QString& workingDirectory) override;
+    void openUrl(const QUrl& url) override;
+};

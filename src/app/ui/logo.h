@@ -1,0 +1,24 @@
+#pragma once
+
+#include <QWidget>
+
+// The launcher's logo, drawn as vector artwork so that it stays crisp at any size.
+// A click opens the About box.
+class Logo : public QWidget {
+    Q_OBJECT
+public:
+    enum class Shape { Badge, Strip };
+    explicit Logo(Shape shape, QWidget* parent = nullptr);
+
+    QSize sizeHint() const override;
+
+Q_SIGNALS:
+    void clicked();
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+
+private:
+    Shape m_shape;
+};

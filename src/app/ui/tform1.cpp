@@ -1,0 +1,244 @@
+#include "app/ui/tform1.h"
+
+#include "app/core/fileutil.h"
+#include "app/core/random.h"
+#include "app/core/textcodec.h"
+#include "app/core/usererror.h"
+#include "app/core/version.h"
+#include "app/ui/guard.h"
+#include "app/ui/interaction.h"
+#include "app/ui/logo.h"
+#include "app/ui/prefspage.h"
+#include "app/ui/tform2.h"
+#include "bots/ui/botcfgpage.h"
+#include "bots/ui/tform3.h"
+#include "launch/ui/dmflagspage.h"
+#include "maps/ui/mappage.h"
+#include "player/ui/bindspage.h"
+#include "player/ui/playerpage.h"
+#include "player/ui/tform4.h"
+#include "profile/ui/gamepage.h"
+#include "profile/ui/miscpage.h"
+#include "profile/ui/setuppage.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QFrame>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMetaObject>
+#include <QPainter>
+#include <QPushButton>
+#include <QTabWidget>
+#include <QVBoxLayout>
+
+namespace {
+
+// The title and status panels use the active-caption colours of the desktop.
+void paintCaption(QWidget* w)
+{
+    QPalette pal = w->palette();
+    pal.setColor(QPalette::Window, QColor(0, 0, 128));
+    pal.setColor(QPalette::WindowText, Qt::white);
+    w->setPalette(pal);
+    w->setAutoFillBackground(true);
+}
+
+} // namespace
+
+TForm1::TForm1(const tk::InstallPaths& paths, Interaction& interaction, QWidget* parent)
+    : QWidget(parent, Qt::Window | Qt::FramelessWindowHint)
+    , m_paths(paths)
+    , m_ui(interaction)
+{
+    setObjectName(QStringLiteral("Form1"));
+    setWindowTitle(tk::applicationTitle());
+    QFont f = font();
+    f.setPointSize(8);
+    setFont(f);
+    buildShell();
+
+    // The dialogs exist for the whole run and are shown when needed.
+    Form2 = new TForm2(this);
+    Form3 = new TForm3(this);
+    Form4 = new TForm4(this);
+}
+
+TForm1::~TForm1() = default;
+
+void TForm1::buildShell()
+{
+    setFixedSize(594, 441);
+    auto* outer = new QVBoxLayout(this);
+    outer->setContentsMargins(1, 1, 1, 1);
+    auto* body = new QFrame(this);
+    body->setFrameStyle(QFrame::Panel | QFrame::Raised);
+    body->setAutoFillBackground(true);
+    outer->addWidget(body);
+    auto* column = new QVBoxLayout(body);
+    column->setContentsMargins(2, 2, 2, 2);
+    column->setSpacing(2);
+
+    Panel7 = new QFrame(body);
+    Panel7->setObjectName(QStringLiteral("Panel7"));
+    paintCaption(Panel7);
+    Panel7->setFixedHeight(20);
+    auto* title = new QHBoxLayout(Panel7);
+    title->setContentsMargins(4, 1, 2, 1);
+    title->setSpacing(2);
+    titleLabel = new QLabel(Panel7);
+    QFont bold = titleLabel->font();
+    bold.setBold(true);
+    titleLabel->setFont(bold);
+    title->addWidget(titleLabel, 1);
+    Button2 = new QPushButton(tr("?"), Panel7);
+    Button2->setObjectName(QStringLiteral("Button2"));
+    Button2->setFixedSize(18, 16);
+    Button1 = new QPushButton(tr("Close"), Panel7);
+    Button1->setObjectName(QStringLiteral("Button1"));
+    Button1->setFixedSize(44, 16);
+    for (QPushButton* b : { Button2, Button1 }) {
+        b->setAutoDefault(false);
+        b->setFocusPolicy(Qt::NoFocus);
+        title->addWidget(b);
+    }
+    column->addWidget(Panel7);
+
+    PageControl1 = new QTabWidget(body);
+    PageControl1->setObjectName(QStringLiteral("PageControl1"));
+    PageControl1->setUsesScrollButtons(false);
+    PageControl1->setDocumentMode(false);
+    Image2 = new Logo(Logo::Shape::Badge, PageControl1);
+    Image2->setObjectName(QStringLiteral("Image2"));
+    Image2->setFixedSize(110, 20);
+    PageControl1->setCornerWidget(Image2, Qt::TopRightCorner);
+
+    setupPage = new SetupPage(PageControl1);
+    botCfgPage = new BotCfgPage(PageControl1);
+    dmFlagsPage = new DmFlagsPage(PageControl1);
+    gamePage = new GamePage(PageControl1);
+    mapPage = new MapPage(PageControl1);
+    miscPage = new MiscPage(PageControl1);
+    playerPage = new PlayerPage(PageControl1);
+    bindsPage = new BindsPage(PageControl1);
+    prefsPage = new PrefsPage(PageControl1);
+    PageControl1->addTab(setupPage, tr("&Setup"));
+    PageControl1->addTab(botCfgPage, tr("Bot &Cfg"));
+    PageControl1->addTab(dmFlagsPage, tr("&DM Flags"));
+    PageControl1->addTab(gamePage, tr("&Game"));
+    PageControl1->addTab(mapPage, tr("&Map"));
+    PageControl1->addTab(miscPage, tr("M&isc."));
+    PageControl1->addTab(playerPage, tr("&Player"));
+    PageControl1->addTab(bindsPage, tr("&Binds"));
+    PageControl1->addTab(prefsPage, tr("Pre&fs"));
+    column->addWidget(PageControl1, 1);
+
+    auto* strip = new QHBoxLayout;
+    strip->setSpacing(2);
+    Panel5 = new QLabel(body);
+    Panel5->setObjectName(QStringLiteral("Panel5"));
+    Panel5->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    paintCaption(Panel5);
+    Panel5->setFixedHeight(24);
+    strip->addWidget(Panel5, 1);
+    SpeedButton18 = new QPushButton(tr("LAUNCH!"), body);
+    SpeedButton18->setObjectName(QStringLiteral("SpeedButton18"));
+    SpeedButton18->setStatusTip(tr("Launch Quake2 and Tarrakind Bot with these settings"));
+    SpeedButton18->setAutoDefault(false);
+    SpeedButton18->setFixedSize(110, 24);
+    QFont launchFont = SpeedButton18->font();
+    launchFont.setBold(true);
+    SpeedButton18->setFont(launchFont);
+    strip->addWidget(SpeedButton18);
+    column->addLayout(strip);
+
+    connect(Button1, &QPushButton::clicked, this, &QWidget::close);
+    connect(Button2, &QPushButton::clicked, this, &TForm1::showAbout);
+    connect(Image2, &Logo::clicked, this, &TForm1::showAbout);
+    connect(SpeedButton18, &QPushButton::clicked, this, &TForm1::launch);
+}
+
+void TForm1::paintEvent(QPaintEvent*)
+{
+    // The one-pixel black frame around the raised body.
+    QPainter p(this);
+    p.fillRect(rect(), Qt::black);
+}
+
+void TForm1::showEvent(QShowEvent* event)
+{
+    QWidget::showEvent(event);
+    // Start-up work runs once the window is on screen, so that its messages appear
+    // over a drawn window.
+    if (!m_startedUp)
+        QMetaObject::invokeMethod(this, &TForm1::startUp, Qt::QueuedConnection);
+}
+
+void TForm1::startUp()
+{
+    if (m_startedUp)
+        return;
+    m_startedUp = true;
+
+    tk::Random::shared().seedFromClock();
+
+    titleLabel->setText(tk::versionTitle() + tr(" - a launcher for the Tarrakind bot"));
+    Form2->setVersionText(tk::versionTitle());
+
+    setupPage->currdirpanel->setText(m_paths.displayedLauncherDir());
+    setupPage->currgamepanel->setText(m_paths.gameDirName);
+    setupPage->quakepathpanel->setText(m_paths.quake2Dir);
+
+    m_litButton = SpeedButton18;
+
+    const QStringList cfgFiles = tk::listFiles(m_paths.launcherDir, QStringLiteral("*.cfg"));
+    miscPage->fillExtraConfigList(cfgFiles);
+    botCfgPage->setBotListFiles(cfgFiles);
+}
+
+void TForm1::showAbout()
+{
+    m_ui.runModal(Form2);
+}
+
+tk::ExecSettings TForm1::gatherExecSettings() const
+{
+    tk::ExecSettings s;
+    botCfgPage->gatherExecSettings(s);
+    dmFlagsPage->gatherExecSettings(s);
+    gamePage->gatherExecSettings(s);
+    mapPage->gatherExecSettings(s);
+    miscPage->gatherExecSettings(s);
+    playerPage->gatherExecSettings(s);
+    bindsPage->gatherExecSettings(s);
+    return s;
+}
+
+void TForm1::saveRotationFile()
+{
+    const QString path = m_paths.inLauncherDir(mapPage->rotationFileName());
+    QString error;
+    if (!tk::writeFileAtomically(path, tk::joinLinesCrLf(mapPage->rotationEntries()), &error))
+        throw tk::UserError(tr("Cannot create file %1\n%2").arg(path, error));
+}
+
+void TForm1::launch()
+{
+    guarded(m_ui, this, [this] { runLaunch(); });
+}
+
+void TForm1::runLaunch()
+{
+    saveRotationFile();
+}
+
+void TForm1::closeEvent(QCloseEvent* event)
+{
+    if (!m_closed) {
+        m_closed = true;
+        // Nothing to unload here: the archive listing needs no outside library.
+    }
+    event->accept();
+}

@@ -1,0 +1,92 @@
+#pragma once
+
+#include "app/core/installpaths.h"
+#include "launch/core/execsettings.h"
+
+#include <QWidget>
+
+class QFrame;
+class QLabel;
+class QPushButton;
+class QTabWidget;
+class Interaction;
+class Logo;
+class SetupPage;
+class BotCfgPage;
+class DmFlagsPage;
+class GamePage;
+class MapPage;
+class MiscPage;
+class PlayerPage;
+class BindsPage;
+class PrefsPage;
+class TForm2;
+class TForm3;
+class TForm4;
+
+// The main window: a borderless frame around the title panel, the nine tabs, the
+// status panel and "LAUNCH!". Every setting lives in one of its controls.
+class TForm1 : public QWidget {
+    Q_OBJECT
+public:
+    TForm1(const tk::InstallPaths& paths, Interaction& interaction, QWidget* parent = nullptr);
+    ~TForm1() override;
+
+    const tk::InstallPaths& paths() const { return m_paths; }
+    Interaction& interaction() { return m_ui; }
+
+    // Runs once, when the window is first shown; public so that tests and benchmarks
+    // can run it without a display.
+    void startUp();
+    bool startedUp() const { return m_startedUp; }
+
+    // The "LAUNCH!" command; every way of starting the game goes through it.
+    void launch();
+
+    // The settings record of the exec file, gathered from the controls.
+    tk::ExecSettings gatherExecSettings() const;
+
+    // Title panel.
+    QFrame* Panel7 = nullptr;
+    QLabel* titleLabel = nullptr;
+    QPushButton* Button2 = nullptr; // "?"
+    QPushButton* Button1 = nullptr; // "Close"
+    Logo* Image2 = nullptr;
+    QTabWidget* PageControl1 = nullptr;
+    // Bottom strip.
+    QLabel* Panel5 = nullptr;
+    QPushButton* SpeedButton18 = nullptr; // "LAUNCH!"
+
+    SetupPage* setupPage = nullptr;
+    BotCfgPage* botCfgPage = nullptr;
+    DmFlagsPage* dmFlagsPage = nullptr;
+    GamePage* gamePage = nullptr;
+    MapPage* mapPage = nullptr;
+    MiscPage* miscPage = nullptr;
+    PlayerPage* playerPage = nullptr;
+    BindsPage* bindsPage = nullptr;
+    PrefsPage* prefsPage = nullptr;
+
+    TForm2* Form2 = nullptr;
+    TForm3* Form3 = nullptr;
+    TForm4* Form4 = nullptr;
+
+    QPushButton* litButton() const { return m_litButton; }
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    void buildShell();
+    void runLaunch();
+    void saveRotationFile();
+    void showAbout();
+
+    tk::InstallPaths m_paths;
+    Interaction& m_ui;
+    bool m_startedUp = false;
+    bool m_closed = false;
+    QPushButton* m_litButton = nullptr;
+};

@@ -1,0 +1,96 @@
+#include "app/ui/widgets.h"
+
+#include "app/ui/spinedit.h"
+
+#include <QCheckBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+
+namespace controls {
+
+namespace {
+
+template <typename W> W* named(W* w, const char* name, const QString& hint)
+{
+    if (name)
+        w->setObjectName(QString::fromLatin1(name));
+    if (!hint.isEmpty())
+        w->setStatusTip(hint);
+    return w;
+}
+
+} // namespace
+
+QCheckBox* checkBox(QWidget* parent, const char* name, const QString& caption, const QString& hint)
+{
+    return named(new QCheckBox(caption, parent), name, hint);
+}
+
+QRadioButton* radioButton(QWidget* parent, const char* name, const QString& caption, const QString& hint)
+{
+    return named(new QRadioButton(caption, parent), name, hint);
+}
+
+QPushButton* button(QWidget* parent, const char* name, const QString& caption, const QString& hint)
+{
+    auto* b = named(new QPushButton(caption, parent), name, hint);
+    b->setAutoDefault(false);
+    return b;
+}
+
+QGroupBox* group(QWidget* parent, const QString& caption, const QString& hint)
+{
+    return named(new QGroupBox(caption, parent), nullptr, hint);
+}
+
+QLineEdit* edit(QWidget* parent, const char* name, const QString& text, const QString& hint)
+{
+    return named(new QLineEdit(text, parent), name, hint);
+}
+
+SpinEdit* spinEdit(QWidget* parent, const char* name, int minimum, int maximum, int step, int value,
+    int maxLength, const QString& hint)
+{
+    auto* s = named(new SpinEdit(parent), name, hint);
+    s->setRange(minimum, maximum);
+    s->setIncrement(step);
+    if (maxLength > 0)
+        s->setMaxLength(maxLength);
+    s->setValue(value);
+    return s;
+}
+
+QLabel* labelPanel(QWidget* parent, const QString& caption, const QString& hint, const char* name)
+{
+    auto* l = named(new QLabel(caption, parent), name, hint);
+    l->setFrameStyle(QFrame::Panel | QFrame::Raised);
+    l->setAlignment(Qt::AlignCenter);
+    l->setMargin(1);
+    return l;
+}
+
+QLabel* displayPanel(QWidget* parent, const char* name, const QString& text, const QString& hint)
+{
+    auto* l = named(new QLabel(text, parent), name, hint);
+    l->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    l->setMargin(1);
+    l->setTextInteractionFlags(Qt::NoTextInteraction);
+    return l;
+}
+
+QLabel* label(QWidget* parent, const QString& text, const char* name)
+{
+    return named(new QLabel(text, parent), name, {});
+}
+
+QLabel* note(QWidget* parent, const QString& text)
+{
+    auto* l = new QLabel(text, parent);
+    l->setWordWrap(true);
+    return l;
+}
+
+} // namespace controls

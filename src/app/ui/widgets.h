@@ -1,0 +1,36 @@
+#pragma once
+
+#include <QString>
+
+class QCheckBox;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QRadioButton;
+class QWidget;
+class SpinEdit;
+
+// Small factories for the controls every tab is made of. Each control gets its
+// component name as object name; a hint goes into the status tip, which the status
+// panel shows (the main window never pops up tool tips).
+namespace controls {
+
+QCheckBox* checkBox(QWidget* parent, const char* name, const QString& caption, const QString& hint = {});
+QRadioButton* radioButton(
+    QWidget* parent, const char* name, const QString& caption, const QString& hint = {});
+QPushButton* button(QWidget* parent, const char* name, const QString& caption, const QString& hint = {});
+QGroupBox* group(QWidget* parent, const QString& caption, const QString& hint = {});
+QLineEdit* edit(QWidget* parent, const char* name, const QString& text = {}, const QString& hint = {});
+SpinEdit* spinEdit(QWidget* parent, const char* name, int minimum, int maximum, int step, int value,
+    int maxLength = 0, const QString& hint = {});
+// A raised panel used as a label ("label panel").
+QLabel* labelPanel(
+    QWidget* parent, const QString& caption, const QString& hint = {}, const char* name = nullptr);
+// A sunken panel that displays a value.
+QLabel* displayPanel(QWidget* parent, const char* name, const QString& text = {}, const QString& hint = {});
+QLabel* label(QWidget* parent, const QString& text, const char* name = nullptr);
+// A wrapped explanatory text.
+QLabel* note(QWidget* parent, const QString& text);
+
+} // namespace controls

@@ -1,0 +1,53 @@
+// Renders the main window with each of its tabs, and the dialogs, into PNG files,
+// offscreen: tarrakind_screenshots <installation launcher dir> <output dir>.
+#include "app/core/installpaths.h"
+#include "app/ui/interaction.h"
+#include "app/ui/tform1.h"
+#include "app/ui/tform2.h"
+#include "bots/ui/tform3.h"
+#include "player/ui/tform4.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QTabWidget>
+
+namespace {
+
+// Answers nothing and shows nothing: the screenshots need no interaction.
+class Silent : public QtInteraction {
+public:
+    void showMessage(QWidget*, const QString& text) override { qWarning("message: %s", qPrintable(text)); }
+    int runModal(QDialog*) override { return 0; }
+};
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    QApplication app(argc, argv);
+    if (argc < 3) {
+        qWarning("usage: tarrakind_screenshots <launcher dir> <output dir>");
+        return 2;
+    }
+    const QString out = QString::fromLocal8Bit(argv[2]);
+    QDir().mkpath(out);
+    Silent interaction;
+    TForm1 form(
+        tk::InstallPaths::fromLauncherDir(QDir(QString::fromLocal8Bit(argv[1])).absolutePath()), interaction);
+    form.show();
+    form.startUp();
+    for (int i = 0; i < form.PageControl1->count(); ++i) {
+        form.PageControl1->setCurrentIndex(i);
+        QApplication::processEvents();
+        form.grab().save(QStringLiteral("%1/tab%2.png").arg(out).arg(i + 1));
+    }
+    const QList<QPair<QWidget*, QString>> dialogs { { form.Form2, QStringLiteral("about") },
+        { form.Form3, QStringLiteral("editbot") }, { form.Form4, QStringLiteral("userentry") } };
+    for (const auto& [dialog, name] : dialogs) {
+        dialog->show();
+        QApplication::processEvents();
+        dialog->grab().save(QStringLiteral("%1/%2.png").arg(out, name));
+        dialog->hide();
+    }
+    return 0;
+}
