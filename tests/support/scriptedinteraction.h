@@ -1,0 +1,66 @@
+#pragma once
+
+#include "app/ui/interaction.h"
+
+#include <QDialog>
+#include <QQueue>
+#include <QStringList>
+#include <QUrl>
+#include <functional>
+
+// Answers the launcher's questions from a script and records what it showed.
+class ScriptedInteraction : public Interaction {
+public:
+    struct ProcessStart {
+        QString program;
+        QStringList arguments;
+        QString workingDirectory;
+    };
+    struct Prompt {
+        QString caption;
+        QString text;
+        QString proposed;
+    };
+
+    QStringList messages;
+    QList<Prompt> prompts;
+    QQueue<std::optional<QString>> promptAnswers; // nullopt: the user cancels
+    QQueue<QString> openFileAnswers;              // empty: the user cancels
+    QQueue<std::optional<QColor>> colorAnswers;
+    QList<ProcessStart> starts;
+    QList<QUrl> openedUrls;
+    QList<QDialog*> modalDialogs;
+    // Plays the user's part while a modal dialog is shown; returns the dialog's result.
+    std::function<int(QDialog*)> onModal;
+
+    void showMessage(QWidget*, const QString& text) override { messages.append(text); }
+    QString prompt(QWidget*, const QString& caption, const QString& text, const QString& proposed,
+        bool* accepted) override
+    {
+        prompts.append({ caption, text, proposed });
+        const std::optional<QString> answer = promptAnswers.isEmpty() ? std::nullopt : promptAnswers.dequeue();
+        if (accepted)
+            *accepted = answer.has_value();
+        return answer.value_or(proposed);
+    }
+    QString openFileName(QWidget*, const QString&) override
+    {
+        return openFileAnswers.isEmpty() ? QString() : openFileAnswers.dequeue();
+    }
+    std::optional<QColor> chooseColor(QWidget*, const QColor&) override
+    {
+        return colorAnswers.isEmpty() ? std::nullopt : colorAnswers.dequeue();
+    }
+    int runModal(QDialog* dialog) override
+    {
+        modalDialogs.append(dialog);
+        return onModal ? onModal(dialog) : QDialog::Rejected;
+    }
+    bool startDetached(const QString& program, const QStringList& arguments,
+        const QString& workingDirectory) override
+    {
+        starts.append({ program, arguments, workingDirectory });
+        return true;
+    }
+    void openUrl(const QUrl& url) override { openedUrls.append(url); }
+};
