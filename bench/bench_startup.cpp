@@ -1,0 +1,50 @@
+// Constructing the main window and running its start-up sequence on the demo
+// installation, offscreen.
+#include "app/core/installpaths.h"
+#include "app/ui/interaction.h"
+#include "app/ui/tform1.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <benchmark/benchmark.h>
+
+namespace {
+
+class Quiet : public QtInteraction {
+public:
+    void showMessage(QWidget*, const QString&) override { }
+    int runModal(QDialog*) override { return 0; }
+};
+
+QString demoInstallation(QTemporaryDir& dir)
+{
+    const QString q2 = dir.filePath(QStringLiteral("quake2"));
+    QProcess::execute(QStringLiteral(TARRAKIND_MAKEDEMO), { q2, QStringLiteral("TARRAKIND") });
+    return q2 + QStringLiteral("/TARRAKIND");
+}
+
+void BM_ConstructAndStartUp(benchmark::State& state)
+{
+    QTemporaryDir dir;
+    const tk::InstallPaths paths = tk::InstallPaths::fromLauncherDir(demoInstallation(dir));
+    Quiet ui;
+    for (auto _ : state) {
+        TForm1 form(paths, ui);
+        form.startUp();
+        benchmark::DoNotOptimize(&form);
+    }
+}
+BENCHMARK(BM_ConstructAndStartUp)->Unit(benchmark::kMillisecond);
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    return 0;
+}
