@@ -1,0 +1,158 @@
+#include "maps/core/mapcatalogue.h"
+#include "maps/core/ziplisting.h"
+
+#include <QFile>
+#include <QHash>
+#include <QTemporaryDir>
+#include <benchmark/benchmark.h>
+
+#include <cstdlib>
+#include <optional>
+
+namespace {
+
+constexpr int kLooseFiles = 10000;
+constexpr int kArchives = 20;
+constexpr int kEntriesPerArchive = 1000;
+constexpr int kTitles = 10000;
+
+void put16(QByteArray& out, quint16 v)
+{
+    out.append(char(v & 0xFF));
+    out.append(char(v >> 8));
+}
+
+void put32(QByteArray& out, quint32 v)
+{
+    put16(out, quint16(v & 0xFFFF));
+    put16(out, quint16(v >> 16));
+}
+
+// A ZIP archive of empty stored entries (an empty entry's CRC is 0), as zip -0 writes them.
+QByteArray storedZip(const QList<QByteArray>& names)
+{
+    QByteArray out;
+    QList<quint32> offsets;
+    for (const QByteArray& name : names) {
+        offsets.append(quint32(out.size()));
+        out.append("PK\3\4", 4);
+        put16(out, 20); // version needed
+        put16(out, 0); // flags
+        put16(out, 0); // stored
+        put16(out, 0); // time
+        put16(out, 0x5821); // date
+        put32(out, 0); // crc
+        put32(out, 0); // compressed size
+        put32(out, 0); // size
+        put16(out, quint16(name.size()));
+        put16(out, 0); // extra
+        out.append(name);
+    }
+    const auto directoryStart = quint32(out.size());
+    for (qsizetype i = 0; i < names.size(); ++i) {
+        out.append("PK\1\2", 4);
+        put16(out, 0x031E); // made by Unix, 3.0
+        put16(out, 20);
+        put16(out, 0);
+        put16(out, 0);
+        put16(out, 0);
+        put16(out, 0x5821);
+        put32(out, 0);
+        put32(out, 0);
+        put32(out, 0);
+        put16(out, quint16(names[i].size()));
+        put16(out, 0); // extra
+        put16(out, 0); // comment
+        put16(out, 0); // disk
+        put16(out, 0); // internal attributes
+        put32(out, 0); // external attributes
+        put32(out, offsets[i]);
+        out.append(names[i]);
+    }
+    const auto directorySize = quint32(out.size()) - directoryStart;
+    out.append("PK\5\6", 4);
+    put16(out, 0);
+    put16(out, 0);
+    put16(out, quint16(names.size()));
+    put16(out, quint16(names.size()));
+    put32(out, directorySize);
+    put32(out, directoryStart);
+    put16(out, 0);
+    return out;
+}
+
+void writeFile(const QString& path, const QByteArray& data)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(data) != data.size())
+        std::abort();
+}
+
+// A launcher directory with many navigation files and archives, made once per run.
+struct LargeLauncherDir {
+    QTemporaryDir dir;
+    QHash<QString, QString> titles;
+
+    LargeLauncherDir()
+    {
+        if (!dir.isValid())
+            std::abort();
+        for (int i = 0; i < kLooseFiles; ++i)
+            writeFile(dir.filePath(QString::asprintf("m%05d.aas", i)), {});
+        for (int a = 0; a < kArchives; ++a) {
+            QList<QByteArray> names;
+            for (int e = 0; e < kEntriesPerArchive; ++e)
+                names.append(
+                    QByteArray("maps/") + QByteArray::number(a) + "x" + QByteArray::number(e) + ".aas");
+            writeFile(dir.filePath(QString::asprintf("aas%02d.zip", a)), storedZip(names));
+        }
+        // Half the titles name loose files, half archive entries.
+        for (int i = 0; i < kTitles / 2; ++i) {
+            titles.insert(QString::asprintf("m%05d", 2 * i), QStringLiteral("Loose map %1").arg(i));
+            titles.insert(
+                QString::asprintf("%dx%d", i % kArchives, i / kArchives), QStringLiteral("Map %1").arg(i));
+        }
+    }
+
+    static LargeLauncherDir& get()
+    {
+        static LargeLauncherDir instance;
+        return instance;
+    }
+};
+
+void BM_MapCatalogueRefresh(benchmark::State& state)
+{
+    LargeLauncherDir& fixture = LargeLauncherDir::get();
+    const QHash<QString, QString>& titles = fixture.titles;
+    const tk::MapTitleLookup lookup = [&titles](const QString& mapName) -> std::optional<QString> {
+        const auto it = titles.constFind(mapName);
+        return it == titles.cend() ? std::nullopt : std::optional<QString>(*it);
+    };
+    qsizetype rows = 0;
+    for (auto _ : state) {
+        const tk::MapCatalogue catalogue = tk::buildMapCatalogue(fixture.dir.path(), lookup);
+        rows = catalogue.rows.size();
+        benchmark::DoNotOptimize(catalogue.rows.data());
+    }
+    if (rows != kLooseFiles + kArchives * kEntriesPerArchive)
+        state.SkipWithError("wrong number of rows");
+    state.counters["rows"] = double(rows);
+}
+BENCHMARK(BM_MapCatalogueRefresh)->Unit(benchmark::kMillisecond);
+
+void BM_ZipListingOneArchive(benchmark::State& state)
+{
+    const QString path = LargeLauncherDir::get().dir.filePath("aas00.zip");
+    for (auto _ : state) {
+        const tk::ZipListing listing = tk::listZipArchive(path);
+        if (listing.entries.size() != kEntriesPerArchive)
+            state.SkipWithError("wrong number of entries");
+        benchmark::DoNotOptimize(listing.entries.data());
+    }
+}
+BENCHMARK(BM_ZipListingOneArchive)->Unit(benchmark::kMicrosecond);
+
+} // namespace
+
+BENCHMARK_MAIN();

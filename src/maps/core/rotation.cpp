@@ -1,0 +1,81 @@
+#include "maps/core/rotation.h"
+
+#include "app/core/fileutil.h"
+#include "app/core/textcodec.h"
+#include "app/core/usererror.h"
+
+namespace tk {
+
+QList<QByteArray> parseRotation(const QByteArray& data)
+{
+    const qsizetype nul = data.indexOf('\0');
+    return splitLines(nul < 0 ? data : data.first(nul));
+}
+
+QByteArray composeRotation(const QList<QByteArray>& entries)
+{
+    return joinLinesCrLf(entries);
+}
+
+QList<QByteArray> readRotationFile(const QString& fullPath)
+{
+    QByteArray data;
+    if (!readFile(fullPath, &data))
+        throw UserError(QStringLiteral("Cannot open file ") + fullPath);
+    return parseRotation(data);
+}
+
+void writeRotationFile(const QString& fullPath, const QList<QByteArray>& entries)
+{
+    if (!writeFileAtomically(fullPath, composeRotation(entries)))
+        throw UserError(QStringLiteral("Cannot create file ") + fullPath);
+}
+
+QString rotationFileNameFromAnswer(const QString& answer)
+{
+    const qsizetype dot = answer.indexOf(QLatin1Char('.'));
+    QString base = dot < 0 ? answer : answer.first(dot);
+    if (base.isEmpty())
+        base = QStringLiteral("maps");
+    return base + QStringLiteral(".lst");
+}
+
+QList<QByteArray> randomizedRotation(QList<QByteArray> entries, Random& random)
+{
+    const auto n = static_cast<std::uint32_t>(entries.size());
+    for (std::uint32_t i = 0; i < n; ++i) {
+        const std::uint32_t a = random.below(n);
+        const std::uint32_t b = random.below(n);
+        if (a != b)
+            entries.move(a, b);
+    }
+    return entries;
+}
+
+RotationList rotationMoveUp(RotationList list)
+{
+    if (list.hasSelection() && list.selected > 0) {
+        list.entries.move(list.selected, list.selected - 1);
+        --list.selected;
+    }
+    return list;
+}
+
+RotationList rotationMoveDown(RotationList list)
+{
+    if (list.hasSelection() && list.selected < list.entries.size() - 1) {
+        list.entries.move(list.selected, list.selected + 1);
+        ++list.selected;
+    }
+    return list;
+}
+
+RotationList rotationDelete(RotationList list)
+{
+    if (list.hasSelection())
+        list.entries.removeAt(list.selected);
+    list.selected = -1;
+    return list;
+}
+
+} // namespace tk

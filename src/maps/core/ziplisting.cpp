@@ -1,0 +1,308 @@
+#include "maps/core/ziplisting.h"
+
+#include "app/core/textcodec.h"
+
+#include <QCoreApplication>
+#include <QFile>
+#include <QStringDecoder>
+#include <array>
+
+#if __has_include(<iconv.h>)
+#include <iconv.h>
+#define TARRAKIND_HAVE_ICONV 1
+#endif
+
+namespace tk {
+
+namespace {
+
+constexpr qint64 kEndRecordSize = 22;
+constexpr qint64 kEndSearchSpan = kEndRecordSize + 0xFFFF; // the record and the longest comment
+constexpr qint64 kHeaderSize = 46;
+constexpr qint64 kReadChunk = 64 * 1024;
+constexpr qint64 kPaddingBlock = 512;
+
+quint16 le16(const char* p)
+{
+    return quint16(quint8(p[0]) | quint8(p[1]) << 8);
+}
+
+quint32 le32(const char* p)
+{
+    return quint32(le16(p)) | quint32(le16(p + 2)) << 16;
+}
+
+bool hasSignature(const char* p, char third, char fourth)
+{
+    return p[0] == 'P' && p[1] == 'K' && p[2] == third && p[3] == fourth;
+}
+
+// Random access to the archive's bytes. A view is valid until the next call and is
+// shorter than asked at the end of the data or on a read error.
+class Source {
+public:
+    virtual ~Source() = default;
+    virtual qint64 size() const = 0;
+    virtual QByteArrayView view(qint64 pos, qint64 len) = 0;
+};
+
+class MemorySource final : public Source {
+public:
+    explicit MemorySource(QByteArrayView data)
+        : m_data(data)
+    { }
+    qint64 size() const override { return m_data.size(); }
+    QByteArrayView view(qint64 pos, qint64 len) override
+    {
+        if (pos < 0 || pos >= size() || len <= 0)
+            return {};
+        return m_data.sliced(pos, qMin(len, size() - pos));
+    }
+
+private:
+    QByteArrayView m_data;
+};
+
+// Reads the file through one window of at least kReadChunk bytes, so that walking a
+// central directory costs a read per chunk rather than two per entry, and never asks
+// for more than the file holds whatever sizes a damaged archive claims.
+class FileSource final : public Source {
+public:
+    explicit FileSource(QFile& file)
+        : m_file(file)
+        , m_size(file.size())
+    { }
+    qint64 size() const override { return m_size; }
+    QByteArrayView view(qint64 pos, qint64 len) override
+    {
+        if (pos < 0 || pos >= m_size || len <= 0)
+            return {};
+        len = qMin(len, m_size - pos);
+        if (pos >= m_windowPos && pos + len <= m_windowPos + m_windowLen)
+            return QByteArrayView(m_window.constData() + (pos - m_windowPos), len);
+        const qint64 want = qMin(qMax(len, kReadChunk), m_size - pos);
+        if (m_window.size() < want)
+            m_window.resize(want);
+        m_windowPos = pos;
+        m_windowLen = 0;
+        if (!m_file.seek(pos))
+            return {};
+        m_windowLen = qMax<qint64>(0, m_file.read(m_window.data(), want));
+        return QByteArrayView(m_window.constData(), qMin(m_windowLen, len));
+    }
+
+private:
+    QFile& m_file;
+    qint64 m_size;
+    QByteArray m_window;
+    qint64 m_windowPos = 0;
+    qint64 m_windowLen = 0;
+};
+
+using HighHalf = std::array<char16_t, 128>;
+
+#ifdef TARRAKIND_HAVE_ICONV
+// For a Qt built without ICU, whose decoder knows only the Unicode encodings and Latin-1.
+bool fillWithIconv(HighHalf& table)
+{
+    iconv_t cd = iconv_open("UTF-16LE", "IBM437");
+    if (cd == iconv_t(-1))
+        return false;
+    bool ok = true;
+    for (int b = 0x80; b <= 0xFF && ok; ++b) {
+        char in = char(b);
+        unsigned char out[4] = {};
+        char* inPtr = &in;
+        char* outPtr = reinterpret_cast<char*>(out);
+        size_t inLeft = 1;
+        size_t outLeft = sizeof out;
+        ok = iconv(cd, &inPtr, &inLeft, &outPtr, &outLeft) != size_t(-1) && outLeft == 2;
+        table[b - 0x80] = char16_t(out[0] | out[1] << 8);
+    }
+    iconv_close(cd);
+    return ok;
+}
+#endif
+
+// Code page 437 is a single-byte code whose upper half lies in the Basic Multilingual
+// Plane, so one table of the converter's answers serves every name.
+const HighHalf& cp437HighHalf()
+{
+    static const HighHalf table = [] {
+        HighHalf t;
+        t.fill(QChar::ReplacementCharacter);
+        QStringDecoder decoder("IBM437", QStringDecoder::Flag::Stateless);
+        if (decoder.isValid()) {
+            for (int b = 0x80; b <= 0xFF; ++b) {
+                const char byte = char(b);
+                const QString c = decoder.decode(QByteArrayView(&byte, 1));
+                if (c.size() == 1)
+                    t[b - 0x80] = c[0].unicode();
+            }
+            return t;
+        }
+#ifdef TARRAKIND_HAVE_ICONV
+        if (!fillWithIconv(t))
+            t.fill(QChar::ReplacementCharacter);
+#endif
+        return t;
+    }();
+    return table;
+}
+
+// Names written on MS-DOS, OS/2 and Windows NT are in the OEM code page. The lower half
+// stays as stored: the converters map a few control bytes there to other controls.
+QString fromOem(QByteArrayView raw)
+{
+    const HighHalf& high = cp437HighHalf();
+    QString name(raw.size(), Qt::Uninitialized);
+    QChar* out = name.data();
+    for (const char c : raw) {
+        const auto b = quint8(c);
+        *out++ = b < 0x80 ? QChar(char16_t(b)) : QChar(high[b - 0x80]);
+    }
+    return name;
+}
+
+bool isOemHost(int host)
+{
+    return host == 0 || host == 6 || host == 11;
+}
+
+void note(ZipListing& listing, ZipDiagnostic kind)
+{
+    if (!listing.diagnostics.contains(kind))
+        listing.diagnostics.append(kind);
+}
+
+bool allZero(QByteArrayView bytes)
+{
+    for (const char c : bytes) {
+        if (c != 0)
+            return false;
+    }
+    return true;
+}
+
+ZipListing list(Source& source)
+{
+    ZipListing listing;
+    const qint64 size = source.size();
+    if (size < kEndRecordSize) {
+        note(listing, ZipDiagnostic::Unreadable);
+        return listing;
+    }
+
+    const qint64 searchStart = qMax<qint64>(0, size - kEndSearchSpan);
+    const QByteArrayView tail = source.view(searchStart, size - searchStart);
+    qint64 found = -1;
+    if (tail.size() == size - searchStart) {
+        // The first candidate is the last place a whole record fits: where a record
+        // without a comment lies.
+        for (qint64 p = tail.size() - kEndRecordSize; p >= 0; --p) {
+            if (hasSignature(tail.data() + p, 5, 6)) {
+                found = p;
+                break;
+            }
+        }
+    }
+    if (found < 0) {
+        note(listing, ZipDiagnostic::Unreadable);
+        return listing;
+    }
+
+    const char* record = tail.data() + found;
+    const qint64 recordPos = searchStart + found;
+    const quint16 entryCount = le16(record + 10);
+    const quint32 directorySize = le32(record + 12);
+    const quint32 storedOffset = le32(record + 16);
+    const qint64 recordEnd = recordPos + kEndRecordSize + le16(record + 20);
+    if (recordEnd < size) {
+        const qint64 trailing = size - recordEnd;
+        const bool padding = trailing < kPaddingBlock && size % kPaddingBlock == 0
+            && allZero(tail.sliced(recordEnd - searchStart));
+        if (!padding)
+            note(listing, ZipDiagnostic::TrailingBytes);
+    }
+
+    const qint64 start = recordPos - qint64(directorySize);
+    if (start < 0) {
+        note(listing, ZipDiagnostic::Unreadable);
+        return listing;
+    }
+    if (storedOffset != start)
+        note(listing, ZipDiagnostic::DataInFront);
+
+    // The entry count is only a claim: reserve no more than the file could hold.
+    listing.entries.reserve(qMin<qint64>(entryCount, (size - start) / kHeaderSize));
+    qint64 pos = start;
+    for (int i = 0; i < entryCount; ++i) {
+        const QByteArrayView header = source.view(pos, kHeaderSize);
+        if (header.size() < kHeaderSize || !hasSignature(header.data(), 1, 2)) {
+            note(listing, ZipDiagnostic::Unreadable);
+            break;
+        }
+        const int host = quint8(header[5]);
+        const quint16 nameLength = le16(header.data() + 28);
+        const qint64 next
+            = pos + kHeaderSize + nameLength + le16(header.data() + 30) + le16(header.data() + 32);
+        if (next > size) {
+            note(listing, ZipDiagnostic::Unreadable);
+            break;
+        }
+        const QByteArrayView name = source.view(pos + kHeaderSize, nameLength);
+        if (name.size() < nameLength) {
+            note(listing, ZipDiagnostic::Unreadable);
+            break;
+        }
+        ZipEntry entry;
+        entry.storedName = name.toByteArray();
+        entry.host = host;
+        entry.name = isOemHost(host) ? fromOem(name) : decodeText(entry.storedName);
+        listing.entries.append(std::move(entry));
+        pos = next;
+    }
+    return listing;
+}
+
+} // namespace
+
+ZipListing listZipArchive(const QString& path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly | QIODevice::Unbuffered)) {
+        ZipListing listing;
+        note(listing, ZipDiagnostic::Unreadable);
+        return listing;
+    }
+    FileSource source(file);
+    return list(source);
+}
+
+ZipListing listZipArchive(QByteArrayView data)
+{
+    MemorySource source(data);
+    return list(source);
+}
+
+QString zipDiagnosticMessage(ZipDiagnostic kind, const QString& archiveName)
+{
+    switch (kind) {
+    case ZipDiagnostic::Unreadable:
+        return QCoreApplication::translate("tk::ZipListing",
+            "The map archive %1 cannot be read; only the maps listed before the damage are shown.")
+            .arg(archiveName);
+    case ZipDiagnostic::DataInFront:
+        return QCoreApplication::translate("tk::ZipListing",
+            "The map archive %1 has extra data in front of its contents (it may be a self-extracting "
+            "archive). Its maps are listed all the same.")
+            .arg(archiveName);
+    case ZipDiagnostic::TrailingBytes:
+        return QCoreApplication::translate("tk::ZipListing",
+            "The map archive %1 has extra data after its end. Its maps are listed all the same.")
+            .arg(archiveName);
+    }
+    return {};
+}
+
+} // namespace tk

@@ -1,0 +1,51 @@
+#pragma once
+
+#include <QByteArray>
+#include <QByteArrayView>
+#include <QList>
+#include <QString>
+
+namespace tk {
+
+// One entry of a ZIP archive's central directory. Only names are read: archives are
+// listed, never extracted.
+struct ZipEntry {
+    QByteArray storedName; // the name's bytes exactly as stored
+    QString name; // storedName converted from code page 437 for MS-DOS, OS/2 and NTFS hosts,
+                  // otherwise storedName decoded with decodeText
+    int host = 0; // high byte of "version made by"
+};
+
+// What can be wrong with an archive. None of them stops the listing of what could be read.
+enum class ZipDiagnostic {
+    // The end record is missing, or the central directory stops short of its entry count
+    // (a header without its signature, or the file ends inside a header): the entries
+    // read before the fault are listed.
+    Unreadable,
+    // The stored central directory offset differs from where the directory was found
+    // (data in front of the archive, e.g. a self-extracting stub); listed all the same.
+    DataInFront,
+    // Bytes after the end record and its comment, other than fewer than 512 zero bytes
+    // that end the file on a multiple of 512 bytes; listed all the same.
+    TrailingBytes,
+};
+
+struct ZipListing {
+    QList<ZipEntry> entries;
+    QList<ZipDiagnostic> diagnostics; // each kind at most once, in the order found
+
+    bool has(ZipDiagnostic kind) const { return diagnostics.contains(kind); }
+};
+
+// Lists the central directory of the archive at path. The file is read piecewise, so a
+// damaged or hostile archive costs no more memory than its central directory holds.
+// A file that cannot be opened is Unreadable with no entries.
+ZipListing listZipArchive(const QString& path);
+
+// The same over an archive held in memory.
+ZipListing listZipArchive(QByteArrayView data);
+
+// The message the user is shown for a diagnostic of the archive named archiveName.
+QString zipDiagnosticMessage(ZipDiagnostic kind, const QString& archiveName);
+
+} // namespace tk

@@ -1,0 +1,324 @@
+#include "maps/core/ziplisting.h"
+
+#include <QDir>
+#include <QFile>
+#include <QStringDecoder>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <functional>
+
+using tk::ZipDiagnostic;
+using tk::ZipListing;
+
+namespace {
+
+const QString kDataDir = QStringLiteral(TARRAKIND_TEST_DATA "/zip");
+
+QByteArray readData(const QString& name)
+{
+    QFile file(kDataDir + '/' + name);
+    if (!file.open(QIODevice::ReadOnly)) {
+        ADD_FAILURE() << "cannot read test file " << name.toStdString();
+        return {};
+    }
+    return file.readAll();
+}
+
+QList<QByteArray> lines(const QByteArray& data)
+{
+    QList<QByteArray> result = data.split('\n');
+    if (!result.isEmpty() && result.last().isEmpty())
+        result.removeLast();
+    return result;
+}
+
+struct ManifestRow {
+    QString file;
+    QString category;
+    qsizetype entriesListed = 0;
+    QString names;
+    QString ansi;
+};
+
+QList<ManifestRow> manifest()
+{
+    const QList<QByteArray> rows = lines(readData("MANIFEST.tsv"));
+    if (rows.isEmpty())
+        return {};
+    const QList<QByteArray> header = rows.first().split('\t');
+    auto column = [&](const char* name) { return header.indexOf(QByteArray(name)); };
+    const qsizetype file = column("file"), category = column("category"), listed = column("entries_listed"),
+                    names = column("names"), ansi = column("ansi");
+    EXPECT_GE(std::min({ file, category, listed, names, ansi }), 0) << "manifest columns changed";
+    QList<ManifestRow> result;
+    for (qsizetype i = 1; i < rows.size(); ++i) {
+        const QList<QByteArray> cells = rows[i].split('\t');
+        if (cells.size() != header.size()) {
+            ADD_FAILURE() << "bad manifest row " << i;
+            continue;
+        }
+        result.append({ QString::fromUtf8(cells[file]), QString::fromUtf8(cells[category]),
+            cells[listed].toLongLong(), QString::fromUtf8(cells[names]), QString::fromUtf8(cells[ansi]) });
+    }
+    return result;
+}
+
+// The diagnostics a manifest category names; unreadableAfter receives N of "unreadable-after-N".
+QList<ZipDiagnostic> expectedDiagnostics(const QString& category, qsizetype* unreadableAfter)
+{
+    QList<ZipDiagnostic> result;
+    for (const QString& part : category.split('+')) {
+        if (part == "ok" || part == "trailing-padding-silent")
+            continue;
+        if (part == "data-in-front") {
+            result.append(ZipDiagnostic::DataInFront);
+        } else if (part == "trailing-bytes-reported") {
+            result.append(ZipDiagnostic::TrailingBytes);
+        } else if (part.startsWith("unreadable-after-")) {
+            result.append(ZipDiagnostic::Unreadable);
+            *unreadableAfter = part.mid(int(sizeof "unreadable-after-") - 1).toLongLong();
+        } else {
+            ADD_FAILURE() << "unknown category " << part.toStdString();
+        }
+    }
+    return result;
+}
+
+QList<ZipDiagnostic> sortedDiagnostics(QList<ZipDiagnostic> list)
+{
+    std::sort(list.begin(), list.end());
+    return list;
+}
+
+QString fromWindows1252(const QByteArray& bytes)
+{
+    QStringDecoder decoder("Windows-1252");
+    EXPECT_TRUE(decoder.isValid());
+    return decoder.decode(bytes);
+}
+
+using Lister = std::function<ZipListing(const QString& file)>;
+
+void checkAgainstManifest(const Lister& list)
+{
+    const QList<ManifestRow> rows = manifest();
+    ASSERT_GE(rows.size(), 20);
+    for (const ManifestRow& row : rows) {
+        SCOPED_TRACE(row.file.toStdString());
+        const ZipListing listing = list(row.file);
+
+        // The names file holds the intact archive's names; a damaged one lists a prefix.
+        const QList<QByteArray> names = lines(readData(row.names));
+        ASSERT_LE(row.entriesListed, names.size());
+        QList<QByteArray> listed;
+        for (const tk::ZipEntry& e : listing.entries)
+            listed.append(e.storedName);
+        EXPECT_EQ(listed, names.first(row.entriesListed));
+
+        qsizetype unreadableAfter = -1;
+        const QList<ZipDiagnostic> expected = expectedDiagnostics(row.category, &unreadableAfter);
+        EXPECT_EQ(sortedDiagnostics(listing.diagnostics), sortedDiagnostics(expected));
+        if (unreadableAfter >= 0) {
+            EXPECT_EQ(listing.entries.size(), unreadableAfter);
+        }
+
+        if (row.ansi != "-") {
+            const QList<QByteArray> ansi = lines(readData(row.ansi));
+            ASSERT_EQ(ansi.size(), listing.entries.size());
+            for (qsizetype i = 0; i < ansi.size(); ++i)
+                EXPECT_EQ(listing.entries[i].name, fromWindows1252(ansi[i])) << "entry " << i;
+        } else {
+            // Names from other hosts are taken as stored; these archives store UTF-8.
+            for (const tk::ZipEntry& e : listing.entries)
+                EXPECT_EQ(e.name, QString::fromUtf8(e.storedName));
+        }
+    }
+}
+
+TEST(ZipListing, ListsEveryManifestArchiveFromItsFile)
+{
+    checkAgainstManifest([](const QString& file) { return tk::listZipArchive(kDataDir + '/' + file); });
+}
+
+TEST(ZipListing, ListsEveryManifestArchiveFromMemory)
+{
+    checkAgainstManifest([](const QString& file) {
+        const QByteArray data = readData(file);
+        return tk::listZipArchive(QByteArrayView(data));
+    });
+}
+
+TEST(ZipListing, MissingFileIsUnreadable)
+{
+    const ZipListing listing = tk::listZipArchive(kDataDir + "/no-such-archive.zip");
+    EXPECT_TRUE(listing.entries.isEmpty());
+    EXPECT_EQ(listing.diagnostics, QList<ZipDiagnostic> { ZipDiagnostic::Unreadable });
+}
+
+QByteArray le16(quint16 v)
+{
+    const char bytes[2] = { char(v & 0xFF), char(v >> 8) };
+    return QByteArray(bytes, 2);
+}
+
+QByteArray le32(quint32 v)
+{
+    return le16(quint16(v & 0xFFFF)) + le16(quint16(v >> 16));
+}
+
+QByteArray endRecord(quint16 entries, quint32 directorySize, quint32 offset, quint16 commentLength = 0)
+{
+    return QByteArray("PK\5\6", 4) + le16(0) + le16(0) + le16(entries) + le16(entries) + le32(directorySize)
+        + le32(offset) + le16(commentLength);
+}
+
+// A header from a Unix host; nameLength -1 states the name's real length.
+QByteArray centralHeader(const QByteArray& name, quint16 commentLength = 0, int nameLength = -1)
+{
+    const auto stated = quint16(nameLength < 0 ? name.size() : nameLength);
+    return QByteArray("PK\1\2", 4) + le16(0x031E) + le16(20) + QByteArray(20, '\0') + le16(stated) + le16(0)
+        + le16(commentLength) + QByteArray(12, '\0') + name;
+}
+
+struct HostileCase {
+    const char* what;
+    QByteArray data;
+    QList<QByteArray> names;
+    QList<ZipDiagnostic> diagnostics;
+};
+
+// Archives whose records claim more than the file holds: each must end at once with
+// what the file really contains.
+QList<HostileCase> hostileCases()
+{
+    const QByteArray header = centralHeader("maps/q2dm1.aas");
+    const qsizetype hsize = header.size();
+    return {
+        { "empty file", {}, {}, { ZipDiagnostic::Unreadable } },
+        { "shorter than an end record", QByteArray("PK\5\6", 4) + QByteArray(10, '\0'), {},
+            { ZipDiagnostic::Unreadable } },
+        { "4 GB central directory in 100 bytes", QByteArray(78, 'x') + endRecord(65535, 0xFFFFFFFF, 0), {},
+            { ZipDiagnostic::Unreadable } },
+        { "65535 entries in 100 bytes", QByteArray(78, '\0') + endRecord(65535, 78, 0), {},
+            { ZipDiagnostic::Unreadable } },
+        { "65535 entries, one present", header + endRecord(65535, quint32(hsize), 0), { "maps/q2dm1.aas" },
+            { ZipDiagnostic::Unreadable } },
+        { "name longer than the file", centralHeader({}, 0, 65535) + endRecord(1, 46, 0), {},
+            { ZipDiagnostic::Unreadable } },
+        { "second header's comment runs past the end",
+            header + centralHeader("maps/base1.aas", 60000) + endRecord(2, quint32(2 * hsize), 0),
+            { "maps/q2dm1.aas" }, { ZipDiagnostic::Unreadable } },
+        { "huge stored offset", header + endRecord(1, quint32(hsize), 0xFFFFFFF0), { "maps/q2dm1.aas" },
+            { ZipDiagnostic::DataInFront } },
+        { "comment length beyond the end of the file", header + endRecord(1, quint32(hsize), 0, 65535),
+            { "maps/q2dm1.aas" }, {} },
+    };
+}
+
+TEST(ZipListing, HostileRecordsEndWithWhatTheFileHolds)
+{
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    for (const HostileCase& c : hostileCases()) {
+        SCOPED_TRACE(c.what);
+        const QString path = dir.filePath("aashostile.zip");
+        QFile file(path);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        ASSERT_EQ(file.write(c.data), c.data.size());
+        file.close();
+
+        for (const ZipListing& listing :
+            { tk::listZipArchive(path), tk::listZipArchive(QByteArrayView(c.data)) }) {
+            QList<QByteArray> names;
+            for (const tk::ZipEntry& e : listing.entries)
+                names.append(e.storedName);
+            EXPECT_EQ(names, c.names);
+            EXPECT_EQ(listing.diagnostics, c.diagnostics);
+        }
+    }
+}
+
+// What follows the end record: only short zero padding to a 512-byte boundary passes unsaid.
+TEST(ZipListing, TrailingBytesAreReportedUnlessBlockPadding)
+{
+    // aasizcmt.zip ends exactly with its end record and comment (357 bytes).
+    const QByteArray archive = readData("aasizcmt.zip");
+    ASSERT_EQ(archive.size(), 357);
+    const QList<QByteArray> names = lines(readData("aasizcmt.names"));
+    struct Case {
+        const char* what;
+        QByteArray appended;
+        bool reported;
+    } cases[] = {
+        { "zeros up to 512", QByteArray(155, '\0'), false },
+        { "zeros ending one short of 512", QByteArray(154, '\0'), true },
+        { "zeros ending one past 512", QByteArray(156, '\0'), true },
+        { "512 or more zeros up to 1024", QByteArray(667, '\0'), true },
+        { "padding to 512 with one non-zero byte", QByteArray(154, '\0') + '\1', true },
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        const QByteArray data = archive + c.appended;
+        const ZipListing listing = tk::listZipArchive(QByteArrayView(data));
+        QList<QByteArray> listed;
+        for (const tk::ZipEntry& e : listing.entries)
+            listed.append(e.storedName);
+        EXPECT_EQ(listed, names);
+        EXPECT_EQ(listing.diagnostics,
+            c.reported ? QList<ZipDiagnostic> { ZipDiagnostic::TrailingBytes } : QList<ZipDiagnostic> {});
+    }
+}
+
+// aasoem.zip names its host MS-DOS; the same bytes from other hosts convert or not by host.
+TEST(ZipListing, OemConversionDependsOnTheHost)
+{
+    const QByteArray original = readData("aasoem.zip");
+    QList<QString> ansi;
+    for (const QByteArray& line : lines(readData("aasoem.ansi")))
+        ansi.append(fromWindows1252(line));
+    ASSERT_EQ(ansi.size(), 4);
+    // The stored bytes read as Windows-1252, whose undefined 0x81 stands for U+0081.
+    const QList<QString> asStored = { QString::fromUtf8("maps/d\u201Em\u0081.aas"),
+        QString::fromUtf8("maps/\u017DRGER.aas"), QString::fromUtf8("STRA\u00E1E.aas"), "maps/plain.aas" };
+
+    struct Case {
+        char host;
+        const QList<QString>& expected;
+    } cases[]
+        = { { 0, ansi }, { 6, ansi }, { 11, ansi }, { 3, asStored }, { 10, asStored }, { 14, asStored } };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(int(c.host));
+        QByteArray data = original;
+        int patched = 0;
+        for (qsizetype at = data.indexOf("PK\1\2"); at >= 0; at = data.indexOf("PK\1\2", at + 4)) {
+            data[at + 5] = c.host;
+            ++patched;
+        }
+        ASSERT_EQ(patched, 4);
+        const ZipListing listing = tk::listZipArchive(QByteArrayView(data));
+        QList<QString> names;
+        for (const tk::ZipEntry& e : listing.entries)
+            names.append(e.name);
+        EXPECT_EQ(names, c.expected);
+        EXPECT_TRUE(listing.diagnostics.isEmpty());
+    }
+}
+
+TEST(ZipListing, MessagesNameTheArchive)
+{
+    const QList<ZipDiagnostic> kinds
+        = { ZipDiagnostic::Unreadable, ZipDiagnostic::DataInFront, ZipDiagnostic::TrailingBytes };
+    QStringList texts;
+    for (const ZipDiagnostic kind : kinds) {
+        const QString text = tk::zipDiagnosticMessage(kind, "aasmaps.zip");
+        EXPECT_TRUE(text.contains("aasmaps.zip")) << text.toStdString();
+        EXPECT_FALSE(text.contains("%1"));
+        texts.append(text);
+    }
+    texts.removeDuplicates();
+    EXPECT_EQ(texts.size(), kinds.size());
+}
+
+} // namespace
