@@ -12,7 +12,10 @@
 #include "app/ui/tform2.h"
 #include "bots/ui/botcfgpage.h"
 #include "bots/ui/tform3.h"
+#include "launch/core/execfile.h"
+#include "launch/core/gamestart.h"
 #include "launch/ui/dmflagspage.h"
+#include "maps/core/rotation.h"
 #include "maps/ui/mappage.h"
 #include "player/ui/bindspage.h"
 #include "player/ui/playerpage.h"
@@ -234,10 +237,7 @@ tk::ExecSettings TForm1::gatherExecSettings() const
 
 void TForm1::saveRotationFile()
 {
-    const QString path = m_paths.inLauncherDir(mapPage->rotationFileName());
-    QString error;
-    if (!tk::writeFileAtomically(path, tk::joinLinesCrLf(mapPage->rotationEntries()), &error))
-        throw tk::UserError(tr("Cannot create file %1\n%2").arg(path, error));
+    tk::writeRotationFile(m_paths.inLauncherDir(mapPage->rotationFileName()), mapPage->rotationEntries());
 }
 
 void TForm1::launch()
@@ -248,6 +248,20 @@ void TForm1::launch()
 void TForm1::runLaunch()
 {
     saveRotationFile();
+    tk::writeExecFile(gatherExecSettings(), m_paths);
+
+    const tk::GameStartCommand game = tk::gameStartCommand(m_paths, setupPage->exefile->text(),
+        gamePage->dedicated->isChecked());
+    if (!tk::fileExists(game.program)) {
+        m_ui.showMessage(this, tk::missingExecutableMessage(game.program));
+        return;
+    }
+    // A failed start is not reported: the files are written, and the game can be
+    // started by hand with the same command line.
+    m_ui.startDetached(game.program, game.arguments, game.workingDirectory);
+
+    if (!prefsPage->CheckBox24->isChecked())
+        close();
 }
 
 void TForm1::closeEvent(QCloseEvent* event)

@@ -1,13 +1,8 @@
 #include "profile/core/profilekeys.h"
 
-#include "app/core/installpaths.h"
+#include "launch/core/gamestart.h"
 
 namespace tk {
-
-QString defaultExecutableName()
-{
-    return QString::fromLatin1(InstallPaths::isWindows() ? "quake2.exe" : "quake2");
-}
 
 const QList<ProfileKey>& profileKeys()
 {

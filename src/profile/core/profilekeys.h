@@ -24,7 +24,4 @@ const QList<ProfileKey>& profileKeys();
 // The keys of one section, in table order.
 QList<ProfileKey> profileKeysOf(const QString& section);
 
-// The executable's default name: "quake2.exe" on Windows, "quake2" elsewhere.
-QString defaultExecutableName();
-
 } // namespace tk

@@ -1,6 +1,6 @@
 #include "profile/ui/setuppage.h"
 
-#include "app/core/installpaths.h"
+#include "launch/core/gamestart.h"
 #include "app/ui/widgets.h"
 #include "launch/core/execsettings.h"
 
@@ -14,7 +14,7 @@ SetupPage::SetupPage(QWidget* parent)
     currgamepanel = controls::displayPanel(this, "currgamepanel", {}, tr("Tarrakind game directory"));
     quakepathpanel = controls::displayPanel(this, "quakepathpanel", {}, tr("Path to Quake2 executable"));
     exefile = controls::edit(this, "exefile",
-        QString::fromLatin1(tk::InstallPaths::isWindows() ? "quake2.exe" : "quake2"),
+        tk::defaultExecutableName(),
         tr("Quake2 executable to run. Can be altered"));
     Panel23 = controls::displayPanel(this, "Panel23", {}, tr("Name of Config. currently loaded"));
 }

@@ -1,0 +1,310 @@
+#include "launch/core/execfile.h"
+
+#include "app/core/fileutil.h"
+#include "app/core/textcodec.h"
+#include "app/core/usererror.h"
+
+#include <QLatin1StringView>
+
+namespace tk {
+
+namespace {
+
+// Collects the lines of the script, each followed by CR LF.
+class ScriptWriter {
+public:
+    ScriptWriter() { m_data.reserve(2048); }
+
+    void line(const QByteArray& text)
+    {
+        m_data += text;
+        m_data += "\r\n";
+    }
+    void line(const char* text)
+    {
+        m_data += text;
+        m_data += "\r\n";
+    }
+    void blank() { m_data += "\r\n"; }
+    void set(const char* name, int value)
+    {
+        m_data += "set ";
+        m_data += name;
+        m_data += ' ';
+        m_data += QByteArray::number(value);
+        m_data += "\r\n";
+    }
+
+    QByteArray take() { return std::move(m_data); }
+
+private:
+    QByteArray m_data;
+};
+
+QByteArray boolDigit(bool on)
+{
+    return on ? QByteArrayLiteral("1") : QByteArrayLiteral("0");
+}
+
+// Words typed into the hand and crosshair boxes match their list entries whatever
+// their letter case; only ASCII letters fold, as in the list entries themselves.
+bool sameWord(const QString& text, QLatin1StringView word)
+{
+    if (text.size() != word.size())
+        return false;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        char16_t c = text[i].unicode();
+        if (c >= 'A' && c <= 'Z')
+            c = char16_t(c + ('a' - 'A'));
+        if (c != word[i].unicode())
+            return false;
+    }
+    return true;
+}
+
+const char* handLine(const QString& hand)
+{
+    if (sameWord(hand, QLatin1StringView("right")))
+        return "hand 0";
+    if (sameWord(hand, QLatin1StringView("left")))
+        return "hand 1";
+    if (sameWord(hand, QLatin1StringView("center")))
+        return "hand 2";
+    return nullptr;
+}
+
+const char* crosshairLine(const QString& crosshair)
+{
+    if (sameWord(crosshair, QLatin1StringView("no crosshair")))
+        return "crosshair 0";
+    if (sameWord(crosshair, QLatin1StringView("cross")))
+        return "crosshair 1";
+    if (sameWord(crosshair, QLatin1StringView("dot")))
+        return "crosshair 2";
+    if (sameWord(crosshair, QLatin1StringView("angle")))
+        return "crosshair 3";
+    return nullptr;
+}
+
+void writeServerSettings(ScriptWriter& out, const ExecSettings& s)
+{
+    out.line("//Config./Exec File created by Tarrakind!");
+    out.line("//=======================================");
+    out.blank();
+    out.line("//Basic DMFlags/Server Settings");
+    out.line("set deathmatch 1");
+    out.line("set dmflags " + encodeText(s.dmflags));
+    out.set("maxclients", s.maxclients);
+    out.set("fraglimit", s.fraglimit);
+    out.set("timelimit", s.timelimit);
+    out.set("capturelimit", s.capturelimit);
+    out.line("set cheats " + boolDigit(s.cheats));
+    out.set("minimumplayers", s.minPlayers ? s.minPlayersValue : 0);
+    out.blank();
+}
+
+void writeAdditional(ScriptWriter& out, const ExecSettings& s)
+{
+    out.line("//Additional Parms.");
+    // Every line of the memo, the last one too, gets its own line end: an empty memo
+    // gives one blank line and a trailing line end one more.
+    for (const QString& l : s.additionalCommands.split(QLatin1Char('\n')))
+        out.line(encodeText(l));
+    out.blank();
+    out.line("//Additional Exec. File");
+    if (s.extraCfg && !s.extraCfgName.isEmpty())
+        out.line("exec " + encodeText(s.extraCfgName));
+    out.blank();
+}
+
+void writeBinds(ScriptWriter& out, const ExecSettings& s)
+{
+    out.line("//Key Bindings");
+    if (s.specifyBinds) {
+        for (const BindRow& row : s.binds) {
+            if (row.key.isEmpty() || row.command.isEmpty())
+                continue;
+            out.line("bind \"" + encodeText(row.key) + "\" \"" + encodeText(row.command) + '"');
+        }
+    }
+    out.blank();
+}
+
+void writePlayer(ScriptWriter& out, const ExecSettings& s)
+{
+    out.line("//Player Setup");
+    if (s.playerSetup) {
+        out.line("name " + encodeText(s.playerName));
+        if (!s.model.isEmpty() && !s.skin.isEmpty())
+            out.line("skin " + encodeText(s.model) + '/' + encodeText(s.skin));
+        else
+            out.line("skin male/grunt");
+        if (const char* hand = handLine(s.hand))
+            out.line(hand);
+        if (const char* crosshair = crosshairLine(s.crosshair))
+            out.line(crosshair);
+    }
+    if (s.maxFps)
+        out.line("cl_maxfps " + QByteArray::number(s.fps));
+    if (s.sensitivity)
+        out.line("sensitivity " + encodeText(s.sensitivityText));
+    out.set("lag", s.lag ? s.lagValue : 0);
+    out.set("lagvariance", s.lag ? s.lagVariance : 0);
+    out.blank();
+}
+
+void writeRocketArena(ScriptWriter& out, const ExecSettings& s)
+{
+    static constexpr const char* kOptions[5] = {
+        "set mstart_auto ",
+        "set noitems ",
+        "set selfdamage ",
+        "set healthprotect ",
+        "set armorprotect ",
+    };
+    static constexpr const char* kWeapons[9] = {
+        "set shotgun ",
+        "set supershotgun ",
+        "set machinegun ",
+        "set chaingun ",
+        "set grenadelauncher ",
+        "set rocketlauncher ",
+        "set hyperblaster ",
+        "set railgun ",
+        "set bfg ",
+    };
+    static constexpr const char* kStats[8] = {
+        "set armor ",
+        "set health ",
+        "set shells ",
+        "set bullets ",
+        "set slugs ",
+        "set grenades ",
+        "set rockets ",
+        "set cells ",
+    };
+    for (std::size_t i = 0; i < s.raOptions.size(); ++i)
+        out.line(kOptions[i] + boolDigit(s.raOptions[i]));
+    for (std::size_t i = 0; i < s.raWeapons.size(); ++i)
+        out.line(kWeapons[i] + boolDigit(s.raWeapons[i]));
+    for (std::size_t i = 0; i < s.raStats.size(); ++i)
+        out.line(kStats[i] + QByteArray::number(s.raStats[i]));
+}
+
+void writeMod(ScriptWriter& out, const ExecSettings& s)
+{
+    out.line("set deathmatch 1");
+    out.blank();
+    switch (s.mod) {
+    case ModChoice::CaptureTheFlag:
+        out.line("set ctf 1");
+        out.blank();
+        if (s.ctfAutoAssign)
+            out.line("set botctfteam 0");
+        if (s.ctfForceTeam) {
+            if (s.ctfRed)
+                out.line("set botctfteam 1");
+            if (s.ctfBlue)
+                out.line("set botctfteam 2");
+        }
+        out.blank();
+        break;
+    case ModChoice::RocketArena:
+        out.line("set rocketarena 1");
+        out.blank();
+        writeRocketArena(out, s);
+        out.blank();
+        break;
+    case ModChoice::Xatrix:
+        out.line("set xatrix 1");
+        out.blank();
+        break;
+    case ModChoice::Rogue:
+        out.line("set rogue 1");
+        out.blank();
+        break;
+    case ModChoice::None:
+    case ModChoice::Deathmatch:
+        break;
+    }
+    out.blank();
+}
+
+void writeMap(ScriptWriter& out, const ExecSettings& s)
+{
+    out.line("//Map to play on");
+    if (s.rotation && !s.rotationEntries.isEmpty()) {
+        QByteArray list = "set sv_maplist \"";
+        for (const QByteArray& entry : s.rotationEntries) {
+            list += entry;
+            list += ' ';
+        }
+        list += '"';
+        out.line(list);
+        out.line("map " + s.rotationEntries.first());
+    } else {
+        out.line("map " + (s.selectedMap ? encodeText(*s.selectedMap) : QByteArrayLiteral("q2dm1")));
+    }
+    out.blank();
+}
+
+void writeBots(ScriptWriter& out, const ExecSettings& s)
+{
+    out.line("//Bot Settings");
+    out.line("set nochat " + boolDigit(s.noChat));
+    out.blank();
+    out.line("alias bigwait \"wait;wait;wait;wait;wait;wait;wait;wait;wait;wait\"");
+    out.line("bigwait;bigwait;bigwait;bigwait;bigwait;bigwait;bigwait;bigwait;bigwait;bigwait");
+    out.blank();
+    for (const QByteArray& botLine : s.selectedBotLines) {
+        out.line(botLine);
+        out.line("wait");
+    }
+    out.blank();
+}
+
+void writeDemo(ScriptWriter& out, const ExecSettings& s, const InstallPaths& paths)
+{
+    out.line("//Demo Options");
+    if (s.recordDemo && !s.demoName.isEmpty())
+        out.line("record " + encodeText(demoNameToUse(s.demoName, s.sequentialDemo, paths)));
+}
+
+} // namespace
+
+QString demoNameToUse(const QString& base, bool sequential, const InstallPaths& paths)
+{
+    if (!sequential)
+        return base;
+    const QChar sep = InstallPaths::separator();
+    const QString demosDir = paths.quake2Dir + sep + paths.gameDirName + sep + QStringLiteral("demos") + sep;
+    // The game creates the file when it records; we only look for a free name.
+    QString candidate = base;
+    for (qint64 n = 2; fileExists(demosDir + candidate + QStringLiteral(".dm2")); ++n)
+        candidate = base + QString::number(n);
+    return candidate;
+}
+
+QByteArray generateExecFile(const ExecSettings& settings, const InstallPaths& paths)
+{
+    ScriptWriter out;
+    writeServerSettings(out, settings);
+    writeAdditional(out, settings);
+    writeBinds(out, settings);
+    writePlayer(out, settings);
+    writeMod(out, settings);
+    writeMap(out, settings);
+    writeBots(out, settings);
+    writeDemo(out, settings, paths);
+    return out.take();
+}
+
+void writeExecFile(const ExecSettings& settings, const InstallPaths& paths)
+{
+    const QString path = paths.inLauncherDir(execFileName());
+    QString reason;
+    if (!writeFileAtomically(path, generateExecFile(settings, paths), &reason))
+        throw UserError(QStringLiteral("Cannot create file %1\n%2").arg(path, reason));
+}
+
+} // namespace tk
