@@ -1,0 +1,276 @@
+#include "bots/core/botlist.h"
+
+#include "app/core/fileutil.h"
+#include "app/core/textcodec.h"
+#include "app/core/usererror.h"
+
+#include <QDir>
+#include <QSet>
+#include <cstring>
+
+namespace tk {
+
+namespace {
+
+// One value of the line tokeniser; pos is where the rest of the line starts.
+QByteArrayView takeValue(QByteArrayView text, qsizetype& pos)
+{
+    const char* data = text.data();
+    const qsizetype size = text.size();
+    if (pos < size) {
+        if (const void* open = std::memchr(data + pos, '"', size_t(size - pos)))
+            pos = static_cast<const char*>(open) - data + 1;
+    }
+    const void* close = pos < size ? std::memchr(data + pos, '"', size_t(size - pos)) : nullptr;
+    if (!close) {
+        pos = qMin(pos + 1, size);
+        return {};
+    }
+    const qsizetype end = static_cast<const char*>(close) - data;
+    const QByteArrayView value = text.sliced(pos, end - pos);
+    pos = qMin(end + 2, size);
+    return value;
+}
+
+// Plain ASCII is by far the usual case and decodes the same either way.
+QString decodeField(QByteArrayView bytes)
+{
+    for (const char c : bytes) {
+        if (static_cast<unsigned char>(c) >= 0x80)
+            return decodeText(bytes.toByteArray());
+    }
+    return QString::fromLatin1(bytes);
+}
+
+// A composed line must stay one line of the file, whatever was pasted into a value.
+QString oneLine(QString text)
+{
+    text.replace(QLatin1Char('\r'), QLatin1Char(' '));
+    text.replace(QLatin1Char('\n'), QLatin1Char(' '));
+    return text;
+}
+
+void appendQuoted(QByteArray& out, const QString& value)
+{
+    out += '"';
+    out += encodeText(oneLine(value));
+    out += '"';
+}
+
+} // namespace
+
+BotLineFields parseBotLine(QByteArrayView line)
+{
+    qsizetype pos = 0;
+    takeValue(line, pos);
+    takeValue(line, pos);
+    BotLineFields fields;
+    fields.name = decodeField(takeValue(line, pos));
+    fields.modelSkin = decodeField(takeValue(line, pos));
+    fields.profileFile = decodeField(takeValue(line, pos));
+    fields.profileName = decodeField(takeValue(line, pos));
+    return fields;
+}
+
+QByteArray composeBotLine(const QString& name, const QString& model, const QString& skin,
+    const QString& profileFile, const QString& profileName)
+{
+    QByteArray line = "\"sv\" \"addbot\" ";
+    appendQuoted(line, name);
+    line += ' ';
+    appendQuoted(line, model + QLatin1Char('/') + skin);
+    line += ' ';
+    appendQuoted(line, profileFile);
+    line += ' ';
+    appendQuoted(line, profileName);
+    return line;
+}
+
+ModelSkin splitModelSkin(const QString& modelSkin)
+{
+    const qsizetype slash = modelSkin.indexOf(QLatin1Char('/'));
+    if (slash < 0)
+        return { QString(), modelSkin };
+    return { modelSkin.left(slash), modelSkin.mid(slash + 1) };
+}
+
+QString BotList::missingFileMessage(const QString& name)
+{
+    return QStringLiteral("Error: Could not locate file ") + name;
+}
+
+QStringList BotList::listBotListFiles(const InstallPaths& paths)
+{
+    return listFiles(paths.launcherDir, QStringLiteral("*.cfg"));
+}
+
+qsizetype BotList::selectedCount() const
+{
+    qsizetype count = 0;
+    for (const BotEntry& e : m_entries)
+        count += e.selected ? 1 : 0;
+    return count;
+}
+
+BotList::OpenResult BotList::open(const InstallPaths& paths, const QString& name, bool reportMissing)
+{
+    m_fileName = name;
+    const QString path = filePath(paths);
+    OpenResult result;
+    if (!fileExists(path)) {
+        result.fileMissing = true;
+        if (reportMissing)
+            result.message = missingFileMessage(name);
+        return result;
+    }
+    QByteArray data;
+    QString reason;
+    if (!readFile(path, &data, &reason))
+        throw UserError(
+            QStringLiteral("Cannot open file %1: %2").arg(QDir::toNativeSeparators(path), reason));
+    readContents(data);
+    return result;
+}
+
+void BotList::readContents(const QByteArray& data)
+{
+    const QList<QByteArray> lines = splitLines(data);
+    QList<BotEntry> entries;
+    entries.reserve(lines.size());
+    for (const QByteArray& line : lines) {
+        if (line.isEmpty())
+            continue;
+        BotLineFields f = parseBotLine(line);
+        entries.append(BotEntry { line, std::move(f.name), std::move(f.modelSkin), std::move(f.profileFile),
+            std::move(f.profileName), false });
+    }
+    m_entries = std::move(entries);
+}
+
+QByteArray BotList::contents() const
+{
+    QList<QByteArray> lines;
+    lines.reserve(m_entries.size());
+    for (const BotEntry& e : m_entries)
+        lines.append(e.line);
+    return joinLinesCrLf(lines);
+}
+
+void BotList::save(const InstallPaths& paths) const
+{
+    const QString path = filePath(paths);
+    QString reason;
+    if (!writeFileAtomically(path, contents(), &reason))
+        throw UserError(
+            QStringLiteral("Cannot create file %1: %2").arg(QDir::toNativeSeparators(path), reason));
+}
+
+bool BotList::toggle(qsizetype index)
+{
+    if (index < 0 || index >= m_entries.size())
+        return false;
+    m_entries[index].selected = !m_entries[index].selected;
+    return true;
+}
+
+bool BotList::remove(qsizetype index)
+{
+    if (index < 0 || index >= m_entries.size())
+        return false;
+    m_entries.removeAt(index);
+    return true;
+}
+
+bool BotList::replaceEntry(qsizetype index, const QString& name, const QString& model, const QString& skin,
+    const QString& profileFile, const QString& profileName)
+{
+    if (index < 0 || index >= m_entries.size())
+        return false;
+    BotEntry& e = m_entries[index];
+    e.line = composeBotLine(name, model, skin, profileFile, profileName);
+    // The fields match what a later read of the line gives.
+    e.name = oneLine(name);
+    e.modelSkin = oneLine(model + QLatin1Char('/') + skin);
+    e.profileFile = oneLine(profileFile);
+    e.profileName = oneLine(profileName);
+    return true;
+}
+
+int BotList::pickRandom(int count, Random& random)
+{
+    for (BotEntry& e : m_entries)
+        e.selected = false;
+    const qsizetype n = m_entries.size();
+    const int k = count < 0 ? 0 : int(qMin<qsizetype>(count, n));
+    // Redrawing on a hit makes every set of k bots equally likely. The generator has a
+    // full period, so every index comes up and the loop ends.
+    for (int picked = 0; picked < k;) {
+        BotEntry& e = m_entries[random.below(std::uint32_t(n))];
+        if (!e.selected) {
+            e.selected = true;
+            ++picked;
+        }
+    }
+    return k;
+}
+
+qsizetype BotList::addBot()
+{
+    QSet<QString> names;
+    names.reserve(m_entries.size());
+    for (const BotEntry& e : m_entries)
+        names.insert(e.name);
+    QString name;
+    for (qsizetype i = 1;; ++i) {
+        name = QStringLiteral("noname") + QString::number(i);
+        if (!names.contains(name))
+            break;
+    }
+    const QString model = QStringLiteral("male");
+    const QString skin = QStringLiteral("grunt");
+    const QString profileFile = QStringLiteral("bots/hunk_c.c");
+    const QString profileName = QStringLiteral("hunk");
+    m_entries.append(BotEntry { composeBotLine(name, model, skin, profileFile, profileName), name,
+        model + QLatin1Char('/') + skin, profileFile, profileName, false });
+    return m_entries.size() - 1;
+}
+
+QString BotList::countText() const
+{
+    const qsizetype selected = selectedCount();
+    return QStringLiteral("[ %1 Bot(s) found ][ %2 %3 selected ]")
+        .arg(m_entries.size())
+        .arg(selected)
+        .arg(selected == 1 ? QStringLiteral("is") : QStringLiteral("are"));
+}
+
+QStringList BotList::selectedNames() const
+{
+    QStringList names;
+    for (const BotEntry& e : m_entries) {
+        if (e.selected)
+            names.append(e.name);
+    }
+    return names;
+}
+
+void BotList::selectByNames(const QStringList& names)
+{
+    const QSet<QString> wanted(names.begin(), names.end());
+    for (BotEntry& e : m_entries) {
+        if (wanted.contains(e.name))
+            e.selected = true;
+    }
+}
+
+QList<QByteArray> BotList::selectedLines() const
+{
+    QList<QByteArray> lines;
+    for (const BotEntry& e : m_entries) {
+        if (e.selected)
+            lines.append(e.line);
+    }
+    return lines;
+}
+
+} // namespace tk

@@ -1,0 +1,108 @@
+#pragma once
+
+#include "app/core/installpaths.h"
+#include "app/core/random.h"
+
+#include <QByteArray>
+#include <QByteArrayView>
+#include <QList>
+#include <QString>
+#include <QStringList>
+
+namespace tk {
+
+// One bot of the current bot list file. The line is kept as bytes exactly as read or
+// composed: it is what the game gets and what a save writes back, so bytes the user
+// never edited survive any encoding.
+struct BotEntry {
+    QByteArray line;
+    QString name;
+    QString modelSkin;
+    QString profileFile;
+    QString profileName;
+    bool selected = false;
+};
+
+// The four values of a bot line that the launcher uses.
+struct BotLineFields {
+    QString name;
+    QString modelSkin;
+    QString profileFile;
+    QString profileName;
+};
+
+// Takes six quoted values in turn and keeps values 3 to 6. The character after each
+// closing quote is skipped whatever it is, so values without a blank between them are
+// misread. Never fails: a line off the format gives whatever fields these rules yield.
+BotLineFields parseBotLine(QByteArrayView line);
+
+// "sv" "addbot" "<name>" "<model>/<skin>" "<profileFile>" "<profileName>".
+QByteArray composeBotLine(const QString& name, const QString& model, const QString& skin,
+    const QString& profileFile, const QString& profileName);
+
+struct ModelSkin {
+    QString model;
+    QString skin;
+};
+
+// Splits at the first "/"; without one the model is empty and the whole text is the skin.
+ModelSkin splitModelSkin(const QString& modelSkin);
+
+// The bots of the current bot list file with their selected flags.
+class BotList {
+public:
+    static constexpr const char* kDefaultFileName = "bots.cfg";
+
+    struct OpenResult {
+        bool fileMissing = false; // the bots were kept, now under the new name
+        QString message; // non-empty when the caller must show it
+    };
+
+    // "Error: Could not locate file " + name.
+    static QString missingFileMessage(const QString& name);
+    // The "*.cfg" files of the launcher directory, sorted without regard to case.
+    static QStringList listBotListFiles(const InstallPaths& paths);
+
+    const QString& fileName() const { return m_fileName; }
+    const QList<BotEntry>& entries() const { return m_entries; }
+    qsizetype size() const { return m_entries.size(); }
+    qsizetype selectedCount() const;
+
+    // Makes name the current file and reads it. A missing file keeps the bots as they
+    // are; with reportMissing the result carries the message to show. Throws UserError
+    // when the file exists but cannot be read.
+    OpenResult open(const InstallPaths& paths, const QString& name, bool reportMissing);
+    // Replaces the bots by one per non-empty line of data, all unselected.
+    void readContents(const QByteArray& data);
+    // Every line followed by CR LF: what save() writes.
+    QByteArray contents() const;
+    // Writes contents() to the current file, replacing it. Throws UserError with the
+    // system's reason on failure; the bots in memory are untouched either way.
+    void save(const InstallPaths& paths) const;
+    QString filePath(const InstallPaths& paths) const { return paths.inLauncherDir(m_fileName); }
+
+    // Index checks make these no-ops (returning false) for an index out of range.
+    bool toggle(qsizetype index);
+    bool remove(qsizetype index);
+    bool replaceEntry(qsizetype index, const QString& name, const QString& model, const QString& skin,
+        const QString& profileFile, const QString& profileName);
+
+    // Selects count distinct bots at random (count pulled into 0..size()) and returns the
+    // count used.
+    int pickRandom(int count, Random& random);
+    // Appends an unselected bot with the first free "noname" + i and returns its index.
+    qsizetype addBot();
+
+    // "[ N Bot(s) found ][ M is selected ]" (or "are" when M is not 1).
+    QString countText() const;
+    QStringList selectedNames() const;
+    // Selects every bot whose name equals one of names exactly; never clears a flag.
+    void selectByNames(const QStringList& names);
+    QList<QByteArray> selectedLines() const;
+
+private:
+    QList<BotEntry> m_entries;
+    QString m_fileName = QString::fromLatin1(kDefaultFileName);
+};
+
+} // namespace tk
