@@ -11,9 +11,14 @@ cmake --build --preset sanitize --target $targets
 for t in $targets; do
   corpus="build-sanitize/corpus/$t"
   mkdir -p "$corpus"
-  seeds="fuzz/seeds/$t"
+  case "$t" in
+    fuzz_zip) seeds=tests/data/zip ;;
+    fuzz_pcx) seeds=tests/data/pcx ;;
+    fuzz_ini) seeds=tests/data/ini/cases ;;
+    *) seeds="" ;;
+  esac
   echo "fuzzing $t for ${seconds}s"
   build-sanitize/fuzz/"$t" -max_total_time="$seconds" -max_len=65536 -print_final_stats=0 \
-    "$corpus" $( [ -d "$seeds" ] && echo "$seeds" ) 2>&1 | tail -n 2
+    "$corpus" $( [ -n "$seeds" ] && [ -d "$seeds" ] && echo "$seeds" ) 2>&1 | tail -n 2
 done
 echo "fuzz targets ran clean"

@@ -1,11 +1,24 @@
 #!/usr/bin/env bash
 # Builds everything and runs the whole test suite: unit, widget and end-to-end
-# tests, then the parsers' fuzz targets briefly under AddressSanitizer and
-# UndefinedBehaviorSanitizer.
+# tests; then the core's tests again under AddressSanitizer and
+# UndefinedBehaviorSanitizer, and the parsers' fuzz targets briefly.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash tools/deps.sh
 cmake --preset default >/dev/null
 cmake --build --preset default
-ctest --preset default
+ctest --preset default | tee build/ctest.log
+
+cmake --preset sanitize >/dev/null
+core_tests=$(for d in tests/*/; do d=$(basename "$d"); [ "$d" != ui ] && ls tests/"$d"/*.cpp >/dev/null 2>&1 && case "$d" in support|data|golden|e2e) ;; *) echo "test_$d";; esac; done)
+cmake --build --preset sanitize --target $core_tests
+for t in $core_tests; do
+  echo "sanitized: $t"
+  QT_QPA_PLATFORM=offscreen build-sanitize/tests/"$t" --gtest_brief=1
+done
 bash tools/fuzz.sh "${FUZZ_SECONDS:-20}"
+
+# One closing line for the whole run.
+total=$(sed -n 's/.*tests failed out of \([0-9]*\).*/\1/p' build/ctest.log | tail -n1)
+failed=$(sed -n 's/.*, \([0-9]*\) tests failed out of.*/\1/p' build/ctest.log | tail -n1)
+echo "tests: $((total - failed)) passed, $failed failed"
