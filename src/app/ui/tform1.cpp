@@ -81,6 +81,9 @@ TForm1::TForm1(const tk::InstallPaths& paths, Interaction& interaction, QWidget*
     Form2 = new TForm2(this);
     Form3 = new TForm3(this);
     Form4 = new TForm4(this);
+    Form2->setInteraction(&m_ui);
+    Form3->setInteraction(&m_ui);
+    Form4->setInteraction(&m_ui);
 }
 
 TForm1::~TForm1() = default;

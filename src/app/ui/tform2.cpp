@@ -1,10 +1,147 @@
 #include "app/ui/tform2.h"
 
+#include "app/ui/interaction.h"
+#include "app/ui/widgets.h"
+
+#include <QFrame>
+#include <QGridLayout>
+#include <QLabel>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QPushButton>
+#include <QScreen>
+#include <QStyle>
+#include <QUrl>
+#include <QVBoxLayout>
+
 TForm2::TForm2(QWidget* parent)
-    : QDialog(parent)
-{ }
+    : QDialog(parent, Qt::Dialog | Qt::FramelessWindowHint)
+{
+    setObjectName(QStringLiteral("Form2"));
+    QFont f = font();
+    f.setPointSize(8);
+    setFont(f);
+    setModal(true);
+    setFixedSize(268, 207);
+
+    // A one-pixel black frame around a raised body, like the main window.
+    auto* outer = new QVBoxLayout(this);
+    outer->setContentsMargins(1, 1, 1, 1);
+    auto* body = new QFrame(this);
+    body->setFrameStyle(QFrame::Panel | QFrame::Raised);
+    body->setAutoFillBackground(true);
+    outer->addWidget(body);
+    auto* column = new QVBoxLayout(body);
+    column->setContentsMargins(3, 3, 3, 3);
+    column->setSpacing(4);
+
+    titleStrip = new QLabel(tr("About Tarrakind!"), body);
+    titleStrip->setObjectName(QStringLiteral("titleStrip"));
+    QPalette caption = titleStrip->palette();
+    caption.setColor(QPalette::Window, QColor(0, 0, 128));
+    caption.setColor(QPalette::WindowText, Qt::white);
+    titleStrip->setPalette(caption);
+    titleStrip->setAutoFillBackground(true);
+    QFont bold = titleStrip->font();
+    bold.setBold(true);
+    titleStrip->setFont(bold);
+    titleStrip->setFixedHeight(18);
+    titleStrip->setIndent(4);
+    column->addWidget(titleStrip);
+
+    auto* versionRow = new QHBoxLayout;
+    versionRow->setSpacing(6);
+    Panel4 = controls::displayPanel(body, "Panel4");
+    Panel4->setFont(bold);
+    Panel4->setAlignment(Qt::AlignCenter);
+    Panel4->setMinimumHeight(36);
+    Panel4->setMargin(4);
+    versionRow->addWidget(Panel4);
+    versionRow->addWidget(controls::note(body, tr("Launch Utility for the v. cool Tarrakind Bot!")), 1);
+    column->addLayout(versionRow);
+
+    auto* links = new QGridLayout;
+    links->setHorizontalSpacing(4);
+    links->setVerticalSpacing(2);
+    links->addWidget(controls::label(body, tr(" Web:")), 0, 0);
+    webLink = makeLink(body, "webLink", QStringLiteral(TARRAKIND_WEB_URL));
+    links->addWidget(webLink, 0, 1);
+    links->addWidget(controls::label(body, tr(" Email:")), 1, 0);
+    mailLink = makeLink(body, "mailLink", QStringLiteral(TARRAKIND_EMAIL));
+    links->addWidget(mailLink, 1, 1);
+    links->setColumnStretch(1, 1);
+    column->addLayout(links);
+
+    auto* separator = new QFrame(body);
+    separator->setFrameStyle(QFrame::HLine | QFrame::Sunken);
+    column->addWidget(separator);
+
+    column->addWidget(controls::label(body, tr("Tarrakind Bot available from:")));
+    botLink = makeLink(body, "botLink", QStringLiteral(TARRAKIND_BOT_URL));
+    botLink->setIndent(8);
+    column->addWidget(botLink);
+    column->addStretch(1);
+
+    okButton = controls::button(body, "okButton", tr("OK"));
+    okButton->setDefault(true);
+    column->addWidget(okButton);
+    connect(okButton, &QPushButton::clicked, this, &QDialog::accept);
+}
+
+QLabel* TForm2::makeLink(QWidget* parent, const char* name, const QString& target)
+{
+    QLabel* link = controls::label(parent, target, name);
+    // Plain text: the caption is the target and must never be read as markup.
+    link->setTextFormat(Qt::PlainText);
+    link->setCursor(Qt::PointingHandCursor);
+    QFont underlined = link->font();
+    underlined.setUnderline(true);
+    link->setFont(underlined);
+    QPalette pal = link->palette();
+    pal.setColor(QPalette::WindowText, pal.color(QPalette::Link));
+    link->setPalette(pal);
+    link->installEventFilter(this);
+    return link;
+}
 
 void TForm2::setVersionText(const QString& text)
 {
-    setProperty("versionText", text);
+    Panel4->setText(text);
+}
+
+bool TForm2::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() == QEvent::MouseButtonRelease) {
+        for (QLabel* link : { webLink, mailLink, botLink }) {
+            const auto* mouse = static_cast<QMouseEvent*>(event);
+            if (watched == link && mouse->button() == Qt::LeftButton
+                && link->rect().contains(mouse->position().toPoint())) {
+                openLink(link);
+                return true;
+            }
+        }
+    }
+    return QDialog::eventFilter(watched, event);
+}
+
+void TForm2::openLink(QLabel* link)
+{
+    if (!m_ui)
+        return;
+    const QString target = link->text();
+    // Whether a handler exists is the platform's business: the result is not checked.
+    m_ui->openUrl(link == mailLink ? QUrl(QStringLiteral("mailto:") + target) : QUrl(target));
+}
+
+void TForm2::showEvent(QShowEvent* event)
+{
+    if (const QScreen* s = screen())
+        move(QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, size(), s->availableGeometry()).topLeft());
+    QDialog::showEvent(event);
+}
+
+void TForm2::paintEvent(QPaintEvent*)
+{
+    QPainter p(this);
+    p.fillRect(rect(), Qt::black);
 }

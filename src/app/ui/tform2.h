@@ -2,12 +2,37 @@
 
 #include <QDialog>
 
+class QLabel;
+class QPushButton;
+class Interaction;
+
 // The About box: a borderless modal box with the version and the links.
 class TForm2 : public QDialog {
     Q_OBJECT
 public:
     explicit TForm2(QWidget* parent = nullptr);
 
+    // Links are opened through this; without one a click opens nothing.
+    void setInteraction(Interaction* interaction) { m_ui = interaction; }
+
     // The version panel Panel4, set at start-up.
     void setVersionText(const QString& text);
+
+    QLabel* titleStrip = nullptr;
+    QLabel* Panel4 = nullptr;
+    QLabel* webLink = nullptr;
+    QLabel* mailLink = nullptr;
+    QLabel* botLink = nullptr;
+    QPushButton* okButton = nullptr;
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    QLabel* makeLink(QWidget* parent, const char* name, const QString& target);
+    void openLink(QLabel* link);
+
+    Interaction* m_ui = nullptr;
 };

@@ -1,5 +1,357 @@
 #include "bots/ui/tform3.h"
 
+#include "app/ui/interaction.h"
+#include "app/ui/widgets.h"
+#include "imaging/ui/imageview.h"
+
+#include <QComboBox>
+#include <QFrame>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QPainterPath>
+#include <QPushButton>
+#include <QScreen>
+#include <QStyle>
+#include <QVBoxLayout>
+
+namespace {
+
+struct BotProfile {
+    const char* file;
+    const char* name;
+};
+
+// The bot profiles the bot mod ships: the source file a profile lives in and the
+// profile it selects. File stems are cut to eight characters, names are not.
+constexpr BotProfile botProfiles[] = {
+    { "bots/hunk_c.c", "hunk" },
+    { "bots/bill_c.c", "bill" },
+    { "bots/java_c.c", "java" },
+    { "bots/omicro_c.c", "omicron" },
+    { "bots/laura_c.c", "laura" },
+    { "bots/luuzr_c.c", "luuzr" },
+    { "bots/maxine_c.c", "maxine" },
+    { "bots/bitch_c.c", "bitch" },
+    { "bots/no9_c.c", "no9" },
+    { "bots/player_c.c", "player" },
+    { "bots/reaper_c.c", "reaper" },
+    { "bots/messia_c.c", "messiah" },
+    { "bots/babe_c.c", "babe" },
+    { "bots/sparta_c.c", "spartacus" },
+    { "bots/stud_c.c", "stud" },
+    { "bots/trash_c.c", "trash" },
+    { "bots/byte_c.c", "byte" },
+    { "bots/zero_c.c", "zero" },
+};
+
+// A circular arrow, the usual picture for "reload".
+QIcon refreshGlyph(const QColor& colour)
+{
+    QPixmap pm(16, 16);
+    pm.fill(Qt::transparent);
+    QPainter p(&pm);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setPen(QPen(colour, 2, Qt::SolidLine, Qt::FlatCap));
+    const QRectF ring(3, 3, 10, 10);
+    p.drawArc(ring, 60 * 16, 290 * 16);
+    // The arrow head at the open end of the ring, pointing along the turn.
+    QPainterPath head;
+    head.moveTo(9.0, 0.5);
+    head.lineTo(13.5, 3.5);
+    head.lineTo(8.5, 6.5);
+    head.closeSubpath();
+    p.setPen(Qt::NoPen);
+    p.setBrush(colour);
+    p.drawPath(head);
+    return QIcon(pm);
+}
+
+QComboBox* editableCombo(QWidget* parent, const char* name)
+{
+    auto* c = new QComboBox(parent);
+    c->setObjectName(QString::fromLatin1(name));
+    c->setEditable(true);
+    // Any text is accepted as typed: no completion, no items added by Enter.
+    c->setCompleter(nullptr);
+    c->setInsertPolicy(QComboBox::NoInsert);
+    return c;
+}
+
+} // namespace
+
 TForm3::TForm3(QWidget* parent)
-    : QDialog(parent)
-{ }
+    : QDialog(parent,
+        Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
+            | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint)
+{
+    setObjectName(QStringLiteral("Form3"));
+    setWindowTitle(tr("Edit Bot"));
+    QFont f = font();
+    f.setPointSize(8);
+    setFont(f);
+    setModal(true);
+    buildLayout();
+    buildHints();
+
+    for (const BotProfile& profile : botProfiles)
+        ComboBox4->addItem(QString::fromLatin1(profile.file));
+    ComboBox4->setCurrentIndex(-1);
+
+    connect(ComboBox4, &QComboBox::currentTextChanged, this, &TForm3::ComboBox4Change);
+    connect(BitBtn5, &QPushButton::clicked, this, &TForm3::BitBtn5Click);
+    connect(BitBtn6, &QPushButton::clicked, this, &QDialog::reject);
+}
+
+void TForm3::buildLayout()
+{
+    auto* outer = new QVBoxLayout(this);
+    outer->setContentsMargins(0, 0, 0, 0);
+    outer->setSpacing(0);
+    // A fixed size, whatever the font makes of the controls.
+    outer->setSizeConstraint(QLayout::SetFixedSize);
+
+    Panel1 = new QFrame(this);
+    Panel1->setObjectName(QStringLiteral("Panel1"));
+    outer->addWidget(Panel1);
+    auto* client = new QVBoxLayout(Panel1);
+    client->setContentsMargins(6, 4, 6, 6);
+    client->setSpacing(4);
+
+    Label1 = controls::label(Panel1, tr("Tarrakind Bot-Ed v0.11"), "Label1");
+    QFont title = Label1->font();
+    title.setBold(true);
+    title.setItalic(true);
+    title.setPointSize(title.pointSize() + 2);
+    Label1->setFont(title);
+    client->addWidget(Label1);
+
+    auto* columns = new QHBoxLayout;
+    columns->setSpacing(8);
+    client->addLayout(columns);
+
+    // The preview keeps its size; the left column takes what the status bar's width leaves.
+    auto* left = new QVBoxLayout;
+    left->setSpacing(1);
+    columns->addLayout(left, 1);
+    Edit1 = controls::edit(Panel1, "Edit1");
+    ComboBox2 = editableCombo(Panel1, "ComboBox2");
+    ComboBox3 = editableCombo(Panel1, "ComboBox3");
+    ComboBox4 = editableCombo(Panel1, "ComboBox4");
+    ComboBox1 = editableCombo(Panel1, "ComboBox1");
+    namePanel = controls::labelPanel(Panel1, tr("Bot Name"), {}, "namePanel");
+    modelPanel = controls::labelPanel(Panel1, tr("Bot Model"), {}, "modelPanel");
+    skinPanel = controls::labelPanel(Panel1, tr("Bot Skin"), {}, "skinPanel");
+    filePanel = controls::labelPanel(Panel1, tr("C File"), {}, "filePanel");
+    profilePanel = controls::labelPanel(Panel1, tr("Profile"), {}, "profilePanel");
+    const QList<QPair<QLabel*, QWidget*>> fields { { namePanel, Edit1 }, { modelPanel, ComboBox2 },
+        { skinPanel, ComboBox3 }, { filePanel, ComboBox4 }, { profilePanel, ComboBox1 } };
+    for (const auto& [panel, field] : fields) {
+        left->addWidget(panel);
+        left->addWidget(field);
+        left->addSpacing(3);
+    }
+    left->addStretch(1);
+    BitBtn2 = controls::button(Panel1, "BitBtn2", tr("&Random Mdl/Skin"));
+    left->addWidget(BitBtn2);
+
+    auto* right = new QVBoxLayout;
+    right->setSpacing(4);
+    columns->addLayout(right);
+    Panel10 = new QFrame(Panel1);
+    Panel10->setObjectName(QStringLiteral("Panel10"));
+    Panel10->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    Panel10->setLineWidth(2);
+    auto* frame = new QVBoxLayout(Panel10);
+    frame->setContentsMargins(2, 2, 2, 2);
+    preview = new ImageView(Panel10);
+    preview->setObjectName(QStringLiteral("preview"));
+    preview->setFixedSize(320, 200);
+    frame->addWidget(preview);
+    Panel10->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
+    right->addWidget(Panel10);
+
+    auto* tools = new QHBoxLayout;
+    tools->setSpacing(3);
+    right->addLayout(tools);
+    BitBtn3 = controls::button(Panel1, "BitBtn3", {});
+    BitBtn3->setIcon(refreshGlyph(QColor(0, 110, 0)));
+    BitBtn3->setToolTip(tr("Reload Picture"));
+    BitBtn4 = controls::button(Panel1, "BitBtn4", tr("&Edit Picture"));
+    // Picture editing is not offered; the button only keeps the tool bar's shape.
+    BitBtn4->setEnabled(false);
+    BitBtn6 = controls::button(Panel1, "BitBtn6", tr("&Cancel"));
+    BitBtn5 = controls::button(Panel1, "BitBtn5", tr("&Save Bot and Close"));
+    for (QPushButton* b : { BitBtn3, BitBtn4, BitBtn6, BitBtn5 })
+        tools->addWidget(b);
+    BitBtn3->setFixedWidth(BitBtn3->sizeHint().height() + 4);
+    tools->insertStretch(1, 1);
+
+    StatusBar1 = new QWidget(this);
+    StatusBar1->setObjectName(QStringLiteral("StatusBar1"));
+    auto* panels = new QHBoxLayout(StatusBar1);
+    panels->setContentsMargins(2, 1, 2, 2);
+    panels->setSpacing(2);
+    hintPanel = new QLabel(StatusBar1);
+    hintPanel->setObjectName(QStringLiteral("hintPanel"));
+    versionPanel = new QLabel(tr("Tarrakind Bot-Ed v0.1"), StatusBar1);
+    versionPanel->setObjectName(QStringLiteral("versionPanel"));
+    for (QLabel* l : { hintPanel, versionPanel }) {
+        l->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+        l->setMargin(1);
+        l->setIndent(2);
+    }
+    hintPanel->setFixedWidth(450);
+    versionPanel->setAlignment(Qt::AlignCenter);
+    versionPanel->setMinimumWidth(versionPanel->fontMetrics().horizontalAdvance(versionPanel->text()) + 16);
+    panels->addWidget(hintPanel);
+    panels->addWidget(versionPanel, 1);
+    outer->addWidget(StatusBar1);
+}
+
+void TForm3::buildHints()
+{
+    m_hints = {
+        { this, Trigger::Move, tr("Tarrakind Bot-Ed - by the Tarrakind team") },
+        { Panel1, Trigger::Move, tr("Tarrakind Bot-Ed - by the Tarrakind team") },
+        { namePanel, Trigger::Click, tr("Name of Bot") },
+        { Edit1, Trigger::Move, tr("Name of Bot") },
+        { modelPanel, Trigger::Click, tr("Model of Bot") },
+        { modelPanel, Trigger::Move, tr("Select the Model the Bot uses") },
+        { skinPanel, Trigger::Release, tr("Select the Skin the Bot uses") },
+        { filePanel, Trigger::Move, tr("Select the source C file Bot info. is in") },
+        { profilePanel, Trigger::Click, tr("The Bot profile / behaviour") },
+        { profilePanel, Trigger::Move, tr("Select the Bot's profile / behaviour") },
+        { preview, Trigger::Move, tr("Preview window for Bot's Skin") },
+        { Panel10, Trigger::Move, tr("Preview window for Bot's Skin") },
+        { BitBtn2, Trigger::Move, tr("Click to generate Bot with random Model and Skin") },
+        { BitBtn3, Trigger::Move, tr("Click to refresh / reload Skin preview") },
+        { BitBtn6, Trigger::Move, tr("Cancel and Close without saving changes") },
+        { BitBtn5, Trigger::Move, tr("Save Bot changes and Close window") },
+    };
+    for (const Hint& h : m_hints) {
+        // Plain moves reach only widgets that track the mouse; the others must stay
+        // silent, so only the parts with a hint track it.
+        if (h.trigger == Trigger::Move)
+            h.widget->setMouseTracking(true);
+        h.widget->installEventFilter(this);
+    }
+}
+
+bool TForm3::eventFilter(QObject* watched, QEvent* event)
+{
+    const QEvent::Type type = event->type();
+    if (type == QEvent::MouseMove || type == QEvent::MouseButtonRelease) {
+        const auto* mouse = static_cast<QMouseEvent*>(event);
+        // An event a child ignored comes up to its parent; only the part directly
+        // under the pointer sets its hint, so a panel never overwrites its child's.
+        if (static_cast<QWidget*>(watched)->childAt(mouse->position().toPoint()))
+            return QDialog::eventFilter(watched, event);
+        for (const Hint& h : m_hints) {
+            if (h.widget != watched)
+                continue;
+            bool fires = false;
+            switch (h.trigger) {
+            case Trigger::Move:
+                fires = type == QEvent::MouseMove;
+                break;
+            case Trigger::Release:
+                fires = type == QEvent::MouseButtonRelease;
+                break;
+            case Trigger::Click:
+                // A click ends with the left button released over the part it began on.
+                fires = type == QEvent::MouseButtonRelease && mouse->button() == Qt::LeftButton
+                    && h.widget->rect().contains(mouse->position().toPoint());
+                break;
+            }
+            if (fires)
+                hintPanel->setText(h.text);
+        }
+    }
+    return QDialog::eventFilter(watched, event);
+}
+
+QString TForm3::statusHint() const
+{
+    return hintPanel->text();
+}
+
+void TForm3::setValues(const QString& name, const QString& model, const QString& skin,
+    const QString& profileFile, const QString& profileName)
+{
+    m_settingValues = true;
+    Edit1->setText(name);
+    ComboBox2->setEditText(model);
+    ComboBox3->setEditText(skin);
+    ComboBox4->setEditText(profileFile);
+    ComboBox1->setEditText(profileName);
+    m_settingValues = false;
+}
+
+QString TForm3::botName() const
+{
+    return Edit1->text();
+}
+
+QString TForm3::botModel() const
+{
+    return ComboBox2->currentText();
+}
+
+QString TForm3::botSkin() const
+{
+    return ComboBox3->currentText();
+}
+
+QString TForm3::profileFile() const
+{
+    return ComboBox4->currentText();
+}
+
+QString TForm3::profileName() const
+{
+    return ComboBox1->currentText();
+}
+
+void TForm3::ComboBox4Change(const QString& text)
+{
+    if (m_settingValues)
+        return;
+    for (const BotProfile& profile : botProfiles) {
+        if (text == QLatin1String(profile.file)) {
+            ComboBox1->setEditText(QString::fromLatin1(profile.name));
+            return;
+        }
+    }
+}
+
+void TForm3::BitBtn5Click()
+{
+    const QList<QPair<QString, QString>> required {
+        { botName(), tr("You must specify a Bot Name") },
+        { botModel(), tr("You must specify a Bot Model") },
+        { botSkin(), tr("You must specify a Bot Skin") },
+        { profileName(), tr("You must specify a Bot Profile") },
+    };
+    bool complete = true;
+    for (const auto& [value, message] : required) {
+        if (value.isEmpty()) {
+            complete = false;
+            if (m_ui)
+                m_ui->showMessage(this, message);
+        }
+    }
+    if (complete)
+        accept();
+}
+
+void TForm3::showEvent(QShowEvent* event)
+{
+    if (const QScreen* s = screen())
+        move(QStyle::alignedRect(
+            Qt::LeftToRight, Qt::AlignCenter, frameGeometry().size(), s->availableGeometry())
+                 .topLeft());
+    QDialog::showEvent(event);
+}

@@ -1,10 +1,81 @@
 #pragma once
 
 #include <QDialog>
+#include <QEvent>
+#include <QList>
+
+class QComboBox;
+class QFrame;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class ImageView;
+class Interaction;
 
 // The bot editor "Edit Bot": name, model, skin and profile of one bot.
 class TForm3 : public QDialog {
     Q_OBJECT
 public:
     explicit TForm3(QWidget* parent = nullptr);
+
+    // The failed save checks are reported through this.
+    void setInteraction(Interaction* interaction) { m_ui = interaction; }
+
+    // Puts the five values into their controls without running the change rules.
+    void setValues(const QString& name, const QString& model, const QString& skin, const QString& profileFile,
+        const QString& profileName);
+
+    QString botName() const;
+    QString botModel() const;
+    QString botSkin() const;
+    QString profileFile() const;
+    QString profileName() const;
+
+    // The status hint panel's text.
+    QString statusHint() const;
+
+    QFrame* Panel1 = nullptr;
+    QLabel* Label1 = nullptr;
+    QLabel* namePanel = nullptr;
+    QLabel* modelPanel = nullptr;
+    QLabel* skinPanel = nullptr;
+    QLabel* filePanel = nullptr;
+    QLabel* profilePanel = nullptr;
+    QLineEdit* Edit1 = nullptr;
+    QComboBox* ComboBox2 = nullptr; // model
+    QComboBox* ComboBox3 = nullptr; // skin
+    QComboBox* ComboBox4 = nullptr; // profile file
+    QComboBox* ComboBox1 = nullptr; // profile name
+    QPushButton* BitBtn2 = nullptr; // "&Random Mdl/Skin"
+    QFrame* Panel10 = nullptr;
+    ImageView* preview = nullptr;
+    QPushButton* BitBtn3 = nullptr; // "Reload Picture"
+    QPushButton* BitBtn4 = nullptr; // "&Edit Picture"
+    QPushButton* BitBtn6 = nullptr; // "&Cancel"
+    QPushButton* BitBtn5 = nullptr; // "&Save Bot and Close"
+    QWidget* StatusBar1 = nullptr;
+    QLabel* hintPanel = nullptr;
+    QLabel* versionPanel = nullptr;
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    enum class Trigger { Move, Click, Release };
+    struct Hint {
+        QWidget* widget;
+        Trigger trigger;
+        QString text;
+    };
+
+    void buildLayout();
+    void buildHints();
+    void ComboBox4Change(const QString& text);
+    void BitBtn5Click();
+
+    Interaction* m_ui = nullptr;
+    QList<Hint> m_hints;
+    // Set while setValues fills the controls, so that no change rule runs.
+    bool m_settingValues = false;
 };
