@@ -32,6 +32,7 @@ public:
     QList<QDialog*> modalDialogs;
     // Plays the user's part while a modal dialog is shown; returns the dialog's result.
     std::function<int(QDialog*)> onModal;
+    int modalResult = QDialog::Rejected; // without onModal
 
     void showMessage(QWidget*, const QString& text) override { messages.append(text); }
     QString prompt(QWidget*, const QString& caption, const QString& text, const QString& proposed,
@@ -54,7 +55,7 @@ public:
     int runModal(QDialog* dialog) override
     {
         modalDialogs.append(dialog);
-        return onModal ? onModal(dialog) : QDialog::Rejected;
+        return onModal ? onModal(dialog) : modalResult;
     }
     bool startDetached(const QString& program, const QStringList& arguments,
         const QString& workingDirectory) override

@@ -1,8 +1,8 @@
 #include "app/core/installpaths.h"
 #include "app/ui/tform1.h"
 #include "app/ui/tform2.h"
-#include "support/qtprinters.h"
-#include "support/recordinginteraction.h"
+#include "support/printers.h"
+#include "support/scriptedinteraction.h"
 
 #include <QDir>
 #include <QLabel>
@@ -23,7 +23,7 @@ protected:
         ASSERT_TRUE(QTest::qWaitForWindowExposed(&about));
     }
 
-    RecordingInteraction ui;
+    ScriptedInteraction ui;
     TForm2 about;
 };
 
@@ -77,7 +77,7 @@ TEST(AboutBoxInMainWindow, ShowsTheVersionAfterStartUpAndOpensLinksThroughTheWin
 {
     QTemporaryDir quake2;
     ASSERT_TRUE(QDir(quake2.path()).mkpath(QStringLiteral("tarrakind")));
-    RecordingInteraction ui;
+    ScriptedInteraction ui;
     TForm1 form(tk::InstallPaths::fromLauncherDir(quake2.filePath(QStringLiteral("tarrakind"))), ui);
     form.startUp();
     EXPECT_EQ(form.Form2->Panel4->text(), QStringLiteral("TARRAKIND! [v0.6.1]"));

@@ -1,7 +1,7 @@
 #include "bots/ui/tform3.h"
 #include "imaging/ui/imageview.h"
-#include "support/qtprinters.h"
-#include "support/recordinginteraction.h"
+#include "support/printers.h"
+#include "support/scriptedinteraction.h"
 
 #include <QComboBox>
 #include <QLabel>
@@ -28,7 +28,7 @@ protected:
 
     void save() { QTest::mouseClick(editor.BitBtn5, Qt::LeftButton); }
 
-    RecordingInteraction ui;
+    ScriptedInteraction ui;
     TForm3 editor;
 };
 

@@ -1,6 +1,6 @@
 #include "player/ui/tform4.h"
-#include "support/qtprinters.h"
-#include "support/recordinginteraction.h"
+#include "support/printers.h"
+#include "support/scriptedinteraction.h"
 
 #include <QComboBox>
 #include <QLineEdit>
@@ -40,7 +40,7 @@ protected:
 
     void apply() { QTest::mouseClick(entry.SpeedButton1, Qt::LeftButton); }
 
-    RecordingInteraction ui;
+    ScriptedInteraction ui;
     TForm4 entry;
 };
 
