@@ -2,6 +2,7 @@
 
 #include "app/ui/interaction.h"
 #include "app/ui/widgets.h"
+#include "bots/core/botprofiles.h"
 #include "imaging/ui/imageview.h"
 
 #include <QComboBox>
@@ -18,34 +19,6 @@
 #include <QVBoxLayout>
 
 namespace {
-
-struct BotProfile {
-    const char* file;
-    const char* name;
-};
-
-// The bot profiles the bot mod ships: the source file a profile lives in and the
-// profile it selects. File stems are cut to eight characters, names are not.
-constexpr BotProfile botProfiles[] = {
-    { "bots/hunk_c.c", "hunk" },
-    { "bots/bill_c.c", "bill" },
-    { "bots/java_c.c", "java" },
-    { "bots/omicro_c.c", "omicron" },
-    { "bots/laura_c.c", "laura" },
-    { "bots/luuzr_c.c", "luuzr" },
-    { "bots/maxine_c.c", "maxine" },
-    { "bots/bitch_c.c", "bitch" },
-    { "bots/no9_c.c", "no9" },
-    { "bots/player_c.c", "player" },
-    { "bots/reaper_c.c", "reaper" },
-    { "bots/messia_c.c", "messiah" },
-    { "bots/babe_c.c", "babe" },
-    { "bots/sparta_c.c", "spartacus" },
-    { "bots/stud_c.c", "stud" },
-    { "bots/trash_c.c", "trash" },
-    { "bots/byte_c.c", "byte" },
-    { "bots/zero_c.c", "zero" },
-};
 
 // A circular arrow, the usual picture for "reload".
 QIcon refreshGlyph(const QColor& colour)
@@ -96,8 +69,7 @@ TForm3::TForm3(QWidget* parent)
     buildLayout();
     buildHints();
 
-    for (const BotProfile& profile : botProfiles)
-        ComboBox4->addItem(QString::fromLatin1(profile.file));
+    ComboBox4->addItems(tk::botProfileFiles());
     ComboBox4->setCurrentIndex(-1);
 
     connect(ComboBox4, &QComboBox::currentTextChanged, this, &TForm3::ComboBox4Change);
@@ -319,12 +291,8 @@ void TForm3::ComboBox4Change(const QString& text)
 {
     if (m_settingValues)
         return;
-    for (const BotProfile& profile : botProfiles) {
-        if (text == QLatin1String(profile.file)) {
-            ComboBox1->setEditText(QString::fromLatin1(profile.name));
-            return;
-        }
-    }
+    if (const std::optional<QString> name = tk::profileNameForFile(text))
+        ComboBox1->setEditText(*name);
 }
 
 void TForm3::BitBtn5Click()
