@@ -1,20 +1,66 @@
 #include "app/ui/prefspage.h"
 
+#include "app/core/version.h"
+#include "app/ui/colorswatch.h"
 #include "app/ui/widgets.h"
 #include "launch/core/execsettings.h"
 
 #include <QCheckBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QVBoxLayout>
 
 PrefsPage::PrefsPage(QWidget* parent)
     : QWidget(parent)
 {
-    CheckBox24 = controls::checkBox(this, "CheckBox24", tr("Leave Tarrakind! open when running Quake2"),
+    auto* grid = new QGridLayout(this);
+    grid->setContentsMargins(4, 4, 4, 4);
+    grid->setHorizontalSpacing(4);
+    grid->setVerticalSpacing(3);
+
+    QGroupBox* general = controls::group(this, tr("General Options"));
+    auto* options = new QVBoxLayout(general);
+    options->setContentsMargins(6, 4, 6, 6);
+    options->setSpacing(4);
+    CheckBox24 = controls::checkBox(general, "CheckBox24", tr("Leave Tarrakind! open when running Quake2"),
         tr("Click here to leave program open when running Quake2"));
     CheckBox24->setChecked(true);
-    CheckBox26 = controls::checkBox(this, "CheckBox26", tr("Always Save current Profile on Program close"));
-    CheckBox25 = controls::checkBox(this, "CheckBox25", tr("Light-up button captions onMouseOver"),
+    CheckBox26
+        = controls::checkBox(general, "CheckBox26", tr("Always Save current Profile on Program close"));
+    CheckBox25 = controls::checkBox(general, "CheckBox25", tr("Light-up button captions onMouseOver"),
         tr("Light up button caption when cursor is over them"));
     CheckBox25->setChecked(true);
+    options->addWidget(CheckBox24);
+    options->addWidget(CheckBox26);
+    options->addWidget(CheckBox25);
+
+    // The swatch sits under the light-up box it belongs to, indented to its caption.
+    auto* colourRow = new QHBoxLayout;
+    colourRow->setSpacing(6);
+    colortest = new ColorSwatch(Qt::red, general);
+    colortest->setObjectName(QStringLiteral("colortest"));
+    colourRow->addSpacing(20);
+    colourRow->addWidget(colortest);
+    colourRow->addWidget(controls::label(general, tr("Use this colour (Click to change)")), 1);
+    options->addLayout(colourRow);
+    grid->addWidget(general, 0, 0);
+
+    QLabel* note = controls::note(this,
+        tr("These preferences are saved with the configuration profile and take effect at once. "
+           "The light-up colour is used for the caption of the button under the mouse pointer."));
+    note->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    note->setIndent(6);
+    grid->addWidget(note, 0, 1);
+
+    QLabel* version = controls::label(this, tk::versionTitle());
+    version->setAlignment(Qt::AlignRight | Qt::AlignBottom);
+    version->setEnabled(false);
+    grid->addWidget(version, 2, 0, 1, 2);
+
+    grid->setColumnStretch(1, 1);
+    grid->setRowStretch(1, 1);
 }
 
 void PrefsPage::gatherExecSettings(tk::ExecSettings&) const

@@ -2,6 +2,7 @@
 
 #include <QWidget>
 
+class ColorSwatch;
 class QCheckBox;
 
 namespace tk {
@@ -14,10 +15,12 @@ class PrefsPage : public QWidget {
 public:
     explicit PrefsPage(QWidget* parent = nullptr);
 
-    // Copies this tab's settings into the record the exec file is made from.
+    // Copies this tab's settings into the record the exec file is made from. The
+    // preferences govern the launcher only, so nothing of them reaches the record.
     void gatherExecSettings(tk::ExecSettings& settings) const;
 
     QCheckBox* CheckBox24 = nullptr; // leave open when running
     QCheckBox* CheckBox26 = nullptr; // save profile on close
     QCheckBox* CheckBox25 = nullptr; // light-up captions
+    ColorSwatch* colortest = nullptr; // light-up colour
 };

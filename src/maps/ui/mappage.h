@@ -2,10 +2,16 @@
 
 #include <QByteArray>
 #include <QList>
+#include <QString>
 #include <QWidget>
+#include <optional>
 
+class QAction;
+class QCheckBox;
 class QLabel;
 class QListWidget;
+class QPushButton;
+class QTreeWidget;
 
 namespace tk {
 struct ExecSettings;
@@ -20,10 +26,40 @@ public:
     // Copies this tab's settings into the record the exec file is made from.
     void gatherExecSettings(tk::ExecSettings& settings) const;
 
-    // The rotation list's entries, bytes exact, and the rotation file name.
+    // The rotation list and its eight buttons are enabled exactly when rotation is on.
+    // Runs on every click of "Enable Rotation"; the profile load runs it after setting it.
+    void applyEnableRules();
+
+    // The map name of the selected catalogue row, if a row is selected.
+    std::optional<QString> selectedMapName() const;
+
+    // The rotation list's entries, bytes exact, and the rotation file name. Entries
+    // set from a file keep their bytes; entries added by name are encoded as typed text.
     QList<QByteArray> rotationEntries() const;
+    void setRotationEntries(const QList<QByteArray>& entries);
     QString rotationFileName() const;
 
+    // Map selection.
+    QTreeWidget* ListView2 = nullptr; // map catalogue: "Map", "Title"
+    QAction* EnterAlterMapTitle = nullptr; // context menu item of the catalogue
+    QPushButton* BitBtn1 = nullptr; // refresh the catalogue
+    QLabel* Panel37 = nullptr; // current map
+
+    // Map rotation.
+    QCheckBox* CheckBox22 = nullptr; // "Enable Rotation"
     QListWidget* ListBox3 = nullptr; // rotation list
+    QLabel* Panel18 = nullptr; // "Rotation File"
     QLabel* Panel24 = nullptr; // rotation file name
+    QPushButton* SpeedButton27 = nullptr; // "Add to Ro&tation"
+    QPushButton* SpeedButton22 = nullptr; // "Move &Up"
+    QPushButton* SpeedButton23 = nullptr; // "Move &Down"
+    QPushButton* SpeedButton24 = nullptr; // "D&elete"
+    QPushButton* SpeedButton25 = nullptr; // "Delete &All"
+    QPushButton* SpeedButton28 = nullptr; // "&Randomize"
+    QPushButton* SpeedButton26 = nullptr; // "Save"
+    QPushButton* SpeedButton31 = nullptr; // "Load"
+
+private:
+    QWidget* buildSelectionGroup();
+    QWidget* buildRotationGroup();
 };

@@ -1,10 +1,13 @@
 #pragma once
 
+#include "launch/core/execsettings.h"
+
+#include <QList>
 #include <QWidget>
 
-namespace tk {
-struct ExecSettings;
-}
+class QCheckBox;
+class QPushButton;
+class QTreeWidget;
 
 // The "&Binds" tab: key binds written into the exec file.
 class BindsPage : public QWidget {
@@ -14,4 +17,29 @@ public:
 
     // Copies this tab's settings into the record the exec file is made from.
     void gatherExecSettings(tk::ExecSettings& settings) const;
+
+    // The four editing buttons are enabled exactly when "Specify Binds" is checked;
+    // the list stays usable. Runs when the box is clicked; the profile load runs it too.
+    void applyEnableRules();
+
+    // The bind list, in order.
+    void addBindRow(const QString& key, const QString& command);
+    // Replaces the key and command of an existing row; throws tk::UserError for an
+    // index outside the list.
+    void setBindRow(int index, const QString& key, const QString& command);
+    QList<tk::BindRow> bindRows() const;
+    void clearBinds();
+    // The index of the selected row, or -1.
+    int selectedBindRow() const;
+
+    QTreeWidget* ListView3 = nullptr; // "Bind", "Key", "Function / Command"
+    QCheckBox* CheckBox29 = nullptr; // "Specify Binds"
+    QPushButton* SpeedButton17 = nullptr; // "&Add Bind"
+    QPushButton* SpeedButton19 = nullptr; // "&Edit Bind"
+    QPushButton* SpeedButton20 = nullptr; // "&Delete Bind"
+    QPushButton* SpeedButton21 = nullptr; // "Delete &All"
+
+private:
+    void SpeedButton20Click();
+    void SpeedButton21Click();
 };

@@ -1,10 +1,248 @@
 #include "player/ui/playerpage.h"
 
+#include "app/ui/spinedit.h"
+#include "app/ui/widgets.h"
 #include "launch/core/execsettings.h"
+#include "player/ui/skinpreview.h"
+#include "player/ui/sliderscale.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QSlider>
+#include <QStyle>
+#include <QStyleOptionButton>
+#include <QVBoxLayout>
+
+namespace {
+
+constexpr int kSpinWidth = 58;
+
+QComboBox* editableCombo(QWidget* parent, const char* name, const QStringList& items = {})
+{
+    auto* combo = new QComboBox(parent);
+    combo->setObjectName(QString::fromLatin1(name));
+    combo->setEditable(true);
+    // Typed texts are values, not new list entries.
+    combo->setInsertPolicy(QComboBox::NoInsert);
+    combo->addItems(items);
+    combo->setCurrentIndex(-1);
+    return combo;
+}
+
+void tightLayout(QLayout* layout)
+{
+    layout->setContentsMargins(4, 3, 4, 4);
+    layout->setSpacing(3);
+}
+
+} // namespace
 
 PlayerPage::PlayerPage(QWidget* parent)
     : QWidget(parent)
-{ }
+{
+    auto* column = new QVBoxLayout(this);
+    column->setContentsMargins(4, 4, 4, 4);
+    column->setSpacing(3);
 
-void PlayerPage::gatherExecSettings(tk::ExecSettings&) const
-{ }
+    auto* top = new QHBoxLayout;
+    top->setSpacing(4);
+    top->addWidget(buildSetup(), 1);
+    top->addWidget(buildPreview());
+    column->addLayout(top);
+
+    auto* bottom = new QHBoxLayout;
+    bottom->setSpacing(4);
+    bottom->addWidget(buildMiscSettings(), 1);
+    bottom->addWidget(buildSensitivity(), 1);
+    column->addLayout(bottom, 1);
+
+    applyEnableRules();
+}
+
+QWidget* PlayerPage::buildSetup()
+{
+    auto* panel = new QWidget(this);
+    auto* column = new QVBoxLayout(panel);
+    column->setContentsMargins(0, 0, 0, 0);
+    column->setSpacing(3);
+
+    QLabel* heading = controls::label(panel, tr("Player Customisation"));
+    QFont headingFont = heading->font();
+    headingFont.setBold(true);
+    headingFont.setPointSizeF(headingFont.pointSizeF() * 1.25);
+    heading->setFont(headingFont);
+    column->addWidget(heading);
+    column->addSpacing(4);
+
+    CheckBox28 = controls::checkBox(panel, "CheckBox28", tr("Specify Player custom setup Info."),
+        tr("Click to specify Player Setup options"));
+    column->addWidget(CheckBox28);
+
+    Edit2 = controls::edit(panel, "Edit2", QString(), tr("Player Name"));
+    ComboBox2 = editableCombo(panel, "ComboBox2");
+    ComboBox3 = editableCombo(panel, "ComboBox3");
+    ComboBox4 = editableCombo(panel, "ComboBox4", { tr("Left"), tr("Center"), tr("Right") });
+    ComboBox5
+        = editableCombo(panel, "ComboBox5", { tr("No Crosshair"), tr("Cross"), tr("Dot"), tr("Angle") });
+
+    auto* fields = new QGridLayout;
+    fields->setHorizontalSpacing(3);
+    fields->setVerticalSpacing(3);
+    const QList<QPair<QLabel*, QWidget*>> rows {
+        { controls::labelPanel(panel, tr("Name")), Edit2 },
+        { controls::labelPanel(panel, tr("Model"), tr("Player Model")), ComboBox2 },
+        { controls::labelPanel(panel, tr("Skin"), tr("Player Skin")), ComboBox3 },
+        { controls::labelPanel(panel, tr("Hand"), tr("Player Handedness")), ComboBox4 },
+        { controls::labelPanel(panel, tr("Crosshair"), tr("Player's Crosshair")), ComboBox5 },
+    };
+    const int fieldHeight = ComboBox2->sizeHint().height();
+    for (int i = 0; i < rows.size(); ++i) {
+        auto [caption, field] = rows.at(i);
+        caption->setFixedHeight(fieldHeight);
+        caption->setMinimumWidth(caption->fontMetrics().horizontalAdvance(tr("Crosshair")) + 16);
+        field->setFixedHeight(fieldHeight);
+        fields->addWidget(caption, i, 0);
+        fields->addWidget(field, i, 1);
+    }
+    fields->setColumnStretch(1, 1);
+    column->addLayout(fields);
+    column->addStretch(1);
+
+    connect(CheckBox28, &QCheckBox::clicked, this, &PlayerPage::CheckBox28Click);
+    return panel;
+}
+
+QWidget* PlayerPage::buildPreview()
+{
+    QGroupBox* box = controls::group(this, tr("Skin Preview"));
+    auto* layout = new QVBoxLayout(box);
+    tightLayout(layout);
+    ImageEnDBView1 = new SkinPreview(box);
+    ImageEnDBView1->setObjectName(QStringLiteral("ImageEnDBView1"));
+    ImageEnDBView1->setStatusTip(tr("Preview of Player's Skin"));
+    layout->addWidget(ImageEnDBView1);
+    box->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
+    return box;
+}
+
+QWidget* PlayerPage::buildMiscSettings()
+{
+    QGroupBox* box = controls::group(this, tr("Misc. Settings"));
+    auto* grid = new QGridLayout(box);
+    tightLayout(grid);
+
+    CheckBox30 = controls::checkBox(box, "CheckBox30", tr("Specify Client Lag (ms)"));
+    SpinEdit1 = controls::spinEdit(box, "SpinEdit1", 0, 999, 10, 0);
+    QLabel* fluctuation = controls::label(box, tr("Lag Fluctuation (ms)"));
+    SpinEdit4 = controls::spinEdit(box, "SpinEdit4", 0, 999, 10, 0);
+    CheckBox31
+        = controls::checkBox(box, "CheckBox31", tr("Specify Max FPS of"), tr("Click to specify max FPS"));
+    SpinEdit2 = controls::spinEdit(box, "SpinEdit2", 0, 0, 5, 0, 0, tr("Max FPS setting"));
+
+    // The fluctuation label lines up with the captions of the check boxes above and below.
+    QStyleOptionButton opt;
+    opt.initFrom(CheckBox30);
+    const int indicator
+        = CheckBox30->style()->subElementRect(QStyle::SE_CheckBoxContents, &opt, CheckBox30).left();
+    fluctuation->setIndent(indicator);
+
+    grid->addWidget(CheckBox30, 0, 0);
+    grid->addWidget(SpinEdit1, 0, 1);
+    grid->addWidget(fluctuation, 1, 0);
+    grid->addWidget(SpinEdit4, 1, 1);
+    grid->addWidget(CheckBox31, 2, 0);
+    grid->addWidget(SpinEdit2, 2, 1);
+    for (SpinEdit* s : { SpinEdit1, SpinEdit4, SpinEdit2 })
+        s->setFixedWidth(kSpinWidth);
+    grid->setColumnStretch(0, 1);
+    grid->setRowStretch(3, 1);
+
+    connect(CheckBox30, &QCheckBox::clicked, this, &PlayerPage::CheckBox30Click);
+    connect(CheckBox31, &QCheckBox::clicked, this, &PlayerPage::CheckBox31Click);
+    return box;
+}
+
+QWidget* PlayerPage::buildSensitivity()
+{
+    QGroupBox* box = controls::group(this, tr("Mouse Sensitivity"));
+    auto* column = new QVBoxLayout(box);
+    tightLayout(column);
+
+    auto* row = new QHBoxLayout;
+    row->setSpacing(3);
+    CheckBox32 = controls::checkBox(
+        box, "CheckBox32", tr("Specify Mouse Sensitivity"), tr("Click to specify mouse speed"));
+    Edit3 = controls::edit(box, "Edit3", QString(), tr("Mouse Sensitivity"));
+    Edit3->setFixedWidth(kSpinWidth);
+    row->addWidget(CheckBox32, 1);
+    row->addWidget(Edit3);
+    column->addLayout(row);
+
+    TrackBar1 = new QSlider(Qt::Horizontal, box);
+    TrackBar1->setObjectName(QStringLiteral("TrackBar1"));
+    TrackBar1->setRange(0, 200);
+    TrackBar1->setTickInterval(10);
+    TrackBar1->setTickPosition(QSlider::TicksBelow);
+    TrackBar1->setValue(0);
+    column->addWidget(TrackBar1);
+    column->addWidget(new SliderScale(TrackBar1,
+        { { 0, tr("0") }, { 50, tr("5") }, { 100, tr("10") }, { 150, tr("15") }, { 200, tr("20") } }, box));
+    column->addStretch(1);
+
+    connect(CheckBox32, &QCheckBox::clicked, this, &PlayerPage::CheckBox32Click);
+    return box;
+}
+
+void PlayerPage::CheckBox28Click()
+{
+    const bool on = CheckBox28->isChecked();
+    for (QWidget* w : std::initializer_list<QWidget*> { Edit2, ComboBox2, ComboBox3, ComboBox4, ComboBox5 })
+        w->setEnabled(on);
+}
+
+void PlayerPage::CheckBox30Click()
+{
+    SpinEdit1->setEnabled(CheckBox30->isChecked());
+    SpinEdit4->setEnabled(CheckBox30->isChecked());
+}
+
+void PlayerPage::CheckBox31Click()
+{
+    SpinEdit2->setEnabled(CheckBox31->isChecked());
+}
+
+void PlayerPage::CheckBox32Click()
+{
+    Edit3->setEnabled(CheckBox32->isChecked());
+    TrackBar1->setEnabled(CheckBox32->isChecked());
+}
+
+void PlayerPage::applyEnableRules()
+{
+    CheckBox28Click();
+    CheckBox30Click();
+    CheckBox31Click();
+    CheckBox32Click();
+}
+
+void PlayerPage::gatherExecSettings(tk::ExecSettings& settings) const
+{
+    settings.playerSetup = CheckBox28->isChecked();
+    settings.playerName = Edit2->text();
+    settings.model = ComboBox2->currentText();
+    settings.skin = ComboBox3->currentText();
+    settings.hand = ComboBox4->currentText();
+    settings.crosshair = ComboBox5->currentText();
+    settings.maxFps = CheckBox31->isChecked();
+    settings.fps = SpinEdit2->value();
+    settings.sensitivity = CheckBox32->isChecked();
+    settings.sensitivityText = Edit3->text();
+    settings.lag = CheckBox30->isChecked();
+    settings.lagValue = SpinEdit1->value();
+    settings.lagVariance = SpinEdit4->value();
+}

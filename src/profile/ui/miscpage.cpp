@@ -1,13 +1,173 @@
 #include "profile/ui/miscpage.h"
 
+#include "app/ui/widgets.h"
 #include "launch/core/execsettings.h"
+
+#include <QButtonGroup>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QRadioButton>
+#include <QVBoxLayout>
+
+namespace {
+
+// Every group of this tab has a few words beside it saying what it is for.
+constexpr int kGroupWidth = 300;
+
+QLabel* besideNote(QWidget* parent, const QString& text)
+{
+    QLabel* note = controls::note(parent, text);
+    note->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    note->setIndent(6);
+    return note;
+}
+
+QLabel* hintedLabel(QWidget* parent, const QString& text, const QString& hint)
+{
+    QLabel* l = controls::label(parent, text);
+    l->setStatusTip(hint);
+    return l;
+}
+
+} // namespace
 
 MiscPage::MiscPage(QWidget* parent)
     : QWidget(parent)
-{ }
+{
+    auto* grid = new QGridLayout(this);
+    grid->setContentsMargins(4, 4, 4, 4);
+    grid->setHorizontalSpacing(4);
+    grid->setVerticalSpacing(3);
+    grid->setColumnMinimumWidth(0, kGroupWidth);
+    grid->setColumnStretch(1, 1);
 
-void MiscPage::gatherExecSettings(tk::ExecSettings&) const
-{ }
+    QGroupBox* commands = controls::group(this, tr("Additional Parameters/Commands"));
+    auto* commandsLayout = new QVBoxLayout(commands);
+    commandsLayout->setContentsMargins(4, 3, 4, 4);
+    Memo1 = new QPlainTextEdit(commands);
+    Memo1->setObjectName(QStringLiteral("Memo1"));
+    Memo1->setStatusTip(tr("Additional Parameters to exec. at console when game starts"));
+    Memo1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    Memo1->setTabChangesFocus(true);
+    commandsLayout->addWidget(Memo1);
+    grid->addWidget(commands, 0, 0);
+    grid->addWidget(
+        besideNote(this,
+            tr("Here you can specify any additional console commands / Configs. you want to exec. "
+               "when Quake2 starts that Tarrakind! does not have a specific option for.")),
+        0, 1);
 
-void MiscPage::fillExtraConfigList(const QStringList&)
-{ }
+    QGroupBox* demo = controls::group(this, tr("Demo Control"), tr("Demo recording settings"));
+    auto* demoLayout = new QGridLayout(demo);
+    demoLayout->setContentsMargins(4, 3, 4, 4);
+    demoLayout->setHorizontalSpacing(4);
+    demoLayout->setVerticalSpacing(3);
+    CheckBox21
+        = controls::checkBox(demo, "CheckBox21", tr("Record a Demo"), tr("Check box to record a Demo"));
+    demoLayout->addWidget(CheckBox21, 0, 0, 1, 2);
+    demoLayout->addWidget(hintedLabel(demo, tr("Filename"), tr("Filename of Demo")), 1, 0);
+    Edit1 = controls::edit(demo, "Edit1", QStringLiteral("tarkdemo"), tr("Filename of Demo"));
+    demoLayout->addWidget(Edit1, 1, 1);
+    RadioButton1 = controls::radioButton(
+        demo, "RadioButton1", tr("Overwrite existing File"), tr("Overwrites existing Demo file"));
+    RadioButton2 = controls::radioButton(demo, "RadioButton2", tr("Use sequential Filenames"),
+        tr("Alters Demo filename so no File is overwritten"));
+    RadioButton1->setChecked(true);
+    auto* demoNames = new QButtonGroup(demo);
+    demoNames->addButton(RadioButton1);
+    demoNames->addButton(RadioButton2);
+    demoLayout->addWidget(RadioButton1, 2, 1);
+    demoLayout->addWidget(RadioButton2, 3, 1);
+    demoLayout->setColumnStretch(1, 1);
+    grid->addWidget(demo, 1, 0);
+    grid->addWidget(besideNote(this,
+                        tr("Here you can specify to auto-record a demo. If you wish to keep demos, tick the "
+                           "Sequential Filenames box and Tarrakind! will check for existing demos with that "
+                           "filename and make sure it is not overwritten.")),
+        1, 1);
+
+    QGroupBox* extra
+        = controls::group(this, tr("Extra Config. File"), tr("Allows user to specify extra .cfg file"));
+    auto* extraLayout = new QGridLayout(extra);
+    extraLayout->setContentsMargins(4, 3, 4, 4);
+    extraLayout->setHorizontalSpacing(4);
+    extraLayout->setVerticalSpacing(3);
+    CheckBox27 = controls::checkBox(
+        extra, "CheckBox27", tr("Use extra config. file"), tr("Check to specify external .cfg file to exec"));
+    extraLayout->addWidget(CheckBox27, 0, 0, 1, 2);
+    extraLayout->addWidget(hintedLabel(extra, tr("Select"), tr("Name of config. file")), 1, 0);
+    ComboBox1 = new QComboBox(extra);
+    ComboBox1->setObjectName(QStringLiteral("ComboBox1"));
+    ComboBox1->setStatusTip(tr("Name of config. file"));
+    ComboBox1->setEditable(true);
+    // The list is the directory's config files; a typed name must not join it.
+    ComboBox1->setInsertPolicy(QComboBox::NoInsert);
+    extraLayout->addWidget(ComboBox1, 1, 1);
+    extraLayout->setColumnStretch(1, 1);
+    grid->addWidget(extra, 2, 0);
+    grid->addWidget(besideNote(this,
+                        tr("Here you can specify an additional config (.cfg) file you want Tarrakind! to "
+                           "automatically exec. for you when the game is run.")),
+        2, 1);
+
+    grid->setRowStretch(0, 1);
+
+    // The labels of the two rows share one column, so their boxes line up.
+    const int labelWidth = qMax(demoLayout->itemAtPosition(1, 0)->widget()->sizeHint().width(),
+        extraLayout->itemAtPosition(1, 0)->widget()->sizeHint().width());
+    demoLayout->setColumnMinimumWidth(0, labelWidth);
+    extraLayout->setColumnMinimumWidth(0, labelWidth);
+
+    connect(CheckBox21, &QCheckBox::clicked, this, &MiscPage::CheckBox21Click);
+    connect(CheckBox27, &QCheckBox::clicked, this, &MiscPage::CheckBox27Click);
+    applyEnableRules();
+}
+
+void MiscPage::CheckBox21Click()
+{
+    const bool on = CheckBox21->isChecked();
+    Edit1->setEnabled(on);
+    RadioButton1->setEnabled(on);
+    RadioButton2->setEnabled(on);
+}
+
+void MiscPage::CheckBox27Click()
+{
+    ComboBox1->setEnabled(CheckBox27->isChecked());
+}
+
+void MiscPage::applyEnableRules()
+{
+    CheckBox21Click();
+    CheckBox27Click();
+}
+
+void MiscPage::gatherExecSettings(tk::ExecSettings& settings) const
+{
+    settings.additionalCommands = Memo1->toPlainText();
+    settings.extraCfg = CheckBox27->isChecked();
+    settings.extraCfgName = ComboBox1->currentText();
+    settings.recordDemo = CheckBox21->isChecked();
+    settings.demoName = Edit1->text();
+    settings.sequentialDemo = RadioButton2->isChecked();
+}
+
+void MiscPage::fillExtraConfigList(const QStringList& cfgFiles)
+{
+    const QString text = ComboBox1->currentText();
+    // Adding items to an empty combo box would show the first of them; the text shown
+    // follows its own rule.
+    ComboBox1->addItems(cfgFiles);
+    if (text.isEmpty() && ComboBox1->count() > 0) {
+        ComboBox1->setCurrentIndex(0);
+    } else {
+        ComboBox1->setCurrentIndex(-1);
+        ComboBox1->setEditText(text);
+    }
+}

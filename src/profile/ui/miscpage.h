@@ -3,6 +3,13 @@
 #include <QStringList>
 #include <QWidget>
 
+class QCheckBox;
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QPlainTextEdit;
+class QRadioButton;
+
 namespace tk {
 struct ExecSettings;
 }
@@ -16,6 +23,25 @@ public:
     // Copies this tab's settings into the record the exec file is made from.
     void gatherExecSettings(tk::ExecSettings& settings) const;
 
-    // Fills the extra config list once at start-up.
+    // Fills the extra config list once at start-up. A name already in the box (from
+    // the profile) stays; an empty box shows the first name.
     void fillExtraConfigList(const QStringList& cfgFiles);
+
+    // The demo controls follow "Record a Demo", the config box "Use extra config.
+    // file". Each runs when its box is clicked; the profile load runs both.
+    void applyEnableRules();
+
+    QPlainTextEdit* Memo1 = nullptr; // additional commands
+
+    QCheckBox* CheckBox21 = nullptr; // "Record a Demo"
+    QLineEdit* Edit1 = nullptr; // demo file name
+    QRadioButton* RadioButton1 = nullptr; // "Overwrite existing File"
+    QRadioButton* RadioButton2 = nullptr; // "Use sequential Filenames"
+
+    QCheckBox* CheckBox27 = nullptr; // "Use extra config. file"
+    QComboBox* ComboBox1 = nullptr; // extra config file name
+
+private:
+    void CheckBox21Click();
+    void CheckBox27Click();
 };

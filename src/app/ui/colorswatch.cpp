@@ -1,0 +1,37 @@
+#include "app/ui/colorswatch.h"
+
+#include <QMouseEvent>
+#include <QPainter>
+
+ColorSwatch::ColorSwatch(const QColor& colour, QWidget* parent)
+    : QFrame(parent)
+    , m_colour(colour)
+{
+    setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    setLineWidth(1);
+    setCursor(Qt::PointingHandCursor);
+    setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
+}
+
+void ColorSwatch::setColor(const QColor& colour)
+{
+    if (colour == m_colour)
+        return;
+    m_colour = colour;
+    update();
+}
+
+void ColorSwatch::paintEvent(QPaintEvent* event)
+{
+    QPainter p(this);
+    p.fillRect(contentsRect(), m_colour);
+    p.end();
+    QFrame::paintEvent(event);
+}
+
+void ColorSwatch::mouseReleaseEvent(QMouseEvent* event)
+{
+    if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()))
+        Q_EMIT clicked();
+    QFrame::mouseReleaseEvent(event);
+}

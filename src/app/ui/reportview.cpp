@@ -1,0 +1,41 @@
+#include "app/ui/reportview.h"
+
+#include <QHeaderView>
+#include <QPalette>
+#include <QTreeWidget>
+
+namespace controls {
+
+QTreeWidget* reportView(
+    QWidget* parent, const char* name, const QStringList& headers, const QList<int>& widths)
+{
+    auto* view = new QTreeWidget(parent);
+    view->setObjectName(QString::fromLatin1(name));
+    view->setColumnCount(int(headers.size()));
+    view->setHeaderLabels(headers);
+    view->setRootIsDecorated(false);
+    view->setItemsExpandable(false);
+    view->setUniformRowHeights(true);
+    view->setAllColumnsShowFocus(true);
+    view->setSelectionBehavior(QAbstractItemView::SelectRows);
+    view->setSelectionMode(QAbstractItemView::SingleSelection);
+    view->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    view->setSortingEnabled(false);
+    view->header()->setSectionsClickable(false);
+    view->header()->setSectionsMovable(false);
+    view->header()->setStretchLastSection(false);
+    for (int i = 0; i < widths.size() && i < headers.size(); ++i) {
+        if (widths.at(i) > 0)
+            view->setColumnWidth(i, widths.at(i));
+    }
+    // The selected row must stay visible while the user works with the buttons beside
+    // the list.
+    QPalette pal = view->palette();
+    pal.setColor(QPalette::Inactive, QPalette::Highlight, pal.color(QPalette::Active, QPalette::Highlight));
+    pal.setColor(QPalette::Inactive, QPalette::HighlightedText,
+        pal.color(QPalette::Active, QPalette::HighlightedText));
+    view->setPalette(pal);
+    return view;
+}
+
+} // namespace controls
