@@ -1,7 +1,7 @@
 #include "app/ui/spinedit.h"
 #include "launch/core/execsettings.h"
+#include "imaging/ui/imageview.h"
 #include "player/ui/playerpage.h"
-#include "player/ui/skinpreview.h"
 #include "ui/clickhelpers.h"
 
 #include <QApplication>
@@ -235,50 +235,6 @@ TEST_F(PlayerPageTest, TextThatIsNoIntegerReadsAsTheMinimum)
         c.spin->setText(c.text);
         EXPECT_EQ(gathered().*c.field, 0);
     }
-}
-
-TEST(SkinPreview, FitsTheImageKeepingItsProportions)
-{
-    SkinPreview preview;
-    const QRect area = preview.contentsRect();
-    ASSERT_EQ(area.size(), QSize(320, 200));
-    EXPECT_TRUE(preview.imageRect().isEmpty()) << "blank without an image";
-
-    struct Case {
-        QSize image;
-        QRect target; // relative to the area
-    };
-    const QList<Case> cases {
-        { { 320, 200 }, { 0, 0, 320, 200 } },
-        { { 100, 100 }, { 60, 0, 200, 200 } }, // smaller: scaled up to the height
-        { { 640, 200 }, { 0, 50, 320, 100 } }, // wider: scaled down to the width
-        { { 296, 194 }, { 7, 0, 305, 200 } },
-        { { 1, 400 }, { 159, 0, 1, 200 } }, // never thinner than a pixel
-    };
-    for (const Case& c : cases) {
-        QImage image(c.image, QImage::Format_RGB32);
-        image.fill(Qt::green);
-        preview.setImage(image);
-        EXPECT_EQ(preview.image().size(), c.image);
-        EXPECT_EQ(preview.imageRect(), c.target.translated(area.topLeft()))
-            << c.image.width() << "x" << c.image.height();
-    }
-}
-
-TEST(SkinPreview, DrawsTheImageOnlyInsideItsRectangle)
-{
-    SkinPreview preview;
-    QImage image(100, 100, QImage::Format_RGB32);
-    image.fill(QColor(0, 200, 0));
-    preview.setImage(image);
-    const QImage shot = preview.grab().toImage();
-    const QRect target = preview.imageRect();
-    EXPECT_EQ(shot.pixelColor(target.center()), QColor(0, 200, 0));
-    const QPoint beside(target.left() - 10, target.center().y());
-    EXPECT_NE(shot.pixelColor(beside), QColor(0, 200, 0));
-
-    preview.setImage(QImage());
-    EXPECT_NE(preview.grab().toImage().pixelColor(target.center()), QColor(0, 200, 0));
 }
 
 } // namespace

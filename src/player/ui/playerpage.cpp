@@ -3,7 +3,7 @@
 #include "app/ui/spinedit.h"
 #include "app/ui/widgets.h"
 #include "launch/core/execsettings.h"
-#include "player/ui/skinpreview.h"
+#include "imaging/ui/imageview.h"
 #include "player/ui/sliderscale.h"
 
 #include <QCheckBox>
@@ -122,7 +122,8 @@ QWidget* PlayerPage::buildPreview()
     QGroupBox* box = controls::group(this, tr("Skin Preview"));
     auto* layout = new QVBoxLayout(box);
     tightLayout(layout);
-    ImageEnDBView1 = new SkinPreview(box);
+    ImageEnDBView1 = new ImageView(box);
+    ImageEnDBView1->setFixedSize(320, 200);
     ImageEnDBView1->setObjectName(QStringLiteral("ImageEnDBView1"));
     ImageEnDBView1->setStatusTip(tr("Preview of Player's Skin"));
     layout->addWidget(ImageEnDBView1);

@@ -7,7 +7,7 @@ class QComboBox;
 class QLabel;
 class QLineEdit;
 class QSlider;
-class SkinPreview;
+class ImageView;
 class SpinEdit;
 
 namespace tk {
@@ -33,7 +33,7 @@ public:
     QComboBox* ComboBox3 = nullptr; // skin
     QComboBox* ComboBox4 = nullptr; // hand
     QComboBox* ComboBox5 = nullptr; // crosshair
-    SkinPreview* ImageEnDBView1 = nullptr; // skin preview
+    ImageView* ImageEnDBView1 = nullptr; // skin preview
 
     QCheckBox* CheckBox30 = nullptr; // "Specify Client Lag (ms)"
     SpinEdit* SpinEdit1 = nullptr; // client lag
