@@ -179,6 +179,7 @@ void TForm1::buildShell()
     connect(Button1, &QPushButton::clicked, this, &QWidget::close);
     connect(Button2, &QPushButton::clicked, this, &TForm1::showAbout);
     connect(Image2, &Logo::clicked, this, &TForm1::showAbout);
+    connect(setupPage->Image1, &Logo::clicked, this, &TForm1::showAbout);
     connect(SpeedButton18, &QPushButton::clicked, this, &TForm1::launch);
 }
 

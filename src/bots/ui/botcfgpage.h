@@ -1,9 +1,16 @@
 #pragma once
 
+#include <QIcon>
+#include <QList>
 #include <QStringList>
 #include <QWidget>
 
+class QCheckBox;
 class QComboBox;
+class QLabel;
+class QPushButton;
+class QTreeWidget;
+class SpinEdit;
 
 namespace tk {
 struct ExecSettings;
@@ -21,5 +28,28 @@ public:
     // The drop-down items of botfilename: the "*.cfg" files of the launcher directory.
     void setBotListFiles(const QStringList& cfgFiles);
 
+    // The buttons whose captions light up under the mouse; the disabled "Bot &Generator"
+    // never does.
+    QList<QPushButton*> lightUpButtons() const;
+
+    // Row icons of the bot list, 16 by 16: an empty framed square for a bot that stays
+    // out of the next game, a tick for one that joins it.
+    static QIcon unselectedBotIcon();
+    static QIcon selectedBotIcon();
+
+    // Left: the bot list.
+    QTreeWidget* ListView1 = nullptr;
+    QLabel* Label1 = nullptr; // count label
+    SpinEdit* SpinEdit3 = nullptr; // how many bots "Pick Random #" selects
+    QPushButton* SpeedButton30 = nullptr; // "Pick Random #"
+
+    // Right: the bot list file and editing.
+    QLabel* StaticText1 = nullptr;
     QComboBox* botfilename = nullptr;
+    QLabel* Label2 = nullptr; // instruction text
+    QPushButton* SpeedButton14 = nullptr; // "&Add Bot"
+    QPushButton* SpeedButton15 = nullptr; // "&Edit Bot"
+    QPushButton* SpeedButton16 = nullptr; // "&Delete Bot"
+    QPushButton* SpeedButton29 = nullptr; // "Bot &Generator", always disabled
+    QCheckBox* CheckBox20 = nullptr; // "No Bot Chat in game"
 };

@@ -1,6 +1,12 @@
 #pragma once
 
+#include <QList>
 #include <QWidget>
+
+class QCheckBox;
+class QLineEdit;
+class QPushButton;
+class SpinEdit;
 
 namespace tk {
 struct ExecSettings;
@@ -14,4 +20,56 @@ public:
 
     // Copies this tab's settings into the record the exec file is made from.
     void gatherExecSettings(tk::ExecSettings& settings) const;
+
+    // The nineteen flag boxes, CheckBox1 to CheckBox19; each holds its flag value in
+    // the property "flagValue".
+    QList<QCheckBox*> flagBoxes() const;
+    static int flagValue(const QCheckBox* box);
+
+    // The six game set-up preset buttons, RxSpeedButton1 to RxSpeedButton6.
+    QList<QPushButton*> presetButtons() const;
+
+    // The buttons whose captions light up under the mouse.
+    QList<QPushButton*> lightUpButtons() const { return { SpeedButton13 }; }
+
+    // SpinEdit5 is enabled exactly when CheckBox33 is checked; runs on every click of
+    // the box and after a profile load.
+    void CheckBox33Click();
+
+    // Group "Flags [DM and Teamplay]".
+    QCheckBox* CheckBox1 = nullptr; // "No Health", 1
+    QCheckBox* CheckBox2 = nullptr; // "No Items", 2
+    QCheckBox* CheckBox3 = nullptr; // "Weapons Stay", 4
+    QCheckBox* CheckBox4 = nullptr; // "No Falling Dmg", 8
+    QCheckBox* CheckBox5 = nullptr; // "Instant Items", 16
+    QCheckBox* CheckBox6 = nullptr; // "Stay on same Lvl", 32
+    QCheckBox* CheckBox7 = nullptr; // "Teams by Skin", 64
+    QCheckBox* CheckBox8 = nullptr; // "Teams by Model", 128
+    QCheckBox* CheckBox9 = nullptr; // "No Friendly Fire", 256
+    QCheckBox* CheckBox10 = nullptr; // "Spawn Farthest", 512
+    QCheckBox* CheckBox11 = nullptr; // "Force Respawn", 1024
+    QCheckBox* CheckBox12 = nullptr; // "No Armour", 2048
+    QCheckBox* CheckBox13 = nullptr; // "Allow Exit", 4096
+    QCheckBox* CheckBox14 = nullptr; // "Infinite Ammo", 8192
+    QCheckBox* CheckBox15 = nullptr; // "Quad Drop", 16384
+    QCheckBox* CheckBox16 = nullptr; // "Fixed F.o.V.", 32768
+    // Group "Flags [CTF]".
+    QCheckBox* CheckBox17 = nullptr; // "Force Join", 131072
+    QCheckBox* CheckBox18 = nullptr; // "Armour Protect", 262144
+    QCheckBox* CheckBox19 = nullptr; // "No Tech Powerups", 524288
+    SpinEdit* capturelimit = nullptr;
+
+    // Group "DM Flag Total".
+    QLineEdit* dmflags = nullptr;
+    QPushButton* SpeedButton13 = nullptr; // "&Set"
+
+    // Group "Game Setup".
+    QCheckBox* CheckBox33 = nullptr; // "Maintain Minimum No. of players of"
+    SpinEdit* SpinEdit5 = nullptr;
+    QPushButton* RxSpeedButton1 = nullptr; // "2 Player" / "Duel"
+    QPushButton* RxSpeedButton2 = nullptr; // "4 or Less" / "Player DM"
+    QPushButton* RxSpeedButton3 = nullptr; // "More than " / "4 Player DM"
+    QPushButton* RxSpeedButton4 = nullptr; // "CTF"
+    QPushButton* RxSpeedButton5 = nullptr; // "Team DM" / "(By Skin)"
+    QPushButton* RxSpeedButton6 = nullptr; // "Team DM" / "(By Model)"
 };

@@ -1,15 +1,330 @@
 #include "profile/ui/gamepage.h"
 
+#include "app/ui/spinedit.h"
 #include "app/ui/widgets.h"
-#include "launch/core/execsettings.h"
 
+#include <QButtonGroup>
 #include <QCheckBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QRadioButton>
+#include <QTabWidget>
+#include <QVBoxLayout>
+
+namespace {
+
+constexpr int kMargin = 4;
+constexpr int kSpacing = 3;
+
+void compact(QLayout* layout)
+{
+    layout->setContentsMargins(kMargin, kMargin, kMargin, kMargin);
+    layout->setSpacing(kSpacing);
+}
+
+struct Box {
+    QCheckBox* GamePage::*member;
+    const char* name;
+    const char* caption;
+    bool checked;
+};
+
+const Box kOptionBoxes[] = {
+    { &GamePage::CheckBox36, "CheckBox36", QT_TRANSLATE_NOOP("GamePage", "Auto Restart Match"), true },
+    { &GamePage::CheckBox37, "CheckBox37", QT_TRANSLATE_NOOP("GamePage", "No Items"), true },
+    { &GamePage::CheckBox38, "CheckBox38", QT_TRANSLATE_NOOP("GamePage", "Self Damage"), false },
+    { &GamePage::CheckBox39, "CheckBox39", QT_TRANSLATE_NOOP("GamePage", "Health Protect"), true },
+    { &GamePage::CheckBox40, "CheckBox40", QT_TRANSLATE_NOOP("GamePage", "Armour Protect"), true },
+};
+
+const Box kWeaponBoxes[] = {
+    { &GamePage::CheckBox41, "CheckBox41", QT_TRANSLATE_NOOP("GamePage", "Shotgun"), true },
+    { &GamePage::CheckBox42, "CheckBox42", QT_TRANSLATE_NOOP("GamePage", "Super Shotgun"), true },
+    { &GamePage::CheckBox43, "CheckBox43", QT_TRANSLATE_NOOP("GamePage", "Machine Gun"), true },
+    { &GamePage::CheckBox44, "CheckBox44", QT_TRANSLATE_NOOP("GamePage", "Chaingun"), true },
+    { &GamePage::CheckBox45, "CheckBox45", QT_TRANSLATE_NOOP("GamePage", "Grenade Launcher"), true },
+    { &GamePage::CheckBox46, "CheckBox46", QT_TRANSLATE_NOOP("GamePage", "Rocket Launcher"), true },
+    { &GamePage::CheckBox47, "CheckBox47", QT_TRANSLATE_NOOP("GamePage", "Hyperblaster"), false },
+    { &GamePage::CheckBox48, "CheckBox48", QT_TRANSLATE_NOOP("GamePage", "Railgun"), true },
+    { &GamePage::CheckBox49, "CheckBox49", QT_TRANSLATE_NOOP("GamePage", "BFG"), false },
+};
+
+struct Stat {
+    SpinEdit* GamePage::*member;
+    const char* name;
+    const char* label;
+    int value;
+    int step;
+};
+
+const Stat kStats[] = {
+    { &GamePage::SpinEdit6, "SpinEdit6", QT_TRANSLATE_NOOP("GamePage", "Armour"), 200, 10 },
+    { &GamePage::SpinEdit7, "SpinEdit7", QT_TRANSLATE_NOOP("GamePage", "Health"), 100, 10 },
+    { &GamePage::SpinEdit8, "SpinEdit8", QT_TRANSLATE_NOOP("GamePage", "Shells"), 100, 10 },
+    { &GamePage::SpinEdit9, "SpinEdit9", QT_TRANSLATE_NOOP("GamePage", "Bullets"), 200, 50 },
+    { &GamePage::SpinEdit10, "SpinEdit10", QT_TRANSLATE_NOOP("GamePage", "Slugs"), 50, 5 },
+    { &GamePage::SpinEdit11, "SpinEdit11", QT_TRANSLATE_NOOP("GamePage", "Grenades"), 50, 5 },
+    { &GamePage::SpinEdit12, "SpinEdit12", QT_TRANSLATE_NOOP("GamePage", "Rockets"), 50, 5 },
+    { &GamePage::SpinEdit13, "SpinEdit13", QT_TRANSLATE_NOOP("GamePage", "Cells"), 150, 50 },
+};
+
+struct Mod {
+    QRadioButton* GamePage::*member;
+    tk::ModChoice choice;
+};
+
+const Mod kMods[] = {
+    { &GamePage::RadioButton3, tk::ModChoice::Deathmatch },
+    { &GamePage::RadioButton4, tk::ModChoice::CaptureTheFlag },
+    { &GamePage::RadioButton5, tk::ModChoice::RocketArena },
+    { &GamePage::RadioButton8, tk::ModChoice::Xatrix },
+    { &GamePage::RadioButton9, tk::ModChoice::Rogue },
+};
+
+} // namespace
 
 GamePage::GamePage(QWidget* parent)
     : QWidget(parent)
 {
-    dedicated = controls::checkBox(this, "dedicated", tr("Dedicated Server"));
+    auto* page = new QHBoxLayout(this);
+    compact(page);
+    auto* leftColumn = new QWidget(this);
+    leftColumn->setSizePolicy(QSizePolicy::Maximum, QSizePolicy::Preferred);
+    auto* left = new QVBoxLayout(leftColumn);
+    left->setContentsMargins(0, 0, 0, 0);
+    left->setSpacing(kSpacing);
+
+    // Server limits and switches.
+    auto* server
+        = controls::group(leftColumn, tr("Server Configuration"), tr("Miscellaneous Server Config. options"));
+    auto* serverGrid = new QGridLayout(server);
+    compact(serverGrid);
+    fraglimit = controls::spinEdit(server, "fraglimit", 1, 999, 10, 150, 3);
+    timelimit = controls::spinEdit(server, "timelimit", 1, 999, 5, 30, 3);
+    maxclients = controls::spinEdit(server, "maxclients", 1, 999, 1, 16, 3);
+    const std::pair<SpinEdit*, QString> limits[] = { { fraglimit, tr("Frag Limit") },
+        { timelimit, tr("Time Limit") }, { maxclients, tr("Max. Clients") } };
+    int row = 0;
+    for (const auto& [edit, caption] : limits) {
+        edit->setFixedWidth(56);
+        serverGrid->addWidget(controls::label(server, caption), row, 0);
+        serverGrid->addWidget(edit, row, 1);
+        ++row;
+    }
+    serverGrid->setColumnStretch(2, 1);
+    dedicated = controls::checkBox(server, "dedicated", tr("Dedicated Server"));
+    cheats = controls::checkBox(server, "cheats", tr("Allow Cheats"));
+    serverGrid->addWidget(dedicated, row++, 0, 1, 3);
+    serverGrid->addWidget(cheats, row++, 0, 1, 3);
+    left->addWidget(server);
+
+    // The game modification; the pages beside hold each mod's own settings.
+    auto* mods = controls::group(leftColumn, tr("Mod to Play"));
+    auto* modLayout = new QVBoxLayout(mods);
+    compact(modLayout);
+    modGroup = new QButtonGroup(this);
+    RadioButton3 = controls::radioButton(mods, "RadioButton3", tr("Regular Deathmatch"));
+    RadioButton4 = controls::radioButton(mods, "RadioButton4", tr("Capture the Flag"));
+    RadioButton5 = controls::radioButton(mods, "RadioButton5", tr("Rocket Arena"));
+    RadioButton8 = controls::radioButton(mods, "RadioButton8", tr("Xatrix"));
+    RadioButton9 = controls::radioButton(mods, "RadioButton9", tr("Rogue"));
+    for (QRadioButton* b : { RadioButton3, RadioButton4, RadioButton5, RadioButton8, RadioButton9 }) {
+        modGroup->addButton(b);
+        modLayout->addWidget(b);
+    }
+    RadioButton3->setChecked(true);
+    left->addWidget(mods);
+    left->addStretch(1);
+
+    page->addWidget(leftColumn);
+
+    PageControl2 = new QTabWidget(this);
+    PageControl2->setObjectName(QStringLiteral("PageControl2"));
+    page->addWidget(PageControl2, 1);
+
+    // Rocket Arena.
+    auto* ra = new QWidget(PageControl2);
+    auto* raLayout = new QVBoxLayout(ra);
+    compact(raLayout);
+    // The two groups side by side need all the width the page has.
+    raLayout->setContentsMargins(2, kMargin, 2, kMargin);
+    auto* raTop = new QHBoxLayout;
+    raTop->setSpacing(kSpacing);
+    auto* options = controls::group(ra, tr("Options / Flags"));
+    auto* optionLayout = new QVBoxLayout(options);
+    compact(optionLayout);
+    for (const Box& b : kOptionBoxes) {
+        QCheckBox* box = controls::checkBox(options, b.name, tr(b.caption));
+        box->setChecked(b.checked);
+        this->*b.member = box;
+        optionLayout->addWidget(box);
+    }
+    optionLayout->addStretch(1);
+    raTop->addWidget(options);
+    auto* weapons = controls::group(ra, tr("Enabled Weapons"));
+    auto* weaponGrid = new QGridLayout(weapons);
+    compact(weaponGrid);
+    weaponGrid->setHorizontalSpacing(kSpacing);
+    int index = 0;
+    for (const Box& b : kWeaponBoxes) {
+        QCheckBox* box = controls::checkBox(weapons, b.name, tr(b.caption));
+        box->setChecked(b.checked);
+        this->*b.member = box;
+        weaponGrid->addWidget(box, index % 5, index / 5);
+        ++index;
+    }
+    weaponGrid->setRowStretch(5, 1);
+    raTop->addWidget(weapons, 1);
+    raLayout->addLayout(raTop);
+
+    auto* stats = controls::group(ra, tr("Initial Player Stats./Ammo Levels"));
+    auto* statGrid = new QGridLayout(stats);
+    compact(statGrid);
+    statGrid->setHorizontalSpacing(6);
+    index = 0;
+    for (const Stat& s : kStats) {
+        SpinEdit* edit = controls::spinEdit(stats, s.name, 0, 0, s.step, s.value);
+        edit->setFixedWidth(64);
+        this->*s.member = edit;
+        // Two columns of four, each label to the left of its field.
+        const int column = (index / 4) * 3;
+        statGrid->addWidget(controls::label(stats, tr(s.label)), index % 4, column);
+        statGrid->addWidget(edit, index % 4, column + 1);
+        ++index;
+    }
+    statGrid->setColumnMinimumWidth(2, 24);
+    statGrid->setColumnStretch(2, 1);
+    statGrid->setColumnStretch(5, 1);
+    raLayout->addWidget(stats);
+    raLayout->addStretch(1);
+    PageControl2->addTab(ra, tr("Rocket Arena"));
+
+    // Capture the Flag.
+    auto* ctf = new QWidget(PageControl2);
+    auto* ctfLayout = new QVBoxLayout(ctf);
+    compact(ctfLayout);
+    auto* teams = controls::group(ctf, tr("Team Options"));
+    auto* teamLayout = new QVBoxLayout(teams);
+    compact(teamLayout);
+    teamGroup = new QButtonGroup(this);
+    RadioButton6 = controls::radioButton(teams, "RadioButton6", tr("Auto-assign Bots to the Teams"));
+    RadioButton7 = controls::radioButton(teams, "RadioButton7", tr("Force Bots onto Team..."));
+    teamGroup->addButton(RadioButton6);
+    teamGroup->addButton(RadioButton7);
+    RadioButton6->setChecked(true);
+    CheckBox34 = controls::checkBox(teams, "CheckBox34", tr("Red"));
+    CheckBox35 = controls::checkBox(teams, "CheckBox35", tr("Blue"));
+    CheckBox34->setChecked(true);
+    teamLayout->addWidget(RadioButton6);
+    teamLayout->addWidget(RadioButton7);
+    auto* colours = new QHBoxLayout;
+    colours->setContentsMargins(20, 0, 0, 0);
+    colours->setSpacing(16);
+    colours->addWidget(CheckBox34);
+    colours->addWidget(CheckBox35);
+    colours->addStretch(1);
+    teamLayout->addLayout(colours);
+    ctfLayout->addWidget(teams);
+    ctfLayout->addStretch(1);
+    PageControl2->addTab(ctf, tr("Capture the Flag"));
+    PageControl2->setCurrentIndex(0);
+
+    connect(RadioButton6, &QRadioButton::toggled, this, [this](bool on) {
+        if (on)
+            setTeamBoxesEnabled(false);
+    });
+    connect(RadioButton7, &QRadioButton::toggled, this, [this](bool on) {
+        if (on)
+            setTeamBoxesEnabled(true);
+    });
+    // Exactly one colour is checked: each box sets the other to its opposite. The
+    // second box's change sets the first to the state it already has, which emits
+    // nothing, so the pair settles after one round.
+    connect(CheckBox34, &QCheckBox::toggled, this, [this](bool on) { CheckBox35->setChecked(!on); });
+    connect(CheckBox35, &QCheckBox::toggled, this, [this](bool on) { CheckBox34->setChecked(!on); });
+    applyCtfTeamRule();
 }
 
-void GamePage::gatherExecSettings(tk::ExecSettings&) const
-{ }
+void GamePage::gatherExecSettings(tk::ExecSettings& settings) const
+{
+    settings.maxclients = maxclients->value();
+    settings.fraglimit = fraglimit->value();
+    settings.timelimit = timelimit->value();
+    settings.dedicated = dedicated->isChecked();
+    settings.cheats = cheats->isChecked();
+    settings.mod = modChoice();
+    settings.ctfAutoAssign = RadioButton6->isChecked();
+    settings.ctfForceTeam = RadioButton7->isChecked();
+    settings.ctfRed = CheckBox34->isChecked();
+    settings.ctfBlue = CheckBox35->isChecked();
+    const auto options = raOptionBoxes();
+    for (std::size_t i = 0; i < options.size(); ++i)
+        settings.raOptions[i] = options[i]->isChecked();
+    const auto weapons = raWeaponBoxes();
+    for (std::size_t i = 0; i < weapons.size(); ++i)
+        settings.raWeapons[i] = weapons[i]->isChecked();
+    const auto stats = raStatEdits();
+    for (std::size_t i = 0; i < stats.size(); ++i)
+        settings.raStats[i] = stats[i]->value();
+}
+
+tk::ModChoice GamePage::modChoice() const
+{
+    for (const Mod& m : kMods) {
+        if ((this->*m.member)->isChecked())
+            return m.choice;
+    }
+    return tk::ModChoice::None;
+}
+
+void GamePage::setModChoice(tk::ModChoice mod)
+{
+    for (const Mod& m : kMods) {
+        if (m.choice == mod) {
+            (this->*m.member)->setChecked(true);
+            return;
+        }
+    }
+    clearModChoice();
+}
+
+void GamePage::clearModChoice()
+{
+    // An exclusive group keeps one button checked; let go of that for a moment.
+    modGroup->setExclusive(false);
+    for (const Mod& m : kMods)
+        (this->*m.member)->setChecked(false);
+    modGroup->setExclusive(true);
+}
+
+void GamePage::applyCtfTeamRule()
+{
+    if (RadioButton6->isChecked())
+        setTeamBoxesEnabled(false);
+    else if (RadioButton7->isChecked())
+        setTeamBoxesEnabled(true);
+}
+
+void GamePage::setTeamBoxesEnabled(bool enabled)
+{
+    CheckBox34->setEnabled(enabled);
+    CheckBox35->setEnabled(enabled);
+}
+
+std::array<QCheckBox*, 5> GamePage::raOptionBoxes() const
+{
+    return { CheckBox36, CheckBox37, CheckBox38, CheckBox39, CheckBox40 };
+}
+
+std::array<QCheckBox*, 9> GamePage::raWeaponBoxes() const
+{
+    return { CheckBox41, CheckBox42, CheckBox43, CheckBox44, CheckBox45, CheckBox46, CheckBox47, CheckBox48,
+        CheckBox49 };
+}
+
+std::array<SpinEdit*, 8> GamePage::raStatEdits() const
+{
+    return { SpinEdit6, SpinEdit7, SpinEdit8, SpinEdit9, SpinEdit10, SpinEdit11, SpinEdit12, SpinEdit13 };
+}

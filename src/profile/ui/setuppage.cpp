@@ -1,23 +1,268 @@
 #include "profile/ui/setuppage.h"
 
-#include "launch/core/gamestart.h"
+#include "app/ui/logo.h"
 #include "app/ui/widgets.h"
 #include "launch/core/execsettings.h"
+#include "launch/core/gamestart.h"
 
+#include <QAction>
+#include <QCheckBox>
+#include <QFrame>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPainter>
+#include <QPainterPath>
+#include <QPushButton>
+#include <QToolBar>
+#include <QToolButton>
+#include <QVBoxLayout>
+#include <QWidgetAction>
+
+namespace {
+
+constexpr int kMargin = 4;
+constexpr int kSpacing = 3;
+const char* const kCaptionProperty = "quickLoadCaption";
+
+void compact(QLayout* layout)
+{
+    layout->setContentsMargins(kMargin, kMargin, kMargin, kMargin);
+    layout->setSpacing(kSpacing);
+}
+
+// Path and profile names can be longer than their panels; they must never widen
+// the page beyond the window.
+QLabel* elastic(QLabel* panel)
+{
+    panel->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Fixed);
+    return panel;
+}
+
+// A floppy disk with a written label: the profile a button loads.
+QPixmap diskPixmap(int size)
+{
+    QPixmap pm(size, size);
+    pm.fill(Qt::transparent);
+    QPainter p(&pm);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.scale(size / 48.0, size / 48.0);
+
+    QPainterPath body;
+    body.moveTo(6, 4);
+    body.lineTo(38, 4);
+    body.lineTo(44, 10);
+    body.lineTo(44, 42);
+    body.quadTo(44, 44, 42, 44);
+    body.lineTo(6, 44);
+    body.quadTo(4, 44, 4, 42);
+    body.lineTo(4, 6);
+    body.quadTo(4, 4, 6, 4);
+    QLinearGradient blue(0, 4, 0, 44);
+    blue.setColorAt(0, QColor(70, 110, 180));
+    blue.setColorAt(1, QColor(30, 55, 110));
+    p.setPen(QPen(QColor(15, 30, 70), 1.5));
+    p.setBrush(blue);
+    p.drawPath(body);
+
+    // Metal shutter with its window.
+    QLinearGradient metal(0, 4, 0, 18);
+    metal.setColorAt(0, QColor(235, 235, 240));
+    metal.setColorAt(1, QColor(165, 170, 180));
+    p.setPen(QPen(QColor(90, 95, 105), 1));
+    p.setBrush(metal);
+    p.drawRect(QRectF(13, 5, 21, 13));
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(40, 45, 60));
+    p.drawRect(QRectF(27, 7.5, 4.5, 8));
+
+    // Paper label with two lines of writing.
+    p.setPen(QPen(QColor(150, 150, 150), 1));
+    p.setBrush(QColor(252, 252, 245));
+    p.drawRoundedRect(QRectF(9, 24, 30, 17), 1.5, 1.5);
+    p.setPen(QPen(QColor(200, 40, 30), 2, Qt::SolidLine, Qt::RoundCap));
+    p.drawLine(QPointF(13, 29.5), QPointF(35, 29.5));
+    p.setPen(QPen(QColor(60, 80, 150), 2, Qt::SolidLine, Qt::RoundCap));
+    p.drawLine(QPointF(13, 35.5), QPointF(29, 35.5));
+    return pm;
+}
+
+} // namespace
 
 SetupPage::SetupPage(QWidget* parent)
     : QWidget(parent)
 {
-    currdirpanel = controls::displayPanel(this, "currdirpanel", {}, tr("Path to current directory"));
-    currgamepanel = controls::displayPanel(this, "currgamepanel", {}, tr("Tarrakind game directory"));
-    quakepathpanel = controls::displayPanel(this, "quakepathpanel", {}, tr("Path to Quake2 executable"));
-    exefile = controls::edit(this, "exefile",
+    auto* page = new QVBoxLayout(this);
+    compact(page);
+
+    // Installation paths.
+    auto* dirs = controls::group(this, tr("Tarrakind Directory"));
+    auto* dirGrid = new QGridLayout(dirs);
+    compact(dirGrid);
+    currdirpanel = elastic(controls::displayPanel(dirs, "currdirpanel", {}, tr("Path to current directory")));
+    currgamepanel
+        = elastic(controls::displayPanel(dirs, "currgamepanel", {}, tr("Tarrakind game directory")));
+    quakepathpanel
+        = elastic(controls::displayPanel(dirs, "quakepathpanel", {}, tr("Path to Quake2 executable")));
+    exefile = controls::edit(dirs, "exefile",
         tk::defaultExecutableName(),
         tr("Quake2 executable to run. Can be altered"));
-    Panel23 = controls::displayPanel(this, "Panel23", {}, tr("Name of Config. currently loaded"));
+    exefile->setFixedWidth(130);
+    dirGrid->addWidget(controls::labelPanel(dirs, tr("Current Directory"), currdirpanel->statusTip()), 0, 0);
+    dirGrid->addWidget(currdirpanel, 0, 1, 1, 2);
+    dirGrid->addWidget(controls::labelPanel(dirs, tr("Game Directory"), currgamepanel->statusTip()), 1, 0);
+    dirGrid->addWidget(currgamepanel, 1, 1, 1, 2);
+    dirGrid->addWidget(
+        controls::labelPanel(dirs, tr("Path to Executable"), quakepathpanel->statusTip()), 2, 0);
+    dirGrid->addWidget(quakepathpanel, 2, 1);
+    dirGrid->addWidget(exefile, 2, 2);
+    dirGrid->setColumnStretch(1, 1);
+    dirGrid->setColumnMinimumWidth(0, 120);
+    page->addWidget(dirs);
+
+    // Profile commands.
+    auto* config = controls::group(this, tr("Config. Control"), tr("Config. Control"));
+    auto* configRow = new QHBoxLayout(config);
+    compact(configRow);
+    const QString currentHint = tr("Name of Config. currently loaded");
+    auto* currentLabel = controls::labelPanel(config, tr("Currently Loaded Config"), currentHint);
+    currentLabel->setMinimumWidth(120);
+    Panel23 = elastic(controls::displayPanel(config, "Panel23", {}, currentHint));
+    SpeedButton7 = controls::button(config, "SpeedButton7", tr("&Open"), tr("Open existing Config."));
+    SpeedButton8 = controls::button(config, "SpeedButton8", tr("&Save"), tr("Save currently loaded Config."));
+    SpeedButton9 = controls::button(
+        config, "SpeedButton9", tr("Save &As"), tr("Save currently loaded Config. as new File"));
+    configRow->addWidget(currentLabel);
+    configRow->addWidget(Panel23, 1);
+    for (QPushButton* b : { SpeedButton7, SpeedButton8, SpeedButton9 }) {
+        b->setMinimumWidth(64);
+        configRow->addWidget(b);
+    }
+    page->addWidget(config);
+
+    // Quick-load bar with its commands beside it.
+    auto* quick = controls::group(this, tr("User Defined Config. Quik-Loader"),
+        tr("Click buttons to load that Config. New buttons may be added for convenience"));
+    auto* quickRow = new QHBoxLayout(quick);
+    compact(quickRow);
+    auto* barFrame = new QFrame(quick);
+    barFrame->setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
+    barFrame->setBackgroundRole(QPalette::Base);
+    barFrame->setAutoFillBackground(true);
+    auto* barLayout = new QVBoxLayout(barFrame);
+    barLayout->setContentsMargins(1, 1, 1, 1);
+    ToolBar1 = new QToolBar(barFrame);
+    ToolBar1->setObjectName(QStringLiteral("ToolBar1"));
+    ToolBar1->setMovable(false);
+    ToolBar1->setFloatable(false);
+    ToolBar1->setIconSize(QSize(48, 48));
+    ToolBar1->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
+    ToolBar1->setContentsMargins(0, 0, 0, 0);
+    ToolBar1->layout()->setSpacing(0);
+    ToolBar1->setMinimumHeight(88);
+    ToolBar1->setStyleSheet(QStringLiteral("QToolBar { border: 0px; background: transparent; }"));
+    barLayout->addWidget(ToolBar1);
+    quickRow->addWidget(barFrame, 1);
+
+    auto* quickCommands = new QVBoxLayout;
+    quickCommands->setSpacing(kSpacing);
+    SpeedButton10 = controls::button(
+        quick, "SpeedButton10", tr("Add &Current Config"), tr("Add new button for current Config."));
+    SpeedButton11 = controls::button(quick, "SpeedButton11", tr("&Remove a Button"), tr("Remove a button"));
+    SpeedButton12
+        = controls::button(quick, "SpeedButton12", tr("R&emove all Buttons"), tr("Remove all buttons"));
+    CheckBox23 = controls::checkBox(quick, "CheckBox23", tr("Run game on click"),
+        tr("Check this box to auto-load and run Quake2 when a button is clicked"));
+    for (QPushButton* b : { SpeedButton10, SpeedButton11, SpeedButton12 })
+        quickCommands->addWidget(b);
+    quickCommands->addWidget(CheckBox23);
+    quickCommands->addStretch(1);
+    quickRow->addLayout(quickCommands);
+    page->addWidget(quick, 1);
+
+    Image1 = new Logo(Logo::Shape::Strip, this);
+    Image1->setObjectName(QStringLiteral("Image1"));
+    Image1->setFixedHeight(34);
+    Image1->setMinimumWidth(200);
+    page->addWidget(Image1);
 }
 
 void SetupPage::gatherExecSettings(tk::ExecSettings&) const
-{ }
+{
+    // The executable name is read by the game start itself; nothing here reaches
+    // the exec file.
+}
+
+QList<QPushButton*> SetupPage::lightUpButtons() const
+{
+    return { SpeedButton7, SpeedButton8, SpeedButton9, SpeedButton10, SpeedButton11, SpeedButton12 };
+}
+
+QIcon SetupPage::quickLoadIcon()
+{
+    static const QIcon icon = [] {
+        QIcon i;
+        for (int size : { 16, 32, 48 })
+            i.addPixmap(diskPixmap(size));
+        return i;
+    }();
+    return icon;
+}
+
+QToolButton* SetupPage::addQuickLoadButton(const QString& caption)
+{
+    auto* b = new QToolButton(ToolBar1);
+    b->setProperty(kCaptionProperty, caption);
+    // A profile name is shown as it is, not read for a mnemonic.
+    b->setText(QString(caption).replace(QLatin1Char('&'), QLatin1String("&&")));
+    b->setIcon(quickLoadIcon());
+    b->setIconSize(ToolBar1->iconSize());
+    b->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
+    b->setAutoRaise(true);
+    b->setFixedSize(100, 86);
+    b->setFocusPolicy(Qt::NoFocus);
+    b->setStatusTip(
+        tr("Click this button to load ") + QLatin1Char('"') + caption + QLatin1Char('"') + tr(" config."));
+    ToolBar1->addWidget(b);
+    m_quickLoad.append(b);
+    connect(b, &QToolButton::clicked, this, [this, b] { Q_EMIT quickLoadClicked(quickLoadCaption(b)); });
+    return b;
+}
+
+void SetupPage::removeQuickLoadButton(QToolButton* button)
+{
+    if (!m_quickLoad.removeOne(button))
+        return;
+    for (QAction* action : ToolBar1->actions()) {
+        auto* holder = qobject_cast<QWidgetAction*>(action);
+        if (holder && holder->defaultWidget() == button) {
+            ToolBar1->removeAction(action);
+            // The action owns its button, which may still be inside its own click.
+            action->deleteLater();
+            return;
+        }
+    }
+}
+
+void SetupPage::removeAllQuickLoadButtons()
+{
+    const QList<QToolButton*> buttons = m_quickLoad;
+    for (QToolButton* b : buttons)
+        removeQuickLoadButton(b);
+}
+
+QStringList SetupPage::quickLoadCaptions() const
+{
+    QStringList captions;
+    captions.reserve(m_quickLoad.size());
+    for (const QToolButton* b : m_quickLoad)
+        captions.append(quickLoadCaption(b));
+    return captions;
+}
+
+QString SetupPage::quickLoadCaption(const QToolButton* button)
+{
+    return button ? button->property(kCaptionProperty).toString() : QString();
+}

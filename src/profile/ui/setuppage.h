@@ -1,9 +1,17 @@
 #pragma once
 
+#include <QIcon>
+#include <QList>
+#include <QStringList>
 #include <QWidget>
 
+class QCheckBox;
 class QLabel;
 class QLineEdit;
+class QPushButton;
+class QToolBar;
+class QToolButton;
+class Logo;
 
 namespace tk {
 struct ExecSettings;
@@ -18,10 +26,49 @@ public:
     // Copies this tab's settings into the record the exec file is made from.
     void gatherExecSettings(tk::ExecSettings& settings) const;
 
+    // Appends a quick-load button for the profile named caption (the file name
+    // without ".tsf") to the end of the bar and returns it.
+    QToolButton* addQuickLoadButton(const QString& caption);
+    // Remove quick-load buttons. Safe while a button is handling its own click: the
+    // buttons leave the bar at once and are deleted once control returns to the
+    // event loop.
+    void removeQuickLoadButton(QToolButton* button);
+    void removeAllQuickLoadButtons();
+    // The quick-load buttons and their captions, in the bar's order.
+    QList<QToolButton*> quickLoadButtons() const { return m_quickLoad; }
+    QStringList quickLoadCaptions() const;
+    static QString quickLoadCaption(const QToolButton* button);
+    // The one picture every quick-load button shows.
+    static QIcon quickLoadIcon();
+
+    // The buttons whose captions light up under the mouse.
+    QList<QPushButton*> lightUpButtons() const;
+
     // Installation paths (display only) and the executable name.
     QLabel* currdirpanel = nullptr;
     QLabel* currgamepanel = nullptr;
     QLabel* quakepathpanel = nullptr;
     QLineEdit* exefile = nullptr;
+
+    // Profile commands.
     QLabel* Panel23 = nullptr; // current profile
+    QPushButton* SpeedButton7 = nullptr; // "&Open"
+    QPushButton* SpeedButton8 = nullptr; // "&Save"
+    QPushButton* SpeedButton9 = nullptr; // "Save &As"
+
+    // Quick-load bar and its commands.
+    QToolBar* ToolBar1 = nullptr;
+    QPushButton* SpeedButton10 = nullptr; // "Add &Current Config"
+    QPushButton* SpeedButton11 = nullptr; // "&Remove a Button"
+    QPushButton* SpeedButton12 = nullptr; // "R&emove all Buttons"
+    QCheckBox* CheckBox23 = nullptr; // "Run game on click"
+
+    Logo* Image1 = nullptr;
+
+Q_SIGNALS:
+    // A quick-load button was clicked; caption names its profile.
+    void quickLoadClicked(const QString& caption);
+
+private:
+    QList<QToolButton*> m_quickLoad;
 };

@@ -1,0 +1,129 @@
+#pragma once
+
+#include "app/core/installpaths.h"
+#include "app/ui/interaction.h"
+#include "app/ui/spinedit.h"
+#include "app/ui/tform1.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QDir>
+#include <QGroupBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QTabWidget>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QToolButton>
+#include <gtest/gtest.h>
+#include <memory>
+
+namespace pagetest {
+
+// Shows nothing: layout checks need no dialogs.
+class SilentInteraction : public QtInteraction {
+public:
+    void showMessage(QWidget*, const QString&) override { }
+    int runModal(QDialog*) override { return 0; }
+};
+
+// The main window on an empty installation tree, shown offscreen at its fixed size.
+struct MainWindow {
+    QTemporaryDir root;
+    SilentInteraction ui;
+    std::unique_ptr<TForm1> form;
+
+    MainWindow()
+    {
+        const QString launcherDir = root.path() + QStringLiteral("/quake2/TARRAKIND");
+        QDir().mkpath(launcherDir);
+        form = std::make_unique<TForm1>(tk::InstallPaths::fromLauncherDir(launcherDir), ui);
+        form->show();
+    }
+
+    void showPage(QWidget* page)
+    {
+        form->PageControl1->setCurrentWidget(page);
+        QApplication::processEvents();
+    }
+};
+
+// A page on its own, shown in an active window so that focus changes happen as
+// they do for the user.
+template <typename Page> struct ShownPage {
+    Page page;
+
+    ShownPage()
+    {
+        page.show();
+        page.activateWindow();
+        EXPECT_TRUE(QTest::qWaitForWindowActive(&page));
+    }
+    Page* operator->() { return &page; }
+};
+
+// Replaces the text of edit by typing text, then moves the focus away.
+inline QString typeAndLeave(SpinEdit* edit, const QString& text)
+{
+    edit->setFocus();
+    edit->selectAll();
+    QTest::keyClicks(edit, text);
+    edit->clearFocus();
+    return edit->text();
+}
+
+// A click on a check box's or radio button's indicator.
+inline void clickIndicator(QAbstractButton* button)
+{
+    QTest::mouseClick(button, Qt::LeftButton, {}, QPoint(8, button->height() / 2));
+}
+
+inline QString describe(const QWidget* w)
+{
+    QString text;
+    if (auto* b = qobject_cast<const QAbstractButton*>(w))
+        text = b->text();
+    else if (auto* l = qobject_cast<const QLabel*>(w))
+        text = l->text();
+    else if (auto* g = qobject_cast<const QGroupBox*>(w))
+        text = g->title();
+    return QStringLiteral("%1 '%2' \"%3\"")
+        .arg(QString::fromLatin1(w->metaObject()->className()), w->objectName(), text.left(40));
+}
+
+// Every control of page that is on screen lies inside the page, and every caption,
+// label and group title gets at least the room it asks for.
+inline void expectEverythingFits(QWidget* page)
+{
+    const QRect pageRect = page->rect();
+    for (QWidget* w : page->findChildren<QWidget*>()) {
+        if (!w->isVisible() || w->isWindow())
+            continue;
+        const QRect inPage(w->mapTo(page, QPoint(0, 0)), w->size());
+        EXPECT_TRUE(pageRect.contains(inPage)) << qPrintable(describe(w)) << " lies outside the page";
+
+        if (qobject_cast<QToolButton*>(w))
+            continue; // tool buttons have a fixed size and are data, not captions
+        if (auto* b = qobject_cast<QPushButton*>(w)) {
+            // Push buttons ask for a minimum width beyond their text; the text is what
+            // has to fit, with a little room for the bevel.
+            const QSize text = b->fontMetrics().size(Qt::TextShowMnemonic, b->text());
+            EXPECT_GE(b->width(), text.width() + 8) << qPrintable(describe(w));
+            EXPECT_GE(b->height(), text.height() + 4) << qPrintable(describe(w));
+        } else if (auto* b = qobject_cast<QAbstractButton*>(w)) {
+            EXPECT_GE(b->width(), b->sizeHint().width()) << qPrintable(describe(w));
+            EXPECT_GE(b->height(), b->sizeHint().height()) << qPrintable(describe(w));
+        } else if (auto* l = qobject_cast<QLabel*>(w)) {
+            if (l->text().isEmpty() || l->sizePolicy().horizontalPolicy() == QSizePolicy::Ignored)
+                continue;
+            if (l->wordWrap())
+                EXPECT_GE(l->height(), l->heightForWidth(l->width())) << qPrintable(describe(w));
+            else
+                EXPECT_GE(l->width(), l->sizeHint().width()) << qPrintable(describe(w));
+        } else if (auto* g = qobject_cast<QGroupBox*>(w)) {
+            EXPECT_GE(g->width(), g->minimumSizeHint().width()) << qPrintable(describe(w));
+        }
+    }
+}
+
+} // namespace pagetest

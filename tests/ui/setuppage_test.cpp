@@ -1,0 +1,148 @@
+#include "profile/ui/setuppage.h"
+
+#include "app/ui/logo.h"
+#include "bots/ui/botcfgpage.h"
+#include "launch/ui/dmflagspage.h"
+#include "ui/pagetesting.h"
+
+#include <QCheckBox>
+#include <QLineEdit>
+#include <QPointer>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QToolBar>
+#include <QToolButton>
+#include <gtest/gtest.h>
+
+namespace {
+
+class SetupPageTest : public ::testing::Test {
+protected:
+    pagetest::ShownPage<SetupPage> shown;
+    SetupPage& page = shown.page;
+
+    void flushDeletes() { QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); }
+};
+
+} // namespace
+
+TEST_F(SetupPageTest, QuickLoadButtonsShowTheirProfileAndHint)
+{
+    const QString names[] = { QStringLiteral("default"), QStringLiteral("ctf&fun"), QStringLiteral("x") };
+    for (const QString& name : names)
+        page.addQuickLoadButton(name);
+
+    ASSERT_EQ(page.quickLoadButtons().size(), 3);
+    EXPECT_EQ(page.quickLoadCaptions(), QStringList(std::begin(names), std::end(names)));
+    EXPECT_EQ(page.ToolBar1->actions().size(), 3);
+    const qint64 iconKey = page.quickLoadButtons().front()->icon().cacheKey();
+    for (QToolButton* b : page.quickLoadButtons()) {
+        const QString caption = SetupPage::quickLoadCaption(b);
+        SCOPED_TRACE(qPrintable(caption));
+        EXPECT_EQ(b->statusTip(), QStringLiteral("Click this button to load \"%1\" config.").arg(caption));
+        EXPECT_TRUE(b->toolTip().isEmpty());
+        EXPECT_EQ(b->size(), QSize(100, 86));
+        EXPECT_EQ(b->toolButtonStyle(), Qt::ToolButtonTextUnderIcon);
+        EXPECT_TRUE(b->autoRaise());
+        EXPECT_FALSE(b->icon().isNull());
+        EXPECT_EQ(b->icon().cacheKey(), iconKey);
+        EXPECT_EQ(b->parentWidget(), page.ToolBar1);
+    }
+    // An ampersand in a profile name is shown, not taken for a mnemonic.
+    EXPECT_EQ(page.quickLoadButtons()[1]->text(), QStringLiteral("ctf&&fun"));
+}
+
+TEST_F(SetupPageTest, ClickingAQuickLoadButtonNamesItsProfile)
+{
+    page.addQuickLoadButton(QStringLiteral("first"));
+    QToolButton* second = page.addQuickLoadButton(QStringLiteral("second"));
+    QApplication::processEvents();
+    QSignalSpy clicked(&page, &SetupPage::quickLoadClicked);
+    QTest::mouseClick(second, Qt::LeftButton);
+    ASSERT_EQ(clicked.size(), 1);
+    EXPECT_EQ(clicked.front().front().toString(), QStringLiteral("second"));
+}
+
+TEST_F(SetupPageTest, RemovingButtons)
+{
+    QPointer<QToolButton> a = page.addQuickLoadButton(QStringLiteral("a"));
+    QPointer<QToolButton> b = page.addQuickLoadButton(QStringLiteral("b"));
+    QPointer<QToolButton> c = page.addQuickLoadButton(QStringLiteral("c"));
+
+    page.removeQuickLoadButton(b);
+    EXPECT_EQ(page.quickLoadCaptions(), QStringList({ QStringLiteral("a"), QStringLiteral("c") }));
+    EXPECT_EQ(page.ToolBar1->actions().size(), 2);
+    page.removeQuickLoadButton(b); // no longer on the bar: nothing happens
+    EXPECT_EQ(page.quickLoadButtons().size(), 2);
+
+    page.removeAllQuickLoadButtons();
+    EXPECT_TRUE(page.quickLoadButtons().isEmpty());
+    EXPECT_TRUE(page.ToolBar1->actions().isEmpty());
+    flushDeletes();
+    EXPECT_TRUE(a.isNull());
+    EXPECT_TRUE(b.isNull());
+    EXPECT_TRUE(c.isNull());
+}
+
+TEST_F(SetupPageTest, BarCanBeRebuiltFromInsideAButtonsOwnClick)
+{
+    page.addQuickLoadButton(QStringLiteral("one"));
+    QToolButton* two = page.addQuickLoadButton(QStringLiteral("two"));
+    QApplication::processEvents();
+    QStringList seen;
+    QObject::connect(&page, &SetupPage::quickLoadClicked, &page, [&](const QString& caption) {
+        seen << caption;
+        page.removeAllQuickLoadButtons();
+        page.addQuickLoadButton(QStringLiteral("one"));
+        page.addQuickLoadButton(QStringLiteral("two"));
+        page.addQuickLoadButton(QStringLiteral("three"));
+    });
+    QTest::mouseClick(two, Qt::LeftButton);
+    flushDeletes();
+    EXPECT_EQ(seen, QStringList { QStringLiteral("two") });
+    EXPECT_EQ(page.quickLoadCaptions(),
+        QStringList({ QStringLiteral("one"), QStringLiteral("two"), QStringLiteral("three") }));
+    EXPECT_EQ(page.ToolBar1->actions().size(), 3);
+}
+
+TEST_F(SetupPageTest, NewWindowState)
+{
+    EXPECT_TRUE(page.quickLoadButtons().isEmpty());
+    EXPECT_FALSE(page.CheckBox23->isChecked());
+    EXPECT_EQ(page.exefile->text(), QLatin1String(tk::InstallPaths::isWindows() ? "quake2.exe" : "quake2"));
+    EXPECT_FALSE(page.exefile->isReadOnly());
+    // The logo strip stays a strip.
+    EXPECT_LE(page.Image1->height(), 40);
+}
+
+TEST(LightUpButtons, EveryEnabledCommandButtonOfTheFirstThreeTabs)
+{
+    pagetest::MainWindow window;
+    QStringList captions;
+    QList<QPushButton*> buttons = window.form->setupPage->lightUpButtons();
+    buttons += window.form->botCfgPage->lightUpButtons();
+    buttons += window.form->dmFlagsPage->lightUpButtons();
+    for (QPushButton* b : buttons) {
+        EXPECT_TRUE(b->isEnabled()) << qPrintable(b->text());
+        captions << b->text();
+    }
+    EXPECT_EQ(captions,
+        QStringList({ QStringLiteral("&Open"), QStringLiteral("&Save"), QStringLiteral("Save &As"),
+            QStringLiteral("Add &Current Config"), QStringLiteral("&Remove a Button"),
+            QStringLiteral("R&emove all Buttons"), QStringLiteral("Pick Random #"),
+            QStringLiteral("&Add Bot"), QStringLiteral("&Edit Bot"), QStringLiteral("&Delete Bot"),
+            QStringLiteral("&Set") }));
+}
+
+TEST(SetupPageLayout, EverythingFitsInTheMainWindow)
+{
+    pagetest::MainWindow window;
+    SetupPage* page = window.form->setupPage;
+    for (int i = 0; i < 3; ++i)
+        page->addQuickLoadButton(QStringLiteral("profile%1").arg(i));
+    window.showPage(page);
+    pagetest::expectEverythingFits(page);
+    // Three quick-load buttons fit on the bar without folding away.
+    for (QToolButton* b : page->quickLoadButtons())
+        EXPECT_TRUE(b->isVisible()) << qPrintable(SetupPage::quickLoadCaption(b));
+}
