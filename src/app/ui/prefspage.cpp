@@ -13,7 +13,7 @@
 #include <QVBoxLayout>
 
 PrefsPage::PrefsPage(QWidget* parent)
-    : QWidget(parent)
+    : TabPage(parent)
 {
     auto* grid = new QGridLayout(this);
     grid->setContentsMargins(4, 4, 4, 4);

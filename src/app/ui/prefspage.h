@@ -1,5 +1,7 @@
 #pragma once
 
+#include "app/ui/tabpage.h"
+
 #include <QWidget>
 
 class ColorSwatch;
@@ -10,7 +12,7 @@ struct ExecSettings;
 }
 
 // The "Pre&fs" tab: the launcher's own preferences.
-class PrefsPage : public QWidget {
+class PrefsPage : public TabPage {
     Q_OBJECT
 public:
     explicit PrefsPage(QWidget* parent = nullptr);

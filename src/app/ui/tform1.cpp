@@ -155,6 +155,9 @@ void TForm1::buildShell()
     PageControl1->addTab(playerPage, tr("&Player"));
     PageControl1->addTab(bindsPage, tr("&Binds"));
     PageControl1->addTab(prefsPage, tr("Pre&fs"));
+    for (TabPage* page : std::initializer_list<TabPage*> { setupPage, botCfgPage, dmFlagsPage, gamePage,
+             mapPage, miscPage, playerPage, bindsPage, prefsPage })
+        page->attach(m_paths, m_ui);
     column->addWidget(PageControl1, 1);
 
     auto* strip = new QHBoxLayout;
@@ -254,8 +257,8 @@ void TForm1::runLaunch()
     saveRotationFile();
     tk::writeExecFile(gatherExecSettings(), m_paths);
 
-    const tk::GameStartCommand game = tk::gameStartCommand(m_paths, setupPage->exefile->text(),
-        gamePage->dedicated->isChecked());
+    const tk::GameStartCommand game
+        = tk::gameStartCommand(m_paths, setupPage->exefile->text(), gamePage->dedicated->isChecked());
     if (!tk::fileExists(game.program)) {
         m_ui.showMessage(this, tk::missingExecutableMessage(game.program));
         return;

@@ -55,7 +55,7 @@ QPixmap framedSquare(bool ticked)
 } // namespace
 
 BotCfgPage::BotCfgPage(QWidget* parent)
-    : QWidget(parent)
+    : TabPage(parent)
 {
     auto* page = new QHBoxLayout(this);
     compact(page);

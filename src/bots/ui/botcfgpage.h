@@ -1,5 +1,7 @@
 #pragma once
 
+#include "app/ui/tabpage.h"
+
 #include <QIcon>
 #include <QList>
 #include <QStringList>
@@ -17,7 +19,7 @@ struct ExecSettings;
 }
 
 // The "Bot &Cfg" tab: the bot list file and the bots that join the next game.
-class BotCfgPage : public QWidget {
+class BotCfgPage : public TabPage {
     Q_OBJECT
 public:
     explicit BotCfgPage(QWidget* parent = nullptr);

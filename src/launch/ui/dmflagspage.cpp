@@ -100,7 +100,7 @@ const Preset kPresets[] = {
 } // namespace
 
 DmFlagsPage::DmFlagsPage(QWidget* parent)
-    : QWidget(parent)
+    : TabPage(parent)
 {
     auto* page = new QVBoxLayout(this);
     compact(page);

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "app/ui/tabpage.h"
+
 #include <QList>
 #include <QWidget>
 
@@ -13,7 +15,7 @@ struct ExecSettings;
 }
 
 // The "&DM Flags" tab: the flag boxes, the flag total, presets and limits.
-class DmFlagsPage : public QWidget {
+class DmFlagsPage : public TabPage {
     Q_OBJECT
 public:
     explicit DmFlagsPage(QWidget* parent = nullptr);

@@ -57,7 +57,7 @@ QIcon refreshGlyph(const QColor& colour)
 } // namespace
 
 MapPage::MapPage(QWidget* parent)
-    : QWidget(parent)
+    : TabPage(parent)
 {
     auto* row = new QHBoxLayout(this);
     row->setContentsMargins(4, 4, 4, 4);

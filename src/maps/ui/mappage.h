@@ -1,5 +1,7 @@
 #pragma once
 
+#include "app/ui/tabpage.h"
+
 #include <QByteArray>
 #include <QList>
 #include <QString>
@@ -18,7 +20,7 @@ struct ExecSettings;
 }
 
 // The "&Map" tab: the map catalogue and the map rotation.
-class MapPage : public QWidget {
+class MapPage : public TabPage {
     Q_OBJECT
 public:
     explicit MapPage(QWidget* parent = nullptr);

@@ -19,7 +19,7 @@ enum Column { BindColumn, KeyColumn, CommandColumn };
 } // namespace
 
 BindsPage::BindsPage(QWidget* parent)
-    : QWidget(parent)
+    : TabPage(parent)
 {
     auto* row = new QHBoxLayout(this);
     row->setContentsMargins(4, 4, 4, 4);

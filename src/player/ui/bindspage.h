@@ -1,5 +1,7 @@
 #pragma once
 
+#include "app/ui/tabpage.h"
+
 #include "launch/core/execsettings.h"
 
 #include <QList>
@@ -10,7 +12,7 @@ class QPushButton;
 class QTreeWidget;
 
 // The "&Binds" tab: key binds written into the exec file.
-class BindsPage : public QWidget {
+class BindsPage : public TabPage {
     Q_OBJECT
 public:
     explicit BindsPage(QWidget* parent = nullptr);

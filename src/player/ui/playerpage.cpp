@@ -2,8 +2,8 @@
 
 #include "app/ui/spinedit.h"
 #include "app/ui/widgets.h"
-#include "launch/core/execsettings.h"
 #include "imaging/ui/imageview.h"
+#include "launch/core/execsettings.h"
 #include "player/ui/sliderscale.h"
 
 #include <QCheckBox>
@@ -43,7 +43,7 @@ void tightLayout(QLayout* layout)
 } // namespace
 
 PlayerPage::PlayerPage(QWidget* parent)
-    : QWidget(parent)
+    : TabPage(parent)
 {
     auto* column = new QVBoxLayout(this);
     column->setContentsMargins(4, 4, 4, 4);

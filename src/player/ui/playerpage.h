@@ -1,5 +1,7 @@
 #pragma once
 
+#include "app/ui/tabpage.h"
+
 #include <QWidget>
 
 class QCheckBox;
@@ -15,7 +17,7 @@ struct ExecSettings;
 }
 
 // The "&Player" tab: the player's appearance and client options.
-class PlayerPage : public QWidget {
+class PlayerPage : public TabPage {
     Q_OBJECT
 public:
     explicit PlayerPage(QWidget* parent = nullptr);

@@ -86,7 +86,7 @@ const Mod kMods[] = {
 } // namespace
 
 GamePage::GamePage(QWidget* parent)
-    : QWidget(parent)
+    : TabPage(parent)
 {
     auto* page = new QHBoxLayout(this);
     compact(page);

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "app/ui/tabpage.h"
+
 #include "launch/core/execsettings.h"
 
 #include <QWidget>
@@ -12,7 +14,7 @@ class QTabWidget;
 class SpinEdit;
 
 // The "&Game" tab: server limits, the mod choice, Rocket Arena and CTF options.
-class GamePage : public QWidget {
+class GamePage : public TabPage {
     Q_OBJECT
 public:
     explicit GamePage(QWidget* parent = nullptr);

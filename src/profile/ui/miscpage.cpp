@@ -38,7 +38,7 @@ QLabel* hintedLabel(QWidget* parent, const QString& text, const QString& hint)
 } // namespace
 
 MiscPage::MiscPage(QWidget* parent)
-    : QWidget(parent)
+    : TabPage(parent)
 {
     auto* grid = new QGridLayout(this);
     grid->setContentsMargins(4, 4, 4, 4);

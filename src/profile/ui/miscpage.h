@@ -1,5 +1,7 @@
 #pragma once
 
+#include "app/ui/tabpage.h"
+
 #include <QStringList>
 #include <QWidget>
 
@@ -15,7 +17,7 @@ struct ExecSettings;
 }
 
 // The "M&isc." tab: additional commands, demo recording, an extra config file.
-class MiscPage : public QWidget {
+class MiscPage : public TabPage {
     Q_OBJECT
 public:
     explicit MiscPage(QWidget* parent = nullptr);

@@ -92,7 +92,7 @@ QPixmap diskPixmap(int size)
 } // namespace
 
 SetupPage::SetupPage(QWidget* parent)
-    : QWidget(parent)
+    : TabPage(parent)
 {
     auto* page = new QVBoxLayout(this);
     compact(page);
@@ -106,9 +106,8 @@ SetupPage::SetupPage(QWidget* parent)
         = elastic(controls::displayPanel(dirs, "currgamepanel", {}, tr("Tarrakind game directory")));
     quakepathpanel
         = elastic(controls::displayPanel(dirs, "quakepathpanel", {}, tr("Path to Quake2 executable")));
-    exefile = controls::edit(dirs, "exefile",
-        tk::defaultExecutableName(),
-        tr("Quake2 executable to run. Can be altered"));
+    exefile = controls::edit(
+        dirs, "exefile", tk::defaultExecutableName(), tr("Quake2 executable to run. Can be altered"));
     exefile->setFixedWidth(130);
     dirGrid->addWidget(controls::labelPanel(dirs, tr("Current Directory"), currdirpanel->statusTip()), 0, 0);
     dirGrid->addWidget(currdirpanel, 0, 1, 1, 2);

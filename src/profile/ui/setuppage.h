@@ -1,5 +1,7 @@
 #pragma once
 
+#include "app/ui/tabpage.h"
+
 #include <QIcon>
 #include <QList>
 #include <QStringList>
@@ -18,7 +20,7 @@ struct ExecSettings;
 }
 
 // The "&Setup" tab: installation paths, profile commands and the quick-load bar.
-class SetupPage : public QWidget {
+class SetupPage : public TabPage {
     Q_OBJECT
 public:
     explicit SetupPage(QWidget* parent = nullptr);
