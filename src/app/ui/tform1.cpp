@@ -184,6 +184,7 @@ void TForm1::buildShell()
     connect(Image2, &Logo::clicked, this, &TForm1::showAbout);
     connect(setupPage->Image1, &Logo::clicked, this, &TForm1::showAbout);
     connect(SpeedButton18, &QPushButton::clicked, this, &TForm1::launch);
+    connect(dmFlagsPage, &DmFlagsPage::presetApplied, gamePage, &GamePage::applyPresetLimits);
 }
 
 void TForm1::paintEvent(QPaintEvent*)

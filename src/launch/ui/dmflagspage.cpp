@@ -1,10 +1,14 @@
 #include "launch/ui/dmflagspage.h"
 
+#include "app/ui/guard.h"
 #include "app/ui/spinedit.h"
 #include "app/ui/widgets.h"
+#include "launch/core/dmflags.h"
 #include "launch/core/execsettings.h"
 
 #include <QCheckBox>
+#include <QCoreApplication>
+#include <QKeyEvent>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -25,76 +29,39 @@ void compact(QLayout* layout)
     layout->setSpacing(kSpacing);
 }
 
-struct FlagBox {
-    QCheckBox* DmFlagsPage::*member;
-    const char* name;
-    const char* caption;
-    const char* hint;
-    int value;
-    bool checked;
-};
-
-// The box of every flag Quake2 knows, except 65536, which has none.
-const FlagBox kFlagBoxes[] = {
-    { &DmFlagsPage::CheckBox1, "CheckBox1", QT_TRANSLATE_NOOP("DmFlagsPage", "No Health"),
-        QT_TRANSLATE_NOOP("DmFlagsPage", "No health packs in map"), 1, false },
-    { &DmFlagsPage::CheckBox2, "CheckBox2", QT_TRANSLATE_NOOP("DmFlagsPage", "No Items"),
-        QT_TRANSLATE_NOOP("DmFlagsPage", "No items in map"), 2, false },
-    { &DmFlagsPage::CheckBox3, "CheckBox3", QT_TRANSLATE_NOOP("DmFlagsPage", "Weapons Stay"),
-        QT_TRANSLATE_NOOP("DmFlagsPage", "Weapons stay when picked up"), 4, true },
-    { &DmFlagsPage::CheckBox4, "CheckBox4", QT_TRANSLATE_NOOP("DmFlagsPage", "No Falling Dmg"),
-        QT_TRANSLATE_NOOP("DmFlagsPage", "No damage taken from falling"), 8, false },
-    { &DmFlagsPage::CheckBox5, "CheckBox5", QT_TRANSLATE_NOOP("DmFlagsPage", "Instant Items"),
-        QT_TRANSLATE_NOOP("DmFlagsPage", "Items are used when picked up (Quad/Rebreater/etc.)"), 16, true },
-    { &DmFlagsPage::CheckBox6, "CheckBox6", QT_TRANSLATE_NOOP("DmFlagsPage", "Stay on same Lvl"),
-        QT_TRANSLATE_NOOP("DmFlagsPage", "Forces map to remain same after games"), 32, false },
-    { &DmFlagsPage::CheckBox7, "CheckBox7", QT_TRANSLATE_NOOP("DmFlagsPage", "Teams by Skin"),
-        QT_TRANSLATE_NOOP("DmFlagsPage", "Sort teams by skin design"), 64, false },
-    { &DmFlagsPage::CheckBox8, "CheckBox8", QT_TRANSLATE_NOOP("DmFlagsPage", "Teams by Model"),
-        QT_TRANSLATE_NOOP("DmFlagsPage", "Sort teams by model"), 128, false },
-    { &DmFlagsPage::CheckBox9, "CheckBox9", QT_TRANSLATE_NOOP("DmFlagsPage", "No Friendly Fire"),
-        QT_TRANSLATE_NOOP("DmFlagsPage", "Allows you to injure/kill teammates"), 256, false },
-    { &DmFlagsPage::CheckBox10, "CheckBox10", QT_TRANSLATE_NOOP("DmFlagsPage", "Spawn Farthest"),
-        QT_TRANSLATE_NOOP("DmFlagsPage", "Spawn in unbusiest part of map"), 512, true },
-    { &DmFlagsPage::CheckBox11, "CheckBox11", QT_TRANSLATE_NOOP("DmFlagsPage", "Force Respawn"),
-        QT_TRANSLATE_NOOP("DmFlagsPage", "Auto respawn without user click"), 1024, true },
-    { &DmFlagsPage::CheckBox12, "CheckBox12", QT_TRANSLATE_NOOP("DmFlagsPage", "No Armour"),
-        QT_TRANSLATE_NOOP("DmFlagsPage", "No armour in map"), 2048, false },
-    { &DmFlagsPage::CheckBox13, "CheckBox13", QT_TRANSLATE_NOOP("DmFlagsPage", "Allow Exit"),
-        QT_TRANSLATE_NOOP("DmFlagsPage", "Allow clients to exit midgame"), 4096, false },
-    { &DmFlagsPage::CheckBox14, "CheckBox14", QT_TRANSLATE_NOOP("DmFlagsPage", "Infinite Ammo"),
-        QT_TRANSLATE_NOOP("DmFlagsPage", "Infinite ammo for guns"), 8192, false },
-    { &DmFlagsPage::CheckBox15, "CheckBox15", QT_TRANSLATE_NOOP("DmFlagsPage", "Quad Drop"),
-        QT_TRANSLATE_NOOP("DmFlagsPage", "Allows quad drop when quadded player is killed"), 16384, true },
-    { &DmFlagsPage::CheckBox16, "CheckBox16", QT_TRANSLATE_NOOP("DmFlagsPage", "Fixed F.o.V."),
-        QT_TRANSLATE_NOOP("DmFlagsPage", "Force clients to use FOV90"), 32768, false },
-    { &DmFlagsPage::CheckBox17, "CheckBox17", QT_TRANSLATE_NOOP("DmFlagsPage", "Force Join"),
-        QT_TRANSLATE_NOOP("DmFlagsPage", "Force client to join team"), 131072, false },
-    { &DmFlagsPage::CheckBox18, "CheckBox18", QT_TRANSLATE_NOOP("DmFlagsPage", "Armour Protect"),
-        QT_TRANSLATE_NOOP("DmFlagsPage", "Armor protects you from teammates shots"), 262144, true },
-    { &DmFlagsPage::CheckBox19, "CheckBox19", QT_TRANSLATE_NOOP("DmFlagsPage", "No Tech Powerups"),
-        QT_TRANSLATE_NOOP("DmFlagsPage", "Disable tech/runes"), 524288, false },
-};
+// The members in the order of the core's flag table.
+QCheckBox* DmFlagsPage::* const kFlagMembers[tk::kFlagBoxCount] = { &DmFlagsPage::CheckBox1, &DmFlagsPage::CheckBox2,
+    &DmFlagsPage::CheckBox3, &DmFlagsPage::CheckBox4, &DmFlagsPage::CheckBox5, &DmFlagsPage::CheckBox6,
+    &DmFlagsPage::CheckBox7, &DmFlagsPage::CheckBox8, &DmFlagsPage::CheckBox9, &DmFlagsPage::CheckBox10,
+    &DmFlagsPage::CheckBox11, &DmFlagsPage::CheckBox12, &DmFlagsPage::CheckBox13, &DmFlagsPage::CheckBox14,
+    &DmFlagsPage::CheckBox15, &DmFlagsPage::CheckBox16, &DmFlagsPage::CheckBox17, &DmFlagsPage::CheckBox18,
+    &DmFlagsPage::CheckBox19 };
+QPushButton* DmFlagsPage::* const kPresetMembers[tk::kFlagPresetCount] = { &DmFlagsPage::RxSpeedButton1,
+    &DmFlagsPage::RxSpeedButton2, &DmFlagsPage::RxSpeedButton3, &DmFlagsPage::RxSpeedButton4,
+    &DmFlagsPage::RxSpeedButton5, &DmFlagsPage::RxSpeedButton6 };
 constexpr int kDmBoxCount = 16;
 constexpr int kDmRows = 6;
 
-struct Preset {
-    QPushButton* DmFlagsPage::*member;
-    const char* name;
-    const char* caption;
-};
+QString translated(const char* text)
+{
+    return QCoreApplication::translate("TForm1", text);
+}
 
-const Preset kPresets[] = {
-    { &DmFlagsPage::RxSpeedButton1, "RxSpeedButton1", QT_TRANSLATE_NOOP("DmFlagsPage", "2 Player\nDuel") },
-    { &DmFlagsPage::RxSpeedButton2, "RxSpeedButton2",
-        QT_TRANSLATE_NOOP("DmFlagsPage", "4 or Less\nPlayer DM") },
-    { &DmFlagsPage::RxSpeedButton3, "RxSpeedButton3",
-        QT_TRANSLATE_NOOP("DmFlagsPage", "More than \n4 Player DM") },
-    { &DmFlagsPage::RxSpeedButton4, "RxSpeedButton4", QT_TRANSLATE_NOOP("DmFlagsPage", "CTF") },
-    { &DmFlagsPage::RxSpeedButton5, "RxSpeedButton5",
-        QT_TRANSLATE_NOOP("DmFlagsPage", "Team DM\n(By Skin)") },
-    { &DmFlagsPage::RxSpeedButton6, "RxSpeedButton6",
-        QT_TRANSLATE_NOOP("DmFlagsPage", "Team DM\n(By Model)") },
+// Only digits may be typed into the flag total; Backspace types a character and is
+// refused too, while Delete, which types none, still erases.
+class DigitsOnly : public QObject {
+public:
+    using QObject::QObject;
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() == QEvent::KeyPress) {
+            const auto* key = static_cast<QKeyEvent*>(event);
+            const QString text = key->text();
+            if (!text.isEmpty() && key->key() != Qt::Key_Delete && !(text.at(0) >= '0' && text.at(0) <= '9'))
+                return true;
+        }
+        return QObject::eventFilter(watched, event);
+    }
 };
 
 } // namespace
@@ -116,12 +83,13 @@ DmFlagsPage::DmFlagsPage(QWidget* parent)
     compact(ctfLayout);
 
     int index = 0;
-    for (const FlagBox& f : kFlagBoxes) {
+    for (const tk::FlagBox& f : tk::flagBoxes()) {
         QWidget* owner = index < kDmBoxCount ? dmGroup : ctfGroup;
-        QCheckBox* box = controls::checkBox(owner, f.name, tr(f.caption), tr(f.hint));
+        QCheckBox* box = controls::checkBox(owner, f.componentName, translated(f.caption), translated(f.hint));
         box->setProperty(kFlagValueProperty, f.value);
-        box->setChecked(f.checked);
-        this->*f.member = box;
+        box->setChecked(f.defaultOn);
+        this->*kFlagMembers[index] = box;
+        connect(box, &QCheckBox::clicked, this, &DmFlagsPage::flagBoxClick);
         // Three columns read top to bottom leave room for every caption.
         if (index < kDmBoxCount)
             dmGrid->addWidget(box, index % kDmRows, index / kDmRows);
@@ -173,10 +141,14 @@ DmFlagsPage::DmFlagsPage(QWidget* parent)
     auto* presetGrid = new QGridLayout;
     presetGrid->setSpacing(kSpacing);
     index = 0;
-    for (const Preset& preset : kPresets) {
-        QPushButton* b = controls::button(setup, preset.name, tr(preset.caption));
+    for (const tk::FlagPreset& preset : tk::flagPresets()) {
+        const QString caption = *preset.captionLine2
+            ? translated(preset.captionLine1) + '\n' + translated(preset.captionLine2)
+            : translated(preset.captionLine1);
+        QPushButton* b = controls::button(setup, preset.componentName, caption);
         b->setMinimumHeight(34);
-        this->*preset.member = b;
+        this->*kPresetMembers[index] = b;
+        connect(b, &QPushButton::clicked, this, [this, index] { applyPreset(index); });
         presetGrid->addWidget(b, index / 3, index % 3);
         ++index;
     }
@@ -206,6 +178,8 @@ DmFlagsPage::DmFlagsPage(QWidget* parent)
     lowerRow->addWidget(total);
     page->addLayout(lowerRow, 1);
 
+    dmflags->installEventFilter(new DigitsOnly(dmflags));
+    connect(SpeedButton13, &QPushButton::clicked, this, &DmFlagsPage::SpeedButton13Click);
     connect(CheckBox33, &QCheckBox::clicked, this, &DmFlagsPage::CheckBox33Click);
     CheckBox33Click();
 }
@@ -221,9 +195,55 @@ void DmFlagsPage::gatherExecSettings(tk::ExecSettings& settings) const
 QList<QCheckBox*> DmFlagsPage::flagBoxes() const
 {
     QList<QCheckBox*> boxes;
-    for (const FlagBox& f : kFlagBoxes)
-        boxes.append(this->*f.member);
+    for (QCheckBox* DmFlagsPage::*member : kFlagMembers)
+        boxes.append(this->*member);
     return boxes;
+}
+
+tk::FlagBoxStates DmFlagsPage::boxStates() const
+{
+    tk::FlagBoxStates states {};
+    for (int i = 0; i < tk::kFlagBoxCount; ++i)
+        states[i] = (this->*kFlagMembers[i])->isChecked();
+    return states;
+}
+
+void DmFlagsPage::flagBoxClick()
+{
+    dmflags->setText(QString::number(tk::totalFromBoxes(boxStates())));
+}
+
+void DmFlagsPage::applyTotal(int total)
+{
+    tk::FlagBoxStates states = boxStates();
+    // Every box that changes counts as a click of it, so the text follows the boxes
+    // whenever one changed and stays as typed when none did.
+    if (!tk::applyTotal(total, states))
+        return;
+    for (int i = 0; i < tk::kFlagBoxCount; ++i)
+        (this->*kFlagMembers[i])->setChecked(states[i]);
+    flagBoxClick();
+}
+
+void DmFlagsPage::applyFlagTotalText()
+{
+    applyTotal(tk::parseFlagTotal(dmflags->text()));
+}
+
+void DmFlagsPage::SpeedButton13Click()
+{
+    guarded(ui(), this, [this] {
+        if (const std::optional<int> total = tk::flagTotalToSet(dmflags->text()))
+            applyTotal(*total);
+    });
+}
+
+void DmFlagsPage::applyPreset(int index)
+{
+    const tk::FlagPreset& preset = tk::flagPresets()[index];
+    applyTotal(preset.flagTotal);
+    capturelimit->setValue(preset.capturelimit);
+    Q_EMIT presetApplied(preset.fraglimit, preset.timelimit, preset.maxclients);
 }
 
 int DmFlagsPage::flagValue(const QCheckBox* box)
@@ -234,8 +254,8 @@ int DmFlagsPage::flagValue(const QCheckBox* box)
 QList<QPushButton*> DmFlagsPage::presetButtons() const
 {
     QList<QPushButton*> buttons;
-    for (const Preset& preset : kPresets)
-        buttons.append(this->*preset.member);
+    for (QPushButton* DmFlagsPage::*member : kPresetMembers)
+        buttons.append(this->*member);
     return buttons;
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/ui/tabpage.h"
+#include "launch/core/dmflags.h"
 
 #include <QList>
 #include <QWidget>
@@ -38,6 +39,23 @@ public:
     // the box and after a profile load.
     void CheckBox33Click();
 
+    // Decodes a flag total into the boxes (the load, "&Set" and the presets use it).
+    void applyTotal(int total);
+    // The profile load: the dmflags text as an integer, decoded; throws a UserError
+    // "'%s' is not a valid integer value" for text that is not one.
+    void applyFlagTotalText();
+    // "&Set": decodes the typed total; numbers of 9999999 and more are ignored.
+    void SpeedButton13Click();
+    // A game set-up preset: its flags and capture limit here, the limits of the Game
+    // tab through presetApplied.
+    void applyPreset(int index);
+    tk::FlagBoxStates boxStates() const;
+
+Q_SIGNALS:
+    void presetApplied(int fraglimit, int timelimit, int maxclients);
+
+public:
+
     // Group "Flags [DM and Teamplay]".
     QCheckBox* CheckBox1 = nullptr; // "No Health", 1
     QCheckBox* CheckBox2 = nullptr; // "No Items", 2
@@ -74,4 +92,7 @@ public:
     QPushButton* RxSpeedButton4 = nullptr; // "CTF"
     QPushButton* RxSpeedButton5 = nullptr; // "Team DM" / "(By Skin)"
     QPushButton* RxSpeedButton6 = nullptr; // "Team DM" / "(By Model)"
+
+private:
+    void flagBoxClick();
 };

@@ -34,6 +34,10 @@ public:
     // whenever either button becomes checked, and after a profile load.
     void applyCtfTeamRule();
 
+    // A game set-up preset of the flags tab: the limits, pulled into their ranges, and
+    // neither a dedicated server nor cheats.
+    void applyPresetLimits(int fraglimit, int timelimit, int maxclients);
+
     // The Rocket Arena controls in profile key order ("o1".."o5", "w1".."w9", "l1".."l8").
     std::array<QCheckBox*, 5> raOptionBoxes() const;
     std::array<QCheckBox*, 9> raWeaponBoxes() const;
