@@ -1,5 +1,6 @@
 #include "bots/ui/botcfgpage.h"
 
+#include "app/ui/interaction.h"
 #include "app/ui/spinedit.h"
 #include "app/ui/widgets.h"
 #include "launch/core/execsettings.h"
@@ -15,6 +16,7 @@
 #include <QPainter>
 #include <QPainterPath>
 #include <QPushButton>
+#include <QSignalBlocker>
 #include <QStyle>
 #include <QTreeWidget>
 #include <QVBoxLayout>
@@ -161,6 +163,7 @@ BotCfgPage::BotCfgPage(QWidget* parent)
 
 void BotCfgPage::gatherExecSettings(tk::ExecSettings& settings) const
 {
+    settings.selectedBotLines = m_bots.selectedLines();
     settings.noChat = CheckBox20->isChecked();
 }
 
@@ -187,4 +190,47 @@ QIcon BotCfgPage::selectedBotIcon()
 {
     static const QIcon icon(framedSquare(true));
     return icon;
+}
+
+void BotCfgPage::openBotListFile(const QString& name, bool reportMissing)
+{
+    {
+        const QSignalBlocker quiet(botfilename);
+        botfilename->setEditText(name);
+    }
+    const tk::BotList::OpenResult result = m_bots.open(paths(), name, reportMissing);
+    if (!result.message.isEmpty())
+        ui().showMessage(this, result.message);
+    if (!result.fileMissing)
+        refreshBotView();
+}
+
+void BotCfgPage::selectByNames(const QStringList& names)
+{
+    ListView1->clearSelection();
+    m_bots.selectByNames(names);
+    refreshBotView();
+}
+
+void BotCfgPage::refreshBotView()
+{
+    const QIcon off = unselectedBotIcon();
+    const QIcon on = selectedBotIcon();
+    QList<QTreeWidgetItem*> rows;
+    rows.reserve(m_bots.size());
+    for (const tk::BotEntry& bot : m_bots.entries()) {
+        auto* row = new QTreeWidgetItem({ bot.name, bot.modelSkin, bot.profileName });
+        row->setIcon(0, bot.selected ? on : off);
+        rows.append(row);
+    }
+    ListView1->setUpdatesEnabled(false);
+    ListView1->clear();
+    ListView1->addTopLevelItems(rows);
+    ListView1->setUpdatesEnabled(true);
+    refreshCountLabel();
+}
+
+void BotCfgPage::refreshCountLabel()
+{
+    Label1->setText(m_bots.countText());
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/ui/tabpage.h"
+#include "bots/core/botlist.h"
 
 #include <QIcon>
 #include <QList>
@@ -40,6 +41,19 @@ public:
     static QIcon selectedBotIcon();
 
     // Left: the bot list.
+    // The bot list of the current bot list file, with each bot's selected flag.
+    tk::BotList& botList() { return m_bots; }
+    const tk::BotList& botList() const { return m_bots; }
+
+    // Makes name the current bot list file and reads it; a missing file keeps the bots
+    // and, with reportMissing, says so.
+    void openBotListFile(const QString& name, bool reportMissing);
+    // Clears the highlight and sets the selected flag of every bot with one of the names.
+    void selectByNames(const QStringList& names);
+    // Shows the bot list: one row per bot with its icon, and the count label.
+    void refreshBotView();
+    void refreshCountLabel();
+
     QTreeWidget* ListView1 = nullptr;
     QLabel* Label1 = nullptr; // count label
     SpinEdit* SpinEdit3 = nullptr; // how many bots "Pick Random #" selects
@@ -54,4 +68,7 @@ public:
     QPushButton* SpeedButton16 = nullptr; // "&Delete Bot"
     QPushButton* SpeedButton29 = nullptr; // "Bot &Generator", always disabled
     QCheckBox* CheckBox20 = nullptr; // "No Bot Chat in game"
+
+private:
+    tk::BotList m_bots;
 };
