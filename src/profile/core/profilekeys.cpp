@@ -90,4 +90,23 @@ QList<ProfileKey> profileKeysOf(const QString& section)
     return out;
 }
 
+QString encodeBindItem(const QString& key, const QString& command)
+{
+    return QStringLiteral("\"\"") + key + QStringLiteral("\" \"") + command + QStringLiteral("\"\"");
+}
+
+void decodeBindItem(const QString& item, QString* key, QString* command)
+{
+    // Exactly the steps the item was always read with, so that odd items (a quote in
+    // the command, a missing item) read back the same way.
+    QString s = item;
+    s.remove(0, s.indexOf('"') + 1);
+    const qsizetype keyEnd = s.indexOf('"');
+    *key = keyEnd < 0 ? QString() : s.left(keyEnd);
+    s.remove(0, key->size() + 2);
+    s.remove(0, s.indexOf('"') + 1);
+    const qsizetype commandEnd = s.indexOf('"');
+    *command = commandEnd < 0 ? QString() : s.left(commandEnd);
+}
+
 } // namespace tk

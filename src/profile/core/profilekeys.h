@@ -21,6 +21,13 @@ struct ProfileKey {
 
 const QList<ProfileKey>& profileKeys();
 
+// A bind row as a list item of the "Binds" section: two double quotes, the key, a
+// double quote, a blank, a double quote, the command, two double quotes.
+QString encodeBindItem(const QString& key, const QString& command);
+// Takes key and command out of an item as read back (the INI reader has dropped its
+// outer pair of quotes). A command holding a double quote is cut there.
+void decodeBindItem(const QString& item, QString* key, QString* command);
+
 // The keys of one section, in table order.
 QList<ProfileKey> profileKeysOf(const QString& section);
 

@@ -1,9 +1,11 @@
 #include "profile/ui/setuppage.h"
 
+#include "app/ui/guard.h"
 #include "app/ui/logo.h"
 #include "app/ui/widgets.h"
 #include "launch/core/execsettings.h"
 #include "launch/core/gamestart.h"
+#include "profile/core/inifile.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -176,6 +178,8 @@ SetupPage::SetupPage(QWidget* parent)
         tr("Check this box to auto-load and run Quake2 when a button is clicked"));
     for (QPushButton* b : { SpeedButton10, SpeedButton11, SpeedButton12 })
         quickCommands->addWidget(b);
+    // Every change of the box, by the user or by a rebuild, is kept in the list file.
+    connect(CheckBox23, &QCheckBox::toggled, this, [this] { guarded(ui(), this, [this] { saveQuickLoadList(); }); });
     quickCommands->addWidget(CheckBox23);
     quickCommands->addStretch(1);
     quickRow->addLayout(quickCommands);
@@ -264,4 +268,40 @@ QStringList SetupPage::quickLoadCaptions() const
 QString SetupPage::quickLoadCaption(const QToolButton* button)
 {
     return button ? button->property(kCaptionProperty).toString() : QString();
+}
+
+namespace {
+
+const QString kQuikLoad = QStringLiteral("QuikLoad");
+
+// More buttons than this could never be shown; a list file claiming more is damaged
+// and must not make the rebuild run for ever.
+constexpr int kMaxQuickLoadButtons = 512;
+
+} // namespace
+
+QString SetupPage::quickLoadListPath() const
+{
+    return paths().inLauncherDir(QStringLiteral("quikload.ini"));
+}
+
+void SetupPage::rebuildQuickLoadBar()
+{
+    const tk::IniFile list = tk::IniFile::load(quickLoadListPath());
+    removeAllQuickLoadButtons();
+    const int count = qMin(list.readInt(kQuikLoad, QStringLiteral("Number"), 0), kMaxQuickLoadButtons);
+    for (int k = 0; k < count; ++k)
+        addQuickLoadButton(list.readString(kQuikLoad, QStringLiteral("n%1").arg(k), QStringLiteral("x")));
+    CheckBox23->setChecked(list.readBool(kQuikLoad, QStringLiteral("OnClick"), false));
+}
+
+void SetupPage::saveQuickLoadList() const
+{
+    tk::IniFile list = tk::IniFile::load(quickLoadListPath());
+    const QStringList captions = quickLoadCaptions();
+    list.writeInt(kQuikLoad, QStringLiteral("Number"), int(captions.size()));
+    for (int k = 0; k < captions.size(); ++k)
+        list.writeString(kQuikLoad, QStringLiteral("n%1").arg(k), captions[k]);
+    list.writeBool(kQuikLoad, QStringLiteral("OnClick"), CheckBox23->isChecked());
+    list.save(quickLoadListPath());
 }

@@ -30,6 +30,14 @@ public:
 
     // Appends a quick-load button for the profile named caption (the file name
     // without ".tsf") to the end of the bar and returns it.
+    // The quick-load list file "quikload.ini" in the launcher directory.
+    QString quickLoadListPath() const;
+    // Replaces the bar's buttons and "Run game on click" with the quick-load list file's.
+    void rebuildQuickLoadBar();
+    // Writes the bar and "Run game on click" into the quick-load list file; throws
+    // "Unable to write to %s" when the file system refuses.
+    void saveQuickLoadList() const;
+
     QToolButton* addQuickLoadButton(const QString& caption);
     // Remove quick-load buttons. Safe while a button is handling its own click: the
     // buttons leave the bar at once and are deleted once control returns to the

@@ -1,0 +1,44 @@
+#pragma once
+
+#include <QString>
+
+class TForm1;
+
+namespace tk {
+class IniFile;
+struct ProfileKey;
+} // namespace tk
+
+// Moves every setting of the main window between the controls and a configuration
+// profile (".tsf"). Reader and writer walk one key table; the steps that do more than
+// copy a value (bot list, rotation, flags, selection, map catalogue, player preview,
+// binds, quick-load bar) are explicit and in their fixed order.
+class ProfileStore {
+public:
+    explicit ProfileStore(TForm1& form);
+
+    // The profile last loaded or last saved under a new name.
+    const QString& currentPath() const { return m_currentPath; }
+    void setCurrentPath(const QString& path);
+
+    // Reads the profile at path into the controls. A value that does not convert
+    // throws a tk::UserError where the load stops: the steps before stay applied.
+    void load(const QString& path);
+    // Writes every setting into the profile at path, then the quick-load list file's
+    // and the rotation file. The profile is replaced once, atomically.
+    void save(const QString& path);
+
+private:
+    void loadKeys(const tk::IniFile& ini, const QString& section);
+    void loadKey(const tk::IniFile& ini, const tk::ProfileKey& key);
+    void saveKey(tk::IniFile& ini, const tk::ProfileKey& key) const;
+    void loadAdditional(const tk::IniFile& ini);
+    void loadSelectedBots(const tk::IniFile& ini);
+    void loadBinds(const tk::IniFile& ini);
+    void saveAdditional(tk::IniFile& ini) const;
+    void saveSelectedBots(tk::IniFile& ini) const;
+    void saveBinds(tk::IniFile& ini) const;
+
+    TForm1& m_form;
+    QString m_currentPath;
+};
