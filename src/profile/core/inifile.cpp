@@ -236,7 +236,9 @@ void IniFile::parse()
     m_sectionIndex.clear();
     m_sections.emplace_back();
     m_sectionIndex.insert(Name(), 0);
-    m_contentsValid = false;
+    // Until the first write the document's bytes are the source's, shared rather than rebuilt.
+    m_contents = m_source;
+    m_contentsValid = true;
 
     const char* d = m_source.constData();
     const qsizetype n = m_source.size();
@@ -346,7 +348,6 @@ void IniFile::writeString(const QString& section, const QString& key, const QStr
     v.replace(QLatin1Char('\r'), QLatin1Char(' ')).replace(QLatin1Char('\n'), QLatin1Char(' '));
     const QByteArray valueBytes = encodeText(v);
     const QByteArray entry = encodeText(keyName) + '=' + valueBytes;
-    m_contentsValid = false;
 
     const auto s = m_sectionIndex.constFind(foldCallerName(sectionName));
     if (s == m_sectionIndex.cend()) {
@@ -386,6 +387,7 @@ void IniFile::writeString(const QString& section, const QString& key, const QStr
             sec.contentEnd = at + 1;
         }
     }
+    m_contentsValid = false;
 
     // A key holding "=" or starting with "[" does not read back as the name it was written
     // under; re-reading the document keeps the index exactly what a fresh load would see.

@@ -45,6 +45,8 @@ public:
     // Replaces the value of the key's entry line in place, or appends a new entry at the end
     // of its section, or a new section at the end of the document. The value is written
     // verbatim, except that a CR or LF in it becomes a blank: a value never breaks its line.
+    // Names are written without their surrounding blanks. A value that reads back as the
+    // current one leaves the line untouched.
     void writeString(const QString& section, const QString& key, const QString& value);
     void writeInt(const QString& section, const QString& key, int value);
     void writeBool(const QString& section, const QString& key, bool value);
