@@ -78,42 +78,31 @@ QString cutToMaxLength(QString s)
     return s;
 }
 
-// Names are compared folded: ASCII names (the usual case) simply lower-cased, others decoded
-// like any text of the file and case-folded.
-QByteArray foldFileName(QByteArrayView name)
-{
-    QByteArray out(name.data(), name.size());
-    for (char& c : out) {
-        if (static_cast<unsigned char>(c) >= 0x80)
-            return decodeText(name.toByteArray()).toCaseFolded().toUtf8();
-        if (c >= 'A' && c <= 'Z')
-            c = char(c + ('a' - 'A'));
-    }
-    return out;
-}
-
 // A name as given by a caller: line ends become blanks (as when it is written), blanks
 // around it are dropped.
 QString cleanName(const QString& name)
 {
-    QString s = name;
-    s.replace(QLatin1Char('\r'), QLatin1Char(' ')).replace(QLatin1Char('\n'), QLatin1Char(' '));
+    auto trimmable = [](QChar c) { return isBlank(c.unicode()) || c == '\r' || c == '\n'; };
     qsizetype b = 0;
-    qsizetype e = s.size();
-    while (b < e && isBlank(s[b].unicode()))
+    qsizetype e = name.size();
+    while (b < e && trimmable(name[b]))
         ++b;
-    while (e > b && isBlank(s[e - 1].unicode()))
+    while (e > b && trimmable(name[e - 1]))
         --e;
-    return s.sliced(b, e - b);
+    QString s = (b == 0 && e == name.size()) ? name : name.sliced(b, e - b);
+    if (s.contains(QLatin1Char('\r')) || s.contains(QLatin1Char('\n')))
+        s.replace(QLatin1Char('\r'), QLatin1Char(' ')).replace(QLatin1Char('\n'), QLatin1Char(' '));
+    return s;
 }
 
-QByteArray foldCallerName(const QString& cleaned)
+// Text of the file as a string; ASCII, by far the most common, without the UTF-8 check.
+QString decodeValue(QByteArrayView bytes)
 {
-    for (const QChar c : cleaned) {
-        if (c.unicode() >= 0x80)
-            return cleaned.toCaseFolded().toUtf8();
+    for (const char c : bytes) {
+        if (static_cast<unsigned char>(c) >= 0x80)
+            return decodeText(bytes.toByteArray());
     }
-    return cleaned.toLatin1().toLower();
+    return QString::fromLatin1(bytes.data(), bytes.size());
 }
 
 int hexDigit(char16_t c)
@@ -167,6 +156,60 @@ std::optional<int> parseInteger(QStringView s)
 
 } // namespace
 
+// Eight bytes at a time through a multiply-xorshift mix, seeded per process by QHash so that
+// a crafted file cannot aim at collisions.
+size_t inidetail::hashName(const QByteArray& folded, size_t seed) noexcept
+{
+    constexpr quint64 k = 0x9E3779B97F4A7C15ull;
+    const char* p = folded.constData();
+    qsizetype n = folded.size();
+    quint64 h = (quint64(seed) ^ quint64(n)) * k;
+    auto mix = [&](quint64 v) {
+        h ^= v;
+        h *= k;
+        h ^= h >> 29;
+    };
+    for (; n >= 8; n -= 8, p += 8) {
+        quint64 v;
+        std::memcpy(&v, p, 8);
+        mix(v);
+    }
+    quint64 tail = 0;
+    std::memcpy(&tail, p, size_t(n));
+    mix(tail);
+    h ^= h >> 32;
+    h *= 0xD6E8FEB86659FD93ull;
+    h ^= h >> 32;
+    return size_t(h);
+}
+
+// Names are compared folded: ASCII names (the usual case) simply lower-cased, others decoded
+// like any text of the file and case-folded.
+IniFile::Name IniFile::foldFileName(QByteArrayView name)
+{
+    QByteArray out(name.data(), name.size());
+    for (char& c : out) {
+        if (static_cast<unsigned char>(c) >= 0x80)
+            return { decodeText(name.toByteArray()).toCaseFolded().toUtf8() };
+        if (c >= 'A' && c <= 'Z')
+            c = char(c + ('a' - 'A'));
+    }
+    return { out };
+}
+
+IniFile::Name IniFile::foldCallerName(const QString& cleaned)
+{
+    QByteArray out(cleaned.size(), Qt::Uninitialized);
+    char* p = out.data();
+    for (const QChar c : cleaned) {
+        const char16_t u = c.unicode();
+        if (u >= 0x80)
+            return { cleaned.toCaseFolded().toUtf8() };
+        *p++ = char((u >= 'A' && u <= 'Z') ? u + ('a' - 'A') : u);
+    }
+    return { out };
+}
+
 IniFile::IniFile()
 {
     parse();
@@ -192,8 +235,10 @@ void IniFile::parse()
     m_sections.clear();
     m_sectionIndex.clear();
     m_sections.emplace_back();
-    m_sectionIndex.insert(QByteArray(), 0);
-    m_contentsValid = false;
+    m_sectionIndex.insert(Name(), 0);
+    // Until the first write the document's bytes are the source's, shared rather than rebuilt.
+    m_contents = m_source;
+    m_contentsValid = true;
 
     const char* d = m_source.constData();
     const qsizetype n = m_source.size();
@@ -229,7 +274,7 @@ void IniFile::addLine(const Line& line)
     const QByteArrayView t = trimmed(text(line));
     const qsizetype close = headerClose(t);
     if (close > 0) {
-        const QByteArray name = foldFileName(trimmed(t.sliced(1, close - 1)));
+        const Name name = foldFileName(trimmed(t.sliced(1, close - 1)));
         Section section;
         section.lines.push_back(line);
         section.contentEnd = 1;
@@ -248,7 +293,7 @@ void IniFile::addLine(const Line& line)
     const qsizetype eq = indexOf(t, '=');
     if (eq < 0 || section.hidden)
         return;
-    const QByteArray key = foldFileName(trimmed(t.first(eq)));
+    const Name key = foldFileName(trimmed(t.first(eq)));
     if (!section.keys.contains(key))
         section.keys.insert(key, index);
 }
@@ -277,7 +322,7 @@ QString IniFile::readString(const QString& section, const QString& key, const QS
     const std::optional<QByteArrayView> line = findEntry(section, key);
     if (!line)
         return cutToMaxLength(def);
-    return cutToMaxLength(decodeText(entryValue(*line).toByteArray()));
+    return cutToMaxLength(decodeValue(entryValue(*line)));
 }
 
 int IniFile::readInt(const QString& section, const QString& key, int def) const
@@ -285,7 +330,7 @@ int IniFile::readInt(const QString& section, const QString& key, int def) const
     const std::optional<QByteArrayView> line = findEntry(section, key);
     if (!line)
         return def;
-    const QString value = cutToMaxLength(decodeText(entryValue(*line).toByteArray()));
+    const QString value = cutToMaxLength(decodeValue(entryValue(*line)));
     return parseInteger(value).value_or(def);
 }
 
@@ -298,12 +343,11 @@ void IniFile::writeString(const QString& section, const QString& key, const QStr
 {
     const QString sectionName = cleanName(section);
     const QString keyName = cleanName(key);
-    const QByteArray foldedKey = foldCallerName(keyName);
+    const Name foldedKey = foldCallerName(keyName);
     QString v = value;
     v.replace(QLatin1Char('\r'), QLatin1Char(' ')).replace(QLatin1Char('\n'), QLatin1Char(' '));
     const QByteArray valueBytes = encodeText(v);
     const QByteArray entry = encodeText(keyName) + '=' + valueBytes;
-    m_contentsValid = false;
 
     const auto s = m_sectionIndex.constFind(foldCallerName(sectionName));
     if (s == m_sectionIndex.cend()) {
@@ -322,8 +366,7 @@ void IniFile::writeString(const QString& section, const QString& key, const QStr
             Line& line = sec.lines[size_t(*k)];
             const QByteArrayView old = text(line);
             // A value that would read back as it reads now leaves the line's bytes alone.
-            if (decodeText(entryValue(old).toByteArray())
-                == decodeText(unquoted(trimmed(valueBytes)).toByteArray()))
+            if (decodeValue(entryValue(old)) == decodeValue(unquoted(trimmed(valueBytes))))
                 return;
             // Only the value is replaced: the key's spelling, the spacing around "=" and any
             // trailing blanks stay as the user left them.
@@ -344,6 +387,7 @@ void IniFile::writeString(const QString& section, const QString& key, const QStr
             sec.contentEnd = at + 1;
         }
     }
+    m_contentsValid = false;
 
     // A key holding "=" or starting with "[" does not read back as the name it was written
     // under; re-reading the document keeps the index exactly what a fresh load would see.
@@ -368,7 +412,7 @@ QStringList IniFile::sectionNames() const
         const QByteArrayView t = trimmed(text(m_sections[i].lines.front()));
         const QByteArrayView name = trimmed(t.sliced(1, headerClose(t) - 1));
         if (!name.isEmpty())
-            names.append(decodeText(name.toByteArray()));
+            names.append(decodeValue(name));
     }
     return names;
 }
@@ -395,7 +439,7 @@ QStringList IniFile::keyNames(const QString& section) const
                 continue;
             emptyListed = true;
         }
-        names.append(decodeText(name.toByteArray()));
+        names.append(decodeValue(name));
     }
     return names;
 }
