@@ -46,9 +46,8 @@ TEST_F(BotCfgPageTest, NewWindowGivesTheDefaultSettings)
     s.selectedBotLines = { QByteArrayLiteral("\"sv\" \"addbot\" \"kept\"") };
     page.gatherExecSettings(s);
     EXPECT_FALSE(s.noChat);
-    // The selected lines come from the bot list, not from this tab's controls.
-    ASSERT_EQ(s.selectedBotLines.size(), 1);
-    EXPECT_EQ(s.selectedBotLines.front(), QByteArrayLiteral("\"sv\" \"addbot\" \"kept\""));
+    // A new window has no bots, so none is selected.
+    EXPECT_TRUE(s.selectedBotLines.isEmpty());
 
     EXPECT_EQ(page.Label1->text(), QStringLiteral("[ 0 Bot(s) found ][ 0 are selected ]"));
     EXPECT_EQ(page.botfilename->currentText(), QStringLiteral("bots.cfg"));

@@ -33,6 +33,9 @@ struct Installation {
         QDir().mkpath(launcherDir);
         QFile exe(quake2 + QStringLiteral("/quake2"));
         exe.open(QIODevice::WriteOnly);
+        // An empty bot list file, so that start-up has nothing to report.
+        QFile bots(launcherDir + QStringLiteral("/bots.cfg"));
+        bots.open(QIODevice::WriteOnly);
     }
     tk::InstallPaths paths() const { return tk::InstallPaths::fromLauncherDir(launcherDir, false); }
 };
@@ -121,10 +124,12 @@ TEST(Launch, AnUnwritableLauncherDirectoryStopsTheLaunch)
     ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
     blocker.close();
     Launcher l(tk::InstallPaths::fromLauncherDir(root.filePath(QStringLiteral("Quake2/TARRAKIND")), false));
+    // Start-up reports the missing bot list file; the launch then fails on its first write.
+    ASSERT_EQ(l.ui.messages, QStringList { "Error: Could not locate file bots.cfg" });
     l.pressLaunch();
-    ASSERT_EQ(l.ui.messages.size(), 1);
-    EXPECT_TRUE(l.ui.messages.first().startsWith("Cannot create file " + root.filePath("Quake2/TARRAKIND/maps.lst")))
-        << l.ui.messages.first().toStdString();
+    ASSERT_EQ(l.ui.messages.size(), 2);
+    EXPECT_TRUE(l.ui.messages.last().startsWith("Cannot create file " + root.filePath("Quake2/TARRAKIND/maps.lst")))
+        << l.ui.messages.last().toStdString();
     EXPECT_TRUE(l.ui.starts.isEmpty());
     EXPECT_TRUE(l.form.isVisible());
 }
@@ -142,7 +147,7 @@ TEST(Launch, AnExecFileThatCannotBeWrittenLeavesNoPartialFile)
     EXPECT_TRUE(l.ui.starts.isEmpty());
     // Only what was there and the rotation file: no temporary leftovers.
     EXPECT_EQ(QDir(inst.launcherDir).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden),
-        (QStringList { "maps.lst", "tark.cfg" }));
+        (QStringList { "bots.cfg", "maps.lst", "tark.cfg" }));
 }
 
 TEST(StartUp, ShowsTheInstallationPaths)
@@ -162,7 +167,7 @@ TEST(Close, TheCloseButtonClosesTheWindow)
     QTest::mouseClick(l.form.Button1, Qt::LeftButton);
     EXPECT_FALSE(l.form.isVisible());
     // Nothing is saved without "Always Save current Profile on Program close".
-    EXPECT_TRUE(QDir(inst.launcherDir).entryList(QDir::Files).isEmpty());
+    EXPECT_EQ(QDir(inst.launcherDir).entryList(QDir::Files), QStringList { "bots.cfg" });
 }
 
 } // namespace

@@ -15,13 +15,14 @@
 #include "launch/core/execfile.h"
 #include "launch/core/gamestart.h"
 #include "launch/ui/dmflagspage.h"
-#include "maps/core/rotation.h"
 #include "maps/ui/mappage.h"
 #include "player/ui/bindspage.h"
 #include "player/ui/playerpage.h"
 #include "player/ui/tform4.h"
 #include "profile/ui/gamepage.h"
 #include "profile/ui/miscpage.h"
+#include "profile/ui/profilecommands.h"
+#include "profile/ui/profilestore.h"
 #include "profile/ui/setuppage.h"
 
 #include <QApplication>
@@ -78,6 +79,9 @@ TForm1::TForm1(const tk::InstallPaths& paths, Interaction& interaction, QWidget*
     buildShell();
 
     // The dialogs exist for the whole run and are shown when needed.
+    m_profiles = std::make_unique<ProfileStore>(*this);
+    m_commands = new ProfileCommands(*this, *m_profiles);
+
     Form2 = new TForm2(this);
     Form3 = new TForm3(this);
     Form4 = new TForm4(this);
@@ -220,6 +224,10 @@ void TForm1::startUp()
 
     m_litButton = SpeedButton18;
 
+    // A profile that stops at a bad value stops only its own load: the lists below
+    // are filled all the same.
+    guarded(m_ui, this, [this] { m_profiles->load(m_paths.inLauncherDir(QStringLiteral("default.tsf"))); });
+
     const QStringList cfgFiles = tk::listFiles(m_paths.launcherDir, QStringLiteral("*.cfg"));
     miscPage->fillExtraConfigList(cfgFiles);
     botCfgPage->setBotListFiles(cfgFiles);
@@ -243,11 +251,6 @@ tk::ExecSettings TForm1::gatherExecSettings() const
     return s;
 }
 
-void TForm1::saveRotationFile()
-{
-    tk::writeRotationFile(m_paths.inLauncherDir(mapPage->rotationFileName()), mapPage->rotationEntries());
-}
-
 void TForm1::launch()
 {
     guarded(m_ui, this, [this] { runLaunch(); });
@@ -255,7 +258,7 @@ void TForm1::launch()
 
 void TForm1::runLaunch()
 {
-    saveRotationFile();
+    mapPage->saveRotationFile();
     tk::writeExecFile(gatherExecSettings(), m_paths);
 
     const tk::GameStartCommand game
@@ -276,7 +279,13 @@ void TForm1::closeEvent(QCloseEvent* event)
 {
     if (!m_closed) {
         m_closed = true;
-        // Nothing to unload here: the archive listing needs no outside library.
+        if (prefsPage->CheckBox26->isChecked()) {
+            guarded(m_ui, this, [this] {
+                mapPage->saveRotationFile();
+                m_profiles->save(m_profiles->currentPath());
+            });
+        }
+        // Nothing to unload: the archive listing needs no outside library.
     }
     event->accept();
 }

@@ -4,6 +4,7 @@
 #include "launch/core/execsettings.h"
 
 #include <QWidget>
+#include <memory>
 
 class QFrame;
 class QLabel;
@@ -23,6 +24,8 @@ class PrefsPage;
 class TForm2;
 class TForm3;
 class TForm4;
+class ProfileStore;
+class ProfileCommands;
 
 // The main window: a borderless frame around the title panel, the nine tabs, the
 // status panel and "LAUNCH!". Every setting lives in one of its controls.
@@ -42,6 +45,9 @@ public:
 
     // The "LAUNCH!" command; every way of starting the game goes through it.
     void launch();
+
+    // Loads and saves configuration profiles; holds the current profile path.
+    ProfileStore& profiles() { return *m_profiles; }
 
     // The settings record of the exec file, gathered from the controls.
     tk::ExecSettings gatherExecSettings() const;
@@ -81,7 +87,6 @@ protected:
 private:
     void buildShell();
     void runLaunch();
-    void saveRotationFile();
     void showAbout();
 
     tk::InstallPaths m_paths;
@@ -89,4 +94,6 @@ private:
     bool m_startedUp = false;
     bool m_closed = false;
     QPushButton* m_litButton = nullptr;
+    std::unique_ptr<ProfileStore> m_profiles;
+    ProfileCommands* m_commands = nullptr;
 };

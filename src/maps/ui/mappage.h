@@ -40,6 +40,11 @@ public:
     QList<QByteArray> rotationEntries() const;
     void setRotationEntries(const QList<QByteArray>& entries);
     QString rotationFileName() const;
+    void loadRotationFile(const QString& fullPath);
+    void setRotationFileName(const QString& name);
+    void refreshCatalogue();
+    void selectMapByName(const QString& name);
+    void saveRotationFile();
 
     // Map selection.
     QTreeWidget* ListView2 = nullptr; // map catalogue: "Map", "Title"

@@ -1,0 +1,337 @@
+#include "profile/ui/profilestore.h"
+
+#include "app/core/fileutil.h"
+#include "app/ui/colorswatch.h"
+#include "app/ui/prefspage.h"
+#include "app/ui/spinedit.h"
+#include "app/ui/tform1.h"
+#include "bots/ui/botcfgpage.h"
+#include "launch/ui/dmflagspage.h"
+#include "maps/ui/mappage.h"
+#include "player/ui/bindspage.h"
+#include "player/ui/playerpage.h"
+#include "profile/core/inifile.h"
+#include "profile/core/profilekeys.h"
+#include "profile/ui/gamepage.h"
+#include "profile/ui/miscpage.h"
+#include "profile/ui/setuppage.h"
+
+#include <QButtonGroup>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFileInfo>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QRadioButton>
+#include <QTabWidget>
+
+namespace {
+
+using tk::ProfileKey;
+
+// The launcher's colour value: blue * 65536 + green * 256 + red.
+int toColorValue(const QColor& c)
+{
+    return (c.blue() << 16) | (c.green() << 8) | c.red();
+}
+
+QColor fromColorValue(int v)
+{
+    return QColor(v & 0xFF, (v >> 8) & 0xFF, (v >> 16) & 0xFF);
+}
+
+// A radio button set by a profile: checking one unchecks the others of its group,
+// and unchecking is possible too, so that a profile may leave a whole group empty.
+void setRadio(QRadioButton* button, bool on)
+{
+    if (on || !button->isChecked()) {
+        if (on)
+            button->setChecked(true);
+        return;
+    }
+    if (QButtonGroup* group = button->group()) {
+        group->setExclusive(false);
+        button->setChecked(false);
+        group->setExclusive(true);
+    } else {
+        button->setAutoExclusive(false);
+        button->setChecked(false);
+        button->setAutoExclusive(true);
+    }
+}
+
+// The file name part of a stored name, whichever separator it was written with.
+QString fileNamePart(const QString& name)
+{
+    return name.mid(qMax(name.lastIndexOf('/'), name.lastIndexOf('\\')) + 1);
+}
+
+const QString kAdditional = QStringLiteral("Additional");
+const QString kSelectedBots = QStringLiteral("SelectedBots");
+const QString kBinds = QStringLiteral("Binds");
+const QString kMapControl = QStringLiteral("MapControl");
+const QString kCount = QStringLiteral("Count");
+
+QString item(int k)
+{
+    return QStringLiteral("n%1").arg(k);
+}
+
+} // namespace
+
+ProfileStore::ProfileStore(TForm1& form)
+    : m_form(form)
+{
+}
+
+void ProfileStore::setCurrentPath(const QString& path)
+{
+    m_currentPath = path;
+    m_form.setupPage->Panel23->setText(QFileInfo(path).fileName());
+}
+
+namespace {
+
+QWidget* controlOf(TForm1& form, const QString& name)
+{
+    // The tabs hold every setting; the dialogs (children of the window too) hold none.
+    QWidget* w = form.PageControl1->findChild<QWidget*>(name);
+    Q_ASSERT_X(w, "ProfileStore", qPrintable(name));
+    return w;
+}
+
+} // namespace
+
+void ProfileStore::loadKey(const tk::IniFile& ini, const ProfileKey& key)
+{
+    QWidget* w = controlOf(m_form, key.control);
+    switch (key.type) {
+    case ProfileKey::Type::Bool: {
+        const bool on = ini.readBool(key.section, key.key, key.defaultValue == QLatin1String("1"));
+        if (auto* radio = qobject_cast<QRadioButton*>(w))
+            setRadio(radio, on);
+        else if (auto* box = qobject_cast<QAbstractButton*>(w))
+            box->setChecked(on);
+        break;
+    }
+    case ProfileKey::Type::Int: {
+        const int value = ini.readInt(key.section, key.key, key.defaultValue.toInt());
+        if (auto* spin = qobject_cast<SpinEdit*>(w))
+            spin->setValue(value); // pulled into its range when it has one
+        else if (auto* swatch = qobject_cast<ColorSwatch*>(w))
+            swatch->setColor(fromColorValue(value));
+        break;
+    }
+    case ProfileKey::Type::String: {
+        const QString value = ini.readString(key.section, key.key, key.defaultValue);
+        if (auto* edit = qobject_cast<QLineEdit*>(w))
+            edit->setText(value);
+        else if (auto* combo = qobject_cast<QComboBox*>(w))
+            combo->setEditText(value); // whether or not the value is among the items
+        else if (auto* label = qobject_cast<QLabel*>(w))
+            label->setText(value);
+        break;
+    }
+    case ProfileKey::Type::List:
+        break;
+    }
+}
+
+void ProfileStore::saveKey(tk::IniFile& ini, const ProfileKey& key) const
+{
+    QWidget* w = controlOf(m_form, key.control);
+    switch (key.type) {
+    case ProfileKey::Type::Bool:
+        ini.writeBool(key.section, key.key, qobject_cast<QAbstractButton*>(w)->isChecked());
+        break;
+    case ProfileKey::Type::Int:
+        if (auto* spin = qobject_cast<SpinEdit*>(w))
+            ini.writeInt(key.section, key.key, spin->value());
+        else if (auto* swatch = qobject_cast<ColorSwatch*>(w))
+            ini.writeInt(key.section, key.key, toColorValue(swatch->color()));
+        break;
+    case ProfileKey::Type::String:
+        if (auto* edit = qobject_cast<QLineEdit*>(w))
+            ini.writeString(key.section, key.key, edit->text());
+        else if (auto* combo = qobject_cast<QComboBox*>(w))
+            ini.writeString(key.section, key.key, combo->currentText());
+        else if (auto* label = qobject_cast<QLabel*>(w))
+            ini.writeString(key.section, key.key, label->text());
+        break;
+    case ProfileKey::Type::List:
+        break;
+    }
+}
+
+void ProfileStore::loadKeys(const tk::IniFile& ini, const QString& section)
+{
+    for (const ProfileKey& key : tk::profileKeysOf(section)) {
+        if (!key.control.isEmpty() && key.type != ProfileKey::Type::List)
+            loadKey(ini, key);
+    }
+}
+
+void ProfileStore::loadAdditional(const tk::IniFile& ini)
+{
+    const int count = ini.readInt(kAdditional, kCount, 0);
+    QStringList lines;
+    for (int k = 0; k < count; ++k)
+        lines.append(ini.readString(kAdditional, item(k), QString()));
+    m_form.miscPage->Memo1->setPlainText(lines.join('\n'));
+}
+
+void ProfileStore::loadSelectedBots(const tk::IniFile& ini)
+{
+    const int count = ini.readInt(kSelectedBots, kCount, 0);
+    QStringList names;
+    for (int k = 1; k <= count; ++k) {
+        const QString name = ini.readString(kSelectedBots, item(k), QString());
+        if (!name.isEmpty())
+            names.append(name);
+    }
+    m_form.botCfgPage->selectByNames(names);
+}
+
+void ProfileStore::loadBinds(const tk::IniFile& ini)
+{
+    BindsPage* binds = m_form.bindsPage;
+    binds->clearBinds();
+    const int count = ini.readInt(kBinds, kCount, 0);
+    for (int k = 0; k < count; ++k) {
+        QString key, command;
+        tk::decodeBindItem(ini.readString(kBinds, item(k), QStringLiteral("\"\"\" \"\"\"")), &key, &command);
+        binds->addBindRow(key, command);
+    }
+}
+
+void ProfileStore::load(const QString& path)
+{
+    auto key = [](const char* section, const char* name) {
+        for (const ProfileKey& k : tk::profileKeys()) {
+            if (k.section == QLatin1String(section) && k.key == QLatin1String(name))
+                return k;
+        }
+        Q_UNREACHABLE();
+    };
+    TForm1& f = m_form;
+    const tk::InstallPaths& paths = f.paths();
+
+    setCurrentPath(path);
+    const tk::IniFile ini = tk::IniFile::load(path);
+
+    f.botCfgPage->openBotListFile(
+        fileNamePart(ini.readString(QStringLiteral("BotDataFile"), QStringLiteral("FileName"),
+            QStringLiteral("bots.cfg"))),
+        true);
+
+    // An old profile without the key loads "maps.txt" but later saves "maps.lst".
+    const QString oldRotationFile
+        = ini.readString(kMapControl, QStringLiteral("RotationFile"), QStringLiteral("maps.txt"));
+    f.mapPage->setRotationFileName(oldRotationFile);
+    if (tk::fileExists(paths.inLauncherDir(oldRotationFile)))
+        f.mapPage->loadRotationFile(paths.inLauncherDir(oldRotationFile));
+
+    loadKeys(ini, QStringLiteral("BotOptions"));
+
+    for (const ProfileKey& k : tk::profileKeysOf(QStringLiteral("ServerOptions"))) {
+        loadKey(ini, k);
+        if (k.key == QLatin1String("DMFlags"))
+            f.dmFlagsPage->applyFlagTotalText();
+    }
+    f.dmFlagsPage->CheckBox33Click();
+
+    loadKeys(ini, QStringLiteral("Demo"));
+    loadKeys(ini, QStringLiteral("Misc"));
+    f.miscPage->applyEnableRules();
+    loadAdditional(ini);
+    loadKeys(ini, QStringLiteral("Quake2 Setup"));
+    loadSelectedBots(ini);
+
+    f.PageControl1->setCurrentWidget(f.setupPage);
+
+    loadKey(ini, key("MapControl", "Rotation"));
+    f.mapPage->applyEnableRules();
+    f.mapPage->setRotationFileName(
+        ini.readString(kMapControl, QStringLiteral("RotationFile"), QStringLiteral("maps.lst")));
+    f.mapPage->refreshCatalogue();
+    f.mapPage->selectMapByName(ini.readString(kMapControl, QStringLiteral("Selected"), QString()));
+
+    for (const char* name : { "Enabled", "Name", "Model", "Skin", "Hand", "Crosshair", "SpecifyFPS", "FPS",
+             "SpecifySens", "Sens" })
+        loadKey(ini, key("Player", name));
+    f.playerPage->applyEnableRules();
+    for (const char* name : { "LagEnabled", "LagVal", "LagVar" })
+        loadKey(ini, key("Player", name));
+    f.playerPage->applyEnableRules();
+
+    loadKey(ini, key("Binds", "Enabled"));
+    f.bindsPage->applyEnableRules();
+    loadBinds(ini);
+
+    loadKeys(ini, QStringLiteral("Launcher"));
+    loadKeys(ini, QStringLiteral("GameMod"));
+    loadKeys(ini, QStringLiteral("RA"));
+    loadKeys(ini, QStringLiteral("CTF"));
+    f.gamePage->applyCtfTeamRule();
+
+    f.setupPage->rebuildQuickLoadBar();
+}
+
+void ProfileStore::saveAdditional(tk::IniFile& ini) const
+{
+    const QString text = m_form.miscPage->Memo1->toPlainText();
+    const QStringList lines = text.isEmpty() ? QStringList() : text.split('\n');
+    ini.writeInt(kAdditional, kCount, int(lines.size()));
+    for (int k = 0; k < lines.size(); ++k)
+        ini.writeString(kAdditional, item(k), lines[k]);
+}
+
+void ProfileStore::saveSelectedBots(tk::IniFile& ini) const
+{
+    // The count follows every bot, so a new section gets its keys in the order the
+    // bots give them; an empty bot list leaves the section as it was.
+    int k = 0;
+    for (const tk::BotEntry& bot : m_form.botCfgPage->botList().entries()) {
+        if (bot.selected)
+            ini.writeString(kSelectedBots, item(++k), bot.name);
+        ini.writeInt(kSelectedBots, kCount, k);
+    }
+}
+
+void ProfileStore::saveBinds(tk::IniFile& ini) const
+{
+    const QList<tk::BindRow> rows = m_form.bindsPage->bindRows();
+    ini.writeInt(kBinds, kCount, int(rows.size()));
+    for (int k = 0; k < rows.size(); ++k)
+        ini.writeString(kBinds, item(k), tk::encodeBindItem(rows[k].key, rows[k].command));
+}
+
+void ProfileStore::save(const QString& path)
+{
+    TForm1& f = m_form;
+    tk::IniFile ini = tk::IniFile::load(path);
+    bool quickLoadSaved = false;
+    for (const ProfileKey& key : tk::profileKeys()) {
+        if (key.section == QLatin1String("Launcher") && !quickLoadSaved) {
+            f.setupPage->saveQuickLoadList();
+            quickLoadSaved = true;
+        }
+        if (key.section == QLatin1String("BotDataFile"))
+            ini.writeString(key.section, key.key, f.botCfgPage->botList().fileName());
+        else if (key.section == kAdditional)
+            saveAdditional(ini);
+        else if (key.section == kSelectedBots)
+            saveSelectedBots(ini);
+        else if (key.section == kBinds && key.type == ProfileKey::Type::List)
+            saveBinds(ini);
+        else if (key.section == kMapControl && key.key == QLatin1String("Selected")) {
+            // With no map selected the stored one stays, so that it is selected again.
+            if (const std::optional<QString> map = f.mapPage->selectedMapName())
+                ini.writeString(key.section, key.key, *map);
+        } else
+            saveKey(ini, key);
+    }
+    ini.save(path);
+    f.mapPage->saveRotationFile();
+}
