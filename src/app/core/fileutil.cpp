@@ -105,6 +105,13 @@ bool directoryExists(const QString& path)
 
 bool writeFileAtomically(const QString& path, const QByteArray& data, QString* errorText)
 {
+    // A file that already holds these bytes is left alone: no temporary file, no
+    // sync to disk, and no window in which it could be lost.
+    {
+        QFile current(path);
+        if (current.size() == data.size() && current.open(QIODevice::ReadOnly) && current.readAll() == data)
+            return true;
+    }
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly)) {
         if (errorText)

@@ -26,7 +26,8 @@ bool directoryExists(const QString& path); // a directory (or a link to one)
 
 // Replaces (or creates) the file at path with data through a temporary file in the
 // same directory and a rename, so that a failure never leaves a half-written file.
-// On failure returns false and puts the platform's error text into errorText.
+// A file that already holds data is not rewritten. On failure returns false and puts
+// the platform's error text into errorText.
 bool writeFileAtomically(const QString& path, const QByteArray& data, QString* errorText = nullptr);
 
 // Reads a whole file; false when it cannot be opened.

@@ -1,0 +1,289 @@
+#include "app/core/usererror.h"
+#include "app/ui/colorswatch.h"
+#include "app/ui/prefspage.h"
+#include "app/ui/spinedit.h"
+#include "app/ui/tform1.h"
+#include "bots/ui/botcfgpage.h"
+#include "launch/ui/dmflagspage.h"
+#include "maps/ui/mappage.h"
+#include "player/ui/bindspage.h"
+#include "player/ui/playerpage.h"
+#include "profile/ui/gamepage.h"
+#include "profile/ui/miscpage.h"
+#include "profile/ui/profilestore.h"
+#include "profile/ui/setuppage.h"
+#include "support/printers.h"
+#include "support/scriptedinteraction.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDir>
+#include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPlainTextEdit>
+#include <QRadioButton>
+#include <QTabWidget>
+#include <QTemporaryDir>
+#include <QTreeWidget>
+#include <gtest/gtest.h>
+
+namespace {
+
+QByteArray readAll(const QString& path)
+{
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+void writeAll(const QString& path, const QByteArray& data)
+{
+    QFile f(path);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write(data);
+}
+
+class Profiles : public ::testing::Test {
+protected:
+    QTemporaryDir root;
+    QString dir = root.filePath(QStringLiteral("quake2/TARRAKIND"));
+    ScriptedInteraction ui;
+    std::unique_ptr<TForm1> form;
+
+    void SetUp() override
+    {
+        QDir().mkpath(dir);
+        writeAll(file("bots.cfg"), "");
+        writeAll(file("mybots.cfg"),
+            "\"sv\" \"addbot\" \"Alpha\" \"male/grunt\" \"bots/hunk_c.c\" \"hunk\"\r\n"
+            "\"sv\" \"addbot\" \"Beta\" \"female/athena\" \"bots/bill_c.c\" \"bill\"\r\n"
+            "\"sv\" \"addbot\" \"Gamma\" \"male/viper\" \"bots/zero_c.c\" \"zero\"\r\n");
+        for (const char* map : { "q2dm1", "q2dm2" })
+            writeAll(file(QString::fromLatin1(map) + ".aas"), "aas");
+        form = std::make_unique<TForm1>(tk::InstallPaths::fromLauncherDir(dir), ui);
+        form->startUp();
+    }
+    QString file(const QString& name) const { return dir + '/' + name; }
+    void load(const QString& name) { form->profiles().load(file(name)); }
+    void save(const QString& name) { form->profiles().save(file(name)); }
+};
+
+TEST_F(Profiles, EverySettingSurvivesALoadAndASaveInTheTableOrder)
+{
+    const QByteArray golden = readAll(TARRAKIND_TEST_GOLDEN "/profile_everything.tsf");
+    writeAll(file("all.tsf"), golden);
+    load(QStringLiteral("all.tsf"));
+    EXPECT_TRUE(ui.messages.isEmpty()) << ui.messages.join('\n').toStdString();
+
+    // A few of the settings, each from another tab.
+    EXPECT_EQ(form->gamePage->fraglimit->value(), 25);
+    EXPECT_TRUE(form->gamePage->RadioButton5->isChecked());
+    EXPECT_EQ(form->dmFlagsPage->dmflags->text(), "1040");
+    EXPECT_FALSE(form->dmFlagsPage->CheckBox3->isChecked());
+    EXPECT_EQ(form->miscPage->Memo1->toPlainText(), "set sv_gravity 600\necho \"hello\"");
+    EXPECT_EQ(form->botCfgPage->botList().selectedNames(), (QStringList { "Alpha", "Gamma" }));
+    EXPECT_EQ(form->mapPage->rotationFileName(), "duel.lst");
+    EXPECT_EQ(form->bindsPage->bindRows().size(), 2);
+    EXPECT_EQ(form->prefsPage->colortest->color(), QColor(0, 0, 255));
+    EXPECT_TRUE(form->gamePage->CheckBox35->isChecked());
+    EXPECT_FALSE(form->gamePage->CheckBox34->isChecked());
+    EXPECT_EQ(form->setupPage->Panel23->text(), "all.tsf");
+    EXPECT_EQ(form->PageControl1->currentWidget(), form->setupPage);
+
+    save(QStringLiteral("copy.tsf"));
+    EXPECT_EQ(readAll(file("copy.tsf")), golden);
+    // The save writes the rotation file and the quick-load list file too.
+    EXPECT_TRUE(QFile::exists(file("duel.lst")));
+    EXPECT_TRUE(QFile::exists(file("quikload.ini")));
+}
+
+TEST_F(Profiles, AMissingProfileGivesEveryDefault)
+{
+    form->gamePage->fraglimit->setValue(77);
+    form->dmFlagsPage->dmflags->setText(QStringLiteral("5"));
+    load(QStringLiteral("nothing.tsf"));
+    EXPECT_EQ(form->gamePage->fraglimit->value(), 150);
+    EXPECT_EQ(form->dmFlagsPage->dmflags->text(), "280084");
+    EXPECT_EQ(form->playerPage->SpinEdit2->value(), 50);
+    EXPECT_EQ(form->mapPage->rotationFileName(), "maps.lst");
+    EXPECT_EQ(form->profiles().currentPath(), file("nothing.tsf"));
+    EXPECT_FALSE(QFile::exists(file("nothing.tsf")));
+    // Saving then creates it there.
+    save(QStringLiteral("nothing.tsf"));
+    EXPECT_TRUE(QFile::exists(file("nothing.tsf")));
+}
+
+TEST_F(Profiles, LoadedNumbersArePulledIntoTheirRanges)
+{
+    writeAll(file("p.tsf"), "[ServerOptions]\r\nFragLimit=0\r\nTimeLimit=5000\r\n[RA]\r\nl1=5000\r\nl2=-3\r\n");
+    load(QStringLiteral("p.tsf"));
+    EXPECT_EQ(form->gamePage->fraglimit->value(), 1);
+    EXPECT_EQ(form->gamePage->timelimit->value(), 999);
+    EXPECT_EQ(form->gamePage->SpinEdit6->value(), 5000);
+    EXPECT_EQ(form->gamePage->SpinEdit7->value(), -3);
+}
+
+TEST_F(Profiles, AnOldRotationFileNameIsReadButTheNewOneIsSaved)
+{
+    writeAll(file("maps.txt"), "q2dm3\r\nq2dm4\r\n");
+    writeAll(file("p.tsf"), "[MapControl]\r\nRotation=1\r\n");
+    load(QStringLiteral("p.tsf"));
+    EXPECT_EQ(form->mapPage->rotationEntries(), (QList<QByteArray> { "q2dm3", "q2dm4" }));
+    EXPECT_EQ(form->mapPage->rotationFileName(), "maps.lst");
+    save(QStringLiteral("p.tsf"));
+    EXPECT_EQ(readAll(file("maps.lst")), "q2dm3\r\nq2dm4\r\n");
+}
+
+TEST_F(Profiles, ModChoiceAndTeamsFollowTheLastTrueKey)
+{
+    writeAll(file("p.tsf"), "[GameMod]\r\nDM=1\r\nRA=1\r\n[CTF]\r\nt1=1\r\nt2=1\r\nt3=1\r\nt4=1\r\n");
+    load(QStringLiteral("p.tsf"));
+    EXPECT_TRUE(form->gamePage->RadioButton5->isChecked());
+    EXPECT_FALSE(form->gamePage->RadioButton3->isChecked());
+    EXPECT_TRUE(form->gamePage->RadioButton7->isChecked());
+    EXPECT_TRUE(form->gamePage->CheckBox35->isChecked());
+    EXPECT_FALSE(form->gamePage->CheckBox34->isChecked());
+    EXPECT_TRUE(form->gamePage->CheckBox34->isEnabled());
+
+    writeAll(file("none.tsf"), "[GameMod]\r\nDM=0\r\n[Demo]\r\nOverwrite=0\r\n");
+    load(QStringLiteral("none.tsf"));
+    for (QRadioButton* b : { form->gamePage->RadioButton3, form->gamePage->RadioButton4,
+             form->gamePage->RadioButton5, form->gamePage->RadioButton8, form->gamePage->RadioButton9 })
+        EXPECT_FALSE(b->isChecked()) << b->objectName().toStdString();
+    EXPECT_EQ(form->gatherExecSettings().mod, tk::ModChoice::None);
+    EXPECT_FALSE(form->miscPage->RadioButton1->isChecked());
+    EXPECT_FALSE(form->miscPage->RadioButton2->isChecked());
+    // And a save keeps them all unchecked.
+    save(QStringLiteral("none.tsf"));
+    EXPECT_TRUE(readAll(file("none.tsf")).contains("[GameMod]\r\nDM=0\r\nCTF=0\r\nRA=0\r\nXATRIX=0\r\nROGUE=0\r\n"));
+}
+
+TEST_F(Profiles, ListsReadOnlyTheirCountAndKeepLeftoversOnSave)
+{
+    writeAll(file("p.tsf"),
+        "[Additional]\r\nCount=3\r\nn0=\"quoted\"\r\nn2=  padded  \r\nn3=beyond\r\n"
+        "[Binds]\r\nCount=3\r\nn0=\"\"F1\" \"say \"hi\"\"\"\r\nn2=\"\"a\" \"b\"\"\r\n");
+    load(QStringLiteral("p.tsf"));
+    EXPECT_EQ(form->miscPage->Memo1->toPlainText(), "quoted\n\npadded");
+    const QList<tk::BindRow> binds = form->bindsPage->bindRows();
+    ASSERT_EQ(binds.size(), 3);
+    EXPECT_EQ(binds[0], (tk::BindRow { "F1", "say " })); // cut at the quote in the command
+    EXPECT_EQ(binds[1], (tk::BindRow { "", "" }));       // a missing item
+    EXPECT_EQ(binds[2], (tk::BindRow { "a", "b" }));
+
+    form->miscPage->Memo1->setPlainText(QStringLiteral("one"));
+    save(QStringLiteral("p.tsf"));
+    const QByteArray saved = readAll(file("p.tsf"));
+    EXPECT_TRUE(saved.contains("[Additional]\r\nCount=1\r\nn0=one\r\nn2=  padded  \r\nn3=beyond\r\n")) << saved.data();
+    load(QStringLiteral("p.tsf"));
+    EXPECT_EQ(form->miscPage->Memo1->toPlainText(), "one");
+}
+
+TEST_F(Profiles, SelectionsThatCannotBeSavedLeaveTheStoredOnes)
+{
+    writeAll(file("p.tsf"), "[SelectedBots]\r\nCount=1\r\nn1=Somebody\r\n[MapControl]\r\nSelected=q2dm7\r\n");
+    // The bot list is empty (bots.cfg is) and no map is selected.
+    load(QStringLiteral("p.tsf"));
+    save(QStringLiteral("p.tsf"));
+    const QByteArray saved = readAll(file("p.tsf"));
+    EXPECT_TRUE(saved.contains("[SelectedBots]\r\nCount=1\r\nn1=Somebody\r\n")) << saved.data();
+    EXPECT_TRUE(saved.contains("Selected=q2dm7\r\n")) << saved.data();
+}
+
+TEST_F(Profiles, SelectedBotNamesMatchExactlyAndMaySelectSeveral)
+{
+    writeAll(file("two.cfg"),
+        "\"sv\" \"addbot\" \"Twin\" \"m/s\" \"f\" \"p\"\r\n\"sv\" \"addbot\" \"twin\" \"m/s\" \"f\" \"p\"\r\n"
+        "\"sv\" \"addbot\" \"Twin\" \"m/s\" \"f\" \"p\"\r\n");
+    writeAll(file("p.tsf"), "[BotDataFile]\r\nFileName=two.cfg\r\n[SelectedBots]\r\nCount=3\r\nn1=Twin\r\nn2=\r\nn3=Nobody\r\n");
+    load(QStringLiteral("p.tsf"));
+    EXPECT_TRUE(ui.messages.isEmpty());
+    const auto& bots = form->botCfgPage->botList().entries();
+    ASSERT_EQ(bots.size(), 3);
+    EXPECT_TRUE(bots[0].selected);
+    EXPECT_FALSE(bots[1].selected);
+    EXPECT_TRUE(bots[2].selected);
+    EXPECT_EQ(form->botCfgPage->Label1->text(), "[ 3 Bot(s) found ][ 2 are selected ]");
+}
+
+TEST_F(Profiles, AMissingBotListFileIsReportedAndTheBotsStay)
+{
+    writeAll(file("a.tsf"), "[BotDataFile]\r\nFileName=mybots.cfg\r\n");
+    load(QStringLiteral("a.tsf"));
+    writeAll(file("b.tsf"), "[BotDataFile]\r\nFileName=C:\\Quake2\\TK\\gone.cfg\r\n[SelectedBots]\r\nCount=1\r\nn1=Beta\r\n");
+    ui.messages.clear();
+    load(QStringLiteral("b.tsf"));
+    EXPECT_EQ(ui.messages, QStringList { "Error: Could not locate file gone.cfg" });
+    EXPECT_EQ(form->botCfgPage->botList().size(), 3);
+    EXPECT_EQ(form->botCfgPage->botList().fileName(), "gone.cfg");
+    EXPECT_EQ(form->botCfgPage->botList().selectedNames(), QStringList { "Beta" });
+}
+
+TEST_F(Profiles, ABadFlagTotalStopsTheLoadThere)
+{
+    form->playerPage->Edit2->setText(QStringLiteral("before"));
+    form->setupPage->CheckBox23->setChecked(true);
+    writeAll(file("bad.tsf"),
+        "[ServerOptions]\r\nFragLimit=42\r\nDMFlags=12x\r\nMinPlayers=1\r\n[Player]\r\nName=after\r\n");
+    EXPECT_THROW(load(QStringLiteral("bad.tsf")), tk::UserError);
+    try {
+        load(QStringLiteral("bad.tsf"));
+    } catch (const tk::UserError& e) {
+        EXPECT_EQ(e.message(), "'12x' is not a valid integer value");
+    }
+    EXPECT_EQ(form->gamePage->fraglimit->value(), 42);     // before the flags: applied
+    EXPECT_EQ(form->dmFlagsPage->dmflags->text(), "12x");  // the text itself is set
+    EXPECT_FALSE(form->dmFlagsPage->CheckBox33->isChecked()); // after: not
+    EXPECT_EQ(form->playerPage->Edit2->text(), "before");
+    EXPECT_TRUE(form->setupPage->CheckBox23->isChecked()); // the bar was not rebuilt
+}
+
+TEST_F(Profiles, DamagedFilesLoadWithDefaults)
+{
+    QByteArray garbage;
+    for (int i = 0; i < 65536; ++i)
+        garbage += char((i * 7919) & 0xFF);
+    const QList<QByteArray> files {
+        garbage,
+        QByteArray(10 * 1024 * 1024, 'x'),
+        QByteArray("[ServerOptions]\0FragLimit=20\r\n", 30),
+        "[ServerOptions]\r\nFragLimit=20",
+        "[ServerOptions]\rFragLimit=20\r",
+        "[ServerOptions]\r\nFragLimit=20\r\n[ServerOptions]\r\nFragLimit=30\r\nTimeLimit=40\r\n",
+    };
+    for (const QByteArray& data : files) {
+        writeAll(file("d.tsf"), data);
+        load(QStringLiteral("d.tsf"));
+        EXPECT_EQ(form->playerPage->SpinEdit2->value(), 50);
+        EXPECT_EQ(form->gamePage->timelimit->value(), 30); // the second section is not seen
+    }
+    EXPECT_EQ(form->gamePage->fraglimit->value(), 20);
+}
+
+TEST_F(Profiles, ARefusedSaveLeavesTheOldFile)
+{
+    // A path below a regular file cannot be written, even by root.
+    writeAll(file("blocker"), "");
+    EXPECT_THROW(save(QStringLiteral("blocker/p.tsf")), tk::UserError);
+    try {
+        save(QStringLiteral("blocker/p.tsf"));
+    } catch (const tk::UserError& e) {
+        EXPECT_EQ(e.message(), "Unable to write to " + file("blocker/p.tsf"));
+    }
+    // A directory where the profile should be: the save fails, nothing else changes.
+    QDir(dir).mkdir(QStringLiteral("dir.tsf"));
+    EXPECT_THROW(save(QStringLiteral("dir.tsf")), tk::UserError);
+}
+
+TEST_F(Profiles, SaveOnCloseWritesTheProfileAndTheRotation)
+{
+    load(QStringLiteral("closing.tsf"));
+    form->prefsPage->CheckBox26->setChecked(true);
+    form->mapPage->setRotationEntries({ "q2dm8" });
+    form->close();
+    EXPECT_TRUE(readAll(file("closing.tsf")).contains("SaveOnClose=1"));
+    EXPECT_EQ(readAll(file("maps.lst")), "q2dm8\r\n");
+}
+
+} // namespace
