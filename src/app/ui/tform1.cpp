@@ -15,7 +15,6 @@
 #include "launch/core/execfile.h"
 #include "launch/core/gamestart.h"
 #include "launch/ui/dmflagspage.h"
-#include "maps/core/rotation.h"
 #include "maps/ui/mappage.h"
 #include "player/ui/bindspage.h"
 #include "player/ui/playerpage.h"
@@ -242,11 +241,6 @@ tk::ExecSettings TForm1::gatherExecSettings() const
     return s;
 }
 
-void TForm1::saveRotationFile()
-{
-    tk::writeRotationFile(m_paths.inLauncherDir(mapPage->rotationFileName()), mapPage->rotationEntries());
-}
-
 void TForm1::launch()
 {
     guarded(m_ui, this, [this] { runLaunch(); });
@@ -254,7 +248,7 @@ void TForm1::launch()
 
 void TForm1::runLaunch()
 {
-    saveRotationFile();
+    mapPage->saveRotationFile();
     tk::writeExecFile(gatherExecSettings(), m_paths);
 
     const tk::GameStartCommand game

@@ -81,7 +81,6 @@ protected:
 private:
     void buildShell();
     void runLaunch();
-    void saveRotationFile();
     void showAbout();
 
     tk::InstallPaths m_paths;
