@@ -1,11 +1,13 @@
 #include "launch/core/execsettings.h"
 #include "maps/ui/mappage.h"
+#include "support/scriptedinteraction.h"
 #include "ui/clickhelpers.h"
 
 #include <QCheckBox>
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTreeWidget>
 #include <gtest/gtest.h>
@@ -18,6 +20,7 @@ protected:
     void SetUp() override
     {
         page = std::make_unique<MapPage>();
+        page->attach(paths, ui);
         page->resize(584, 355);
         page->show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(page.get()));
@@ -37,6 +40,9 @@ protected:
         QTest::mouseClick(page->ListView2->viewport(), Qt::LeftButton, {}, r.center());
     }
 
+    QTemporaryDir dir;
+    tk::InstallPaths paths = tk::InstallPaths::fromLauncherDir(dir.path(), false);
+    ScriptedInteraction ui;
     std::unique_ptr<MapPage> page;
 };
 

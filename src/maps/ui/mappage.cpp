@@ -1,16 +1,25 @@
 #include "maps/ui/mappage.h"
 
+#include "app/core/random.h"
 #include "app/core/textcodec.h"
+#include "app/core/usererror.h"
+#include "app/ui/guard.h"
 #include "app/ui/reportview.h"
 #include "app/ui/widgets.h"
 #include "launch/core/execsettings.h"
+#include "maps/core/mapcatalogue.h"
+#include "maps/core/rotation.h"
+#include "profile/core/inifile.h"
 
 #include <QAction>
 #include <QCheckBox>
+#include <QEvent>
+#include <QFileInfo>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QListWidget>
+#include <QMouseEvent>
 #include <QPainter>
 #include <QPainterPath>
 #include <QPushButton>
@@ -21,6 +30,13 @@
 namespace {
 
 constexpr int kRawEntryRole = Qt::UserRole;
+
+const QString kMapTitleFile = QStringLiteral("mapnames.dat");
+const QString kMapTitleSection = QStringLiteral("MapTitles");
+
+// "Map Lists|*.lst|All Files|*.*" in the file dialog's own syntax; "*" rather than "*.*"
+// since names without a dot are files too.
+const QString kRotationFileFilter = QStringLiteral("Map Lists (*.lst);;All Files (*)");
 
 // A circular arrow, drawn rather than taken from the desktop theme so that the
 // button looks the same everywhere.
@@ -94,8 +110,18 @@ QWidget* MapPage::buildSelectionGroup()
     Panel37 = controls::displayPanel(box, "Panel37", tr("No Map chosen"), tr("Currently Selected Map"));
     Panel37->setFixedHeight(24);
     Panel37->setIndent(4);
+    // A long map name is cut at the panel's edge rather than widening the page.
+    Panel37->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Fixed);
     current->addWidget(Panel37, 1);
     column->addLayout(current);
+
+    ListView2->viewport()->installEventFilter(this);
+    connect(ListView2, &QTreeWidget::clicked, this,
+        [this] { guarded(ui(), this, [this] { ListView2Click(); }); });
+    connect(BitBtn1, &QPushButton::clicked, this,
+        [this] { guarded(ui(), this, [this] { refreshCatalogue(); }); });
+    connect(EnterAlterMapTitle, &QAction::triggered, this,
+        [this] { guarded(ui(), this, [this] { EnterAlterMapTitleClick(); }); });
     return box;
 }
 
@@ -153,6 +179,7 @@ QWidget* MapPage::buildRotationGroup()
         box, tr("Rotation File"), tr("Select Filename to save map rotation file as"), "Panel18");
     Panel24 = controls::displayPanel(box, "Panel24", QStringLiteral("maps.lst"), tr("Map rotation filename"));
     Panel24->setIndent(4);
+    Panel24->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Fixed);
     SpeedButton26
         = controls::button(box, "SpeedButton26", tr("Save"), tr("Select new Rotation List Filename"));
     SpeedButton31 = controls::button(box, "SpeedButton31", tr("Load"));
@@ -167,6 +194,19 @@ QWidget* MapPage::buildRotationGroup()
     column->addLayout(fileRow);
 
     connect(CheckBox22, &QCheckBox::clicked, this, &MapPage::applyEnableRules);
+    const std::pair<QPushButton*, void (MapPage::*)()> handlers[] = {
+        { SpeedButton27, &MapPage::SpeedButton27Click },
+        { SpeedButton22, &MapPage::SpeedButton22Click },
+        { SpeedButton23, &MapPage::SpeedButton23Click },
+        { SpeedButton24, &MapPage::SpeedButton24Click },
+        { SpeedButton25, &MapPage::SpeedButton25Click },
+        { SpeedButton28, &MapPage::SpeedButton28Click },
+        { SpeedButton26, &MapPage::SpeedButton26Click },
+        { SpeedButton31, &MapPage::SpeedButton31Click },
+    };
+    for (const auto& [button, handler] : handlers)
+        connect(button, &QPushButton::clicked, this,
+            [this, handler] { guarded(ui(), this, [this, handler] { (this->*handler)(); }); });
     return box;
 }
 
@@ -177,6 +217,204 @@ void MapPage::applyEnableRules()
     for (QPushButton* b : { SpeedButton27, SpeedButton22, SpeedButton23, SpeedButton24, SpeedButton25,
              SpeedButton28, SpeedButton26, SpeedButton31 })
         b->setEnabled(on);
+}
+
+bool MapPage::eventFilter(QObject* watched, QEvent* event)
+{
+    // Any left click on the list counts, beside the rows too. A click on a row comes as
+    // the view's clicked(), sent once the view has settled the selection (a Ctrl+click
+    // deselects on the release); every other click is taken here, where the release
+    // changes no selection.
+    if (watched == ListView2->viewport()
+        && (event->type() == QEvent::MouseButtonPress || event->type() == QEvent::MouseButtonRelease)) {
+        const auto* mouse = static_cast<QMouseEvent*>(event);
+        if (mouse->button() == Qt::LeftButton) {
+            const QModelIndex at = ListView2->indexAt(mouse->position().toPoint());
+            if (event->type() == QEvent::MouseButtonPress)
+                m_pressedRow = at;
+            else if (!at.isValid() || at != m_pressedRow)
+                guarded(ui(), this, [this] { ListView2Click(); });
+        }
+    }
+    return TabPage::eventFilter(watched, event);
+}
+
+QString MapPage::mapTitleFilePath() const
+{
+    return paths().inLauncherDir(kMapTitleFile);
+}
+
+void MapPage::refreshCatalogue()
+{
+    if (const std::optional<QString> selected = selectedMapName())
+        m_rememberedMapName = *selected;
+    ListView2->clear();
+
+    // One reading of the title file serves every row.
+    const tk::IniFile titleFile = tk::IniFile::load(mapTitleFilePath());
+    const QString unknown = tk::unknownMapTitle();
+    const tk::MapCatalogue catalogue
+        = tk::buildMapCatalogue(paths().launcherDir, [&](const QString& mapName) -> std::optional<QString> {
+              return titleFile.readString(kMapTitleSection, mapName, unknown);
+          });
+
+    QList<QTreeWidgetItem*> items;
+    items.reserve(catalogue.rows.size());
+    for (const tk::MapRow& row : catalogue.rows)
+        items.append(new QTreeWidgetItem(QStringList { row.mapName, row.title }));
+    ListView2->addTopLevelItems(items);
+
+    for (const tk::ArchiveProblem& problem : catalogue.problems)
+        ui().showMessage(this, catalogue.message(problem));
+
+    QItemSelectionModel* selection = ListView2->selectionModel();
+    QTreeWidgetItem* focused = nullptr;
+    for (QTreeWidgetItem* item : std::as_const(items)) {
+        if (item->text(0) != m_rememberedMapName)
+            continue;
+        // One row at a time: each match replaces the one before.
+        selection->setCurrentIndex(
+            ListView2->indexFromItem(item), QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+        focused = item;
+    }
+    if (focused)
+        ListView2->scrollToItem(focused);
+}
+
+void MapPage::selectMapByName(const QString& name)
+{
+    QItemSelectionModel* selection = ListView2->selectionModel();
+    selection->setCurrentIndex(QModelIndex(), QItemSelectionModel::NoUpdate);
+    m_rememberedMapName = name;
+    selection->clearSelection();
+    QTreeWidgetItem* selected = nullptr;
+    for (int i = 0; i < ListView2->topLevelItemCount(); ++i) {
+        QTreeWidgetItem* item = ListView2->topLevelItem(i);
+        if (item->text(0) != name)
+            continue;
+        selection->select(
+            ListView2->indexFromItem(item), QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+        selected = item;
+    }
+    if (selected)
+        ListView2->scrollToItem(selected);
+    updateCurrentMapPanel();
+}
+
+void MapPage::ListView2Click()
+{
+    updateCurrentMapPanel();
+}
+
+void MapPage::updateCurrentMapPanel()
+{
+    Panel37->setText(selectedMapName().value_or(tr("No Map chosen")));
+}
+
+void MapPage::EnterAlterMapTitleClick()
+{
+    QTreeWidgetItem* row = ListView2->currentItem();
+    if (!row)
+        return;
+    const QString mapName = row->text(0);
+    // A cancelled prompt gives back the current title, which is then stored as well.
+    const QString title = ui().prompt(this, tr("Enter/Alter Map Title"),
+        tr("Please enter Title of Map: ") + mapName.toUpper(), row->text(1));
+    row->setText(1, title);
+
+    const QString path = mapTitleFilePath();
+    tk::IniFile titleFile = tk::IniFile::load(path);
+    titleFile.writeString(kMapTitleSection, mapName, title);
+    titleFile.save(path);
+}
+
+qsizetype MapPage::selectedRotationIndex() const
+{
+    const QList<QListWidgetItem*> selected = ListBox3->selectedItems();
+    return selected.isEmpty() ? -1 : ListBox3->row(selected.first());
+}
+
+void MapPage::showRotation(const QList<QByteArray>& entries, qsizetype selected)
+{
+    setRotationEntries(entries);
+    if (selected >= 0 && selected < ListBox3->count()) {
+        ListBox3->setCurrentRow(int(selected), QItemSelectionModel::ClearAndSelect);
+        ListBox3->scrollToItem(ListBox3->item(int(selected)));
+    }
+}
+
+void MapPage::SpeedButton27Click()
+{
+    if (const std::optional<QString> name = selectedMapName())
+        ListBox3->addItem(*name);
+}
+
+void MapPage::SpeedButton22Click()
+{
+    const tk::RotationList before { rotationEntries(), selectedRotationIndex() };
+    const tk::RotationList after = tk::rotationMoveUp(before);
+    if (after.selected != before.selected)
+        showRotation(after.entries, after.selected);
+}
+
+void MapPage::SpeedButton23Click()
+{
+    const tk::RotationList before { rotationEntries(), selectedRotationIndex() };
+    const tk::RotationList after = tk::rotationMoveDown(before);
+    if (after.selected != before.selected)
+        showRotation(after.entries, after.selected);
+}
+
+void MapPage::SpeedButton24Click()
+{
+    const tk::RotationList before { rotationEntries(), selectedRotationIndex() };
+    if (!before.hasSelection())
+        return;
+    showRotation(tk::rotationDelete(before).entries, -1);
+}
+
+void MapPage::SpeedButton25Click()
+{
+    ListBox3->clear();
+}
+
+void MapPage::SpeedButton28Click()
+{
+    tk::Random& random = tk::Random::shared();
+    random.seedFromClock();
+    showRotation(tk::randomizedRotation(rotationEntries(), random), -1);
+}
+
+void MapPage::SpeedButton26Click()
+{
+    const QString answer = ui().prompt(
+        this, tr("Map Rotation"), tr("Enter Filename for new Map Rotation File"), rotationFileName());
+    setRotationFileName(tk::rotationFileNameFromAnswer(answer));
+    saveRotationFile();
+}
+
+void MapPage::SpeedButton31Click()
+{
+    const QString path = ui().openFileName(this, kRotationFileFilter);
+    if (path.isEmpty())
+        return;
+    loadRotationFile(path);
+    setRotationFileName(QFileInfo(path).fileName());
+}
+
+void MapPage::loadRotationFile(const QString& fullPath)
+{
+    setRotationEntries(tk::readRotationFile(fullPath));
+}
+
+void MapPage::saveRotationFile()
+{
+    tk::writeRotationFile(paths().inLauncherDir(rotationFileName()), rotationEntries());
+}
+
+void MapPage::setRotationFileName(const QString& name)
+{
+    Panel24->setText(name);
 }
 
 std::optional<QString> MapPage::selectedMapName() const

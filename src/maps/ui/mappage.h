@@ -4,6 +4,7 @@
 
 #include <QByteArray>
 #include <QList>
+#include <QPersistentModelIndex>
 #include <QString>
 #include <QWidget>
 #include <optional>
@@ -32,6 +33,13 @@ public:
     // Runs on every click of "Enable Rotation"; the profile load runs it after setting it.
     void applyEnableRules();
 
+    // Rebuilds the map catalogue from the launcher directory: the map remembered from the
+    // selected row (or named last) is selected again. The current-map panel is left as it was.
+    void refreshCatalogue();
+    // Remembers name and selects the rows carrying it exactly (the last one stays
+    // selected), then updates the current-map panel.
+    void selectMapByName(const QString& name);
+
     // The map name of the selected catalogue row, if a row is selected.
     std::optional<QString> selectedMapName() const;
 
@@ -40,10 +48,13 @@ public:
     QList<QByteArray> rotationEntries() const;
     void setRotationEntries(const QList<QByteArray>& entries);
     QString rotationFileName() const;
-    void loadRotationFile(const QString& fullPath);
     void setRotationFileName(const QString& name);
-    void refreshCatalogue();
-    void selectMapByName(const QString& name);
+
+    // Replaces the rotation list with the file's entries; throws tk::UserError
+    // ("Cannot open file ...") and leaves the list as it was when it cannot be read.
+    void loadRotationFile(const QString& fullPath);
+    // Writes the list to the rotation file in the launcher directory; throws
+    // tk::UserError ("Cannot create file ...") when it cannot be written.
     void saveRotationFile();
 
     // Map selection.
@@ -66,7 +77,30 @@ public:
     QPushButton* SpeedButton26 = nullptr; // "Save"
     QPushButton* SpeedButton31 = nullptr; // "Load"
 
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
     QWidget* buildSelectionGroup();
     QWidget* buildRotationGroup();
+
+    // Handlers of the controls; each runs as one guarded user action.
+    void ListView2Click();
+    void EnterAlterMapTitleClick();
+    void SpeedButton27Click(); // Add
+    void SpeedButton22Click(); // Move up
+    void SpeedButton23Click(); // Move down
+    void SpeedButton24Click(); // Delete
+    void SpeedButton25Click(); // Delete all
+    void SpeedButton28Click(); // Randomize
+    void SpeedButton26Click(); // Save
+    void SpeedButton31Click(); // Load
+
+    void updateCurrentMapPanel();
+    QString mapTitleFilePath() const;
+    qsizetype selectedRotationIndex() const;
+    void showRotation(const QList<QByteArray>& entries, qsizetype selected);
+
+    QString m_rememberedMapName; // lives for the whole run; re-selected by every refresh
+    QPersistentModelIndex m_pressedRow; // where the last left press on the catalogue fell
 };
