@@ -1,0 +1,60 @@
+#include "player/core/skincatalogue.h"
+
+#include "app/core/fileutil.h"
+#include "imaging/core/pcxdecoder.h"
+
+namespace tk {
+
+QString playersDirectory(const QString& quake2Dir)
+{
+    return quake2Dir + QStringLiteral("/baseq2/players");
+}
+
+std::optional<QStringList> listModels(const QString& quake2Dir)
+{
+    const QString players = playersDirectory(quake2Dir);
+    if (!directoryExists(players))
+        return std::nullopt;
+    return listSubdirectories(players);
+}
+
+QStringList listSkins(const QString& quake2Dir, const QString& model)
+{
+    QStringList skins;
+    const QString modelDir = playersDirectory(quake2Dir) + QLatin1Char('/') + model;
+    if (!directoryExists(modelDir))
+        return skins;
+    for (const QString& fileName : listFiles(modelDir, QStringLiteral("*.pcx"))) {
+        if (const std::optional<QString> skin = usableSkinName(fileName))
+            skins.append(*skin);
+    }
+    return skins;
+}
+
+std::optional<QString> usableSkinName(const QString& fileName)
+{
+    // An empty name (a file called just ".pcx") would give a path of no skin.
+    if (fileName.size() <= 4)
+        return std::nullopt;
+    const QString skin = fileName.chopped(4);
+    const QString lower = skin.toLower();
+    if (lower.endsWith(QLatin1String("_i")) || lower == QLatin1String("weapon"))
+        return std::nullopt;
+    return skin;
+}
+
+QString skinImagePath(const QString& quake2Dir, const QString& model, const QString& skin)
+{
+    return playersDirectory(quake2Dir) + QLatin1Char('/') + model + QLatin1Char('/') + skin
+        + QStringLiteral(".pcx");
+}
+
+std::optional<QImage> loadSkinImage(const QString& quake2Dir, const QString& model, const QString& skin)
+{
+    const QString path = skinImagePath(quake2Dir, model, skin);
+    if (!fileExists(path))
+        return std::nullopt;
+    return decodePcxFile(path);
+}
+
+} // namespace tk
