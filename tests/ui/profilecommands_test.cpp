@@ -1,0 +1,185 @@
+#include "app/ui/spinedit.h"
+#include "app/ui/tform1.h"
+#include "profile/ui/gamepage.h"
+#include "profile/ui/profilestore.h"
+#include "profile/ui/setuppage.h"
+#include "support/printers.h"
+#include "support/scriptedinteraction.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QDir>
+#include <QFile>
+#include <QLabel>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QToolButton>
+#include <gtest/gtest.h>
+
+namespace {
+
+QByteArray readAll(const QString& path)
+{
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+void writeAll(const QString& path, const QByteArray& data)
+{
+    QFile f(path);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write(data);
+}
+
+class ProfileCommands : public ::testing::Test {
+protected:
+    QTemporaryDir root;
+    QString quake2 = root.filePath(QStringLiteral("quake2"));
+    QString dir = quake2 + QStringLiteral("/TARRAKIND");
+    ScriptedInteraction ui;
+    std::unique_ptr<TForm1> form;
+    SetupPage* setup = nullptr;
+
+    void SetUp() override
+    {
+        QDir().mkpath(dir);
+        writeAll(file("bots.cfg"), "");
+        writeAll(quake2 + "/quake2", "");
+    }
+    void start()
+    {
+        form = std::make_unique<TForm1>(tk::InstallPaths::fromLauncherDir(dir), ui);
+        form->show();
+        form->startUp();
+        setup = form->setupPage;
+    }
+    QString file(const QString& name) const { return dir + '/' + name; }
+    void click(QAbstractButton* b) { QTest::mouseClick(b, Qt::LeftButton); }
+};
+
+TEST_F(ProfileCommands, SaveAsCutsTheNameAtItsFirstFullStop)
+{
+    start();
+    ui.promptAnswers.enqueue(QStringLiteral("my.game.cfg"));
+    click(setup->SpeedButton9);
+    ASSERT_EQ(ui.prompts.size(), 1);
+    EXPECT_EQ(ui.prompts[0].caption, "Save Config. File");
+    EXPECT_EQ(ui.prompts[0].text, "Enter Filename for Config. File");
+    EXPECT_EQ(ui.prompts[0].proposed, "");
+    EXPECT_TRUE(QFile::exists(file("my.tsf")));
+    EXPECT_EQ(setup->Panel23->text(), "my.tsf");
+    EXPECT_EQ(form->profiles().currentPath(), file("my.tsf"));
+
+    // An empty name saves as "maps"; a plain Save then writes to that file again.
+    ui.promptAnswers.enqueue(QString());
+    click(setup->SpeedButton9);
+    EXPECT_TRUE(QFile::exists(file("maps.tsf")));
+    EXPECT_EQ(setup->Panel23->text(), "maps.tsf");
+    QFile::remove(file("maps.tsf"));
+    click(setup->SpeedButton8);
+    EXPECT_TRUE(QFile::exists(file("maps.tsf")));
+}
+
+TEST_F(ProfileCommands, CancellingSaveAsAbandonsTheCommand)
+{
+    start();
+    ui.promptAnswers.enqueue(std::nullopt);
+    click(setup->SpeedButton9);
+    EXPECT_FALSE(QFile::exists(file("maps.tsf")));
+    EXPECT_EQ(setup->Panel23->text(), "default.tsf");
+}
+
+TEST_F(ProfileCommands, OpenLoadsTheChosenProfileAndCancelDoesNothing)
+{
+    writeAll(root.filePath("elsewhere.tsf"), "[ServerOptions]\r\nFragLimit=33\r\n");
+    start();
+    ui.openFileAnswers.enqueue(QString());
+    click(setup->SpeedButton7);
+    EXPECT_EQ(form->profiles().currentPath(), file("default.tsf"));
+    ui.openFileAnswers.enqueue(root.filePath("elsewhere.tsf"));
+    click(setup->SpeedButton7);
+    EXPECT_EQ(form->gamePage->fraglimit->value(), 33);
+    EXPECT_EQ(setup->Panel23->text(), "elsewhere.tsf");
+}
+
+TEST_F(ProfileCommands, AddCurrentRefusesASecondButtonOfTheSameName)
+{
+    start();
+    click(setup->SpeedButton10);
+    EXPECT_EQ(setup->quickLoadCaptions(), QStringList { "default" });
+    EXPECT_TRUE(readAll(file("quikload.ini")).contains("Number=1\r\nn0=default\r\n"));
+    click(setup->SpeedButton10);
+    EXPECT_EQ(ui.messages, QStringList { "A QuikLoad button already exists with the name 'default'" });
+    EXPECT_EQ(setup->quickLoadCaptions(), QStringList { "default" });
+    // The button's hint names its profile.
+    EXPECT_EQ(setup->quickLoadButtons().first()->statusTip(), "Click this button to load \"default\" config.");
+}
+
+TEST_F(ProfileCommands, RemoveOneMatchesTheCaptionExactlyAndSavesEitherWay)
+{
+    writeAll(file("quikload.ini"), "[QuikLoad]\r\nNumber=3\r\nn0=Duel\r\nn1=ctf\r\nn2=Duel\r\n");
+    start();
+    ui.promptAnswers.enqueue(QStringLiteral("duel"));
+    click(setup->SpeedButton11);
+    EXPECT_EQ(ui.prompts.last().caption, "QuikLoad Input");
+    EXPECT_EQ(ui.prompts.last().text, "Enter caption of button to remove");
+    EXPECT_EQ(setup->quickLoadCaptions(), (QStringList { "Duel", "ctf", "Duel" }));
+    EXPECT_TRUE(readAll(file("quikload.ini")).contains("OnClick=0"));
+
+    ui.promptAnswers.enqueue(QStringLiteral("Duel"));
+    click(setup->SpeedButton11);
+    EXPECT_EQ(setup->quickLoadCaptions(), (QStringList { "Duel", "ctf" }));
+    // Captions beyond "Number" stay in the file and are not read.
+    EXPECT_EQ(readAll(file("quikload.ini")), "[QuikLoad]\r\nNumber=2\r\nn0=Duel\r\nn1=ctf\r\nn2=Duel\r\nOnClick=0\r\n");
+
+    click(setup->SpeedButton12);
+    EXPECT_TRUE(setup->quickLoadCaptions().isEmpty());
+    EXPECT_TRUE(readAll(file("quikload.ini")).startsWith("[QuikLoad]\r\nNumber=0\r\n"));
+}
+
+TEST_F(ProfileCommands, AMissingCaptionReadsAsX)
+{
+    writeAll(file("quikload.ini"), "[QuikLoad]\r\nNumber=3\r\nn0=a\r\nn2=c\r\nOnClick=1\r\n");
+    start();
+    EXPECT_EQ(setup->quickLoadCaptions(), (QStringList { "a", "x", "c" }));
+    EXPECT_TRUE(setup->CheckBox23->isChecked());
+}
+
+TEST_F(ProfileCommands, AQuickLoadButtonLoadsItsProfileAndLaunchesWithIt)
+{
+    writeAll(file("quikload.ini"), "[QuikLoad]\r\nNumber=1\r\nn0=duel\r\nOnClick=1\r\n");
+    writeAll(file("duel.tsf"), "[ServerOptions]\r\nFragLimit=10\r\nDedicated=1\r\n");
+    start();
+    QToolButton* button = setup->quickLoadButtons().first();
+    click(button);
+    QApplication::processEvents(); // the click is handled once the button's signal returned
+    EXPECT_EQ(form->profiles().currentPath(), file("duel.tsf"));
+    EXPECT_EQ(form->gamePage->fraglimit->value(), 10);
+    // The bar was rebuilt from the list file during the click.
+    EXPECT_EQ(setup->quickLoadCaptions(), QStringList { "duel" });
+    ASSERT_EQ(ui.starts.size(), 1);
+    EXPECT_EQ(ui.starts[0].arguments.at(2), "1"); // launched with the settings just loaded
+    EXPECT_TRUE(readAll(file("tark.cfg")).contains("set fraglimit 10\r\n"));
+}
+
+TEST_F(ProfileCommands, AQuickLoadButtonWithoutRunOnClickOnlyLoads)
+{
+    writeAll(file("quikload.ini"), "[QuikLoad]\r\nNumber=1\r\nn0=gone\r\n");
+    start();
+    click(setup->quickLoadButtons().first());
+    QApplication::processEvents();
+    // A profile that no longer exists loads the defaults and becomes the current one.
+    EXPECT_EQ(form->profiles().currentPath(), file("gone.tsf"));
+    EXPECT_TRUE(ui.starts.isEmpty());
+}
+
+TEST_F(ProfileCommands, ARefusedQuickLoadListWriteIsReported)
+{
+    start();
+    QDir(dir).mkdir(QStringLiteral("quikload.ini"));
+    click(setup->SpeedButton10);
+    EXPECT_EQ(ui.messages, QStringList { "Unable to write to " + file("quikload.ini") });
+}
+
+} // namespace
