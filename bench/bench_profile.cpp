@@ -6,6 +6,7 @@
 #include "profile/ui/profilestore.h"
 
 #include <QApplication>
+#include <QCheckBox>
 #include <QDir>
 #include <QFile>
 #include <QProcess>
@@ -79,6 +80,19 @@ void BM_SaveFullProfile(benchmark::State& state)
         f.form->profiles().save(f.full);
 }
 BENCHMARK(BM_SaveFullProfile)->Unit(benchmark::kMillisecond);
+
+// Every round changes one setting, so the profile really is rewritten.
+void BM_SaveChangedProfile(benchmark::State& state)
+{
+    Fixture& f = fixture();
+    f.form->profiles().load(f.full);
+    QCheckBox* noChat = f.form->findChild<QCheckBox*>(QStringLiteral("CheckBox20"));
+    for (auto _ : state) {
+        noChat->toggle();
+        f.form->profiles().save(f.full);
+    }
+}
+BENCHMARK(BM_SaveChangedProfile)->Unit(benchmark::kMillisecond);
 
 void BM_Load1MBProfile(benchmark::State& state)
 {
