@@ -132,8 +132,12 @@ TEST_F(SkinCatalogue, SkinImageIsDecodedWhenItsFileExists)
     ASSERT_TRUE(grunt.has_value());
     EXPECT_EQ(grunt->size(), QSize(256, 128));
 
-    // The path is used as given: "Viper" names Viper.pcx, which does not exist here.
-    EXPECT_FALSE(tk::loadSkinImage(quake2(), QStringLiteral("male"), QStringLiteral("Viper")).has_value());
+    // A skin listed from "Viper.PCX" is shown from that file; the skin name itself
+    // still has to match exactly.
+    EXPECT_TRUE(tk::loadSkinImage(quake2(), QStringLiteral("male"), QStringLiteral("Viper")).has_value());
+    EXPECT_EQ(tk::existingSkinImagePath(quake2(), QStringLiteral("male"), QStringLiteral("Viper")),
+        quake2() + QStringLiteral("/baseq2/players/male/Viper.PCX"));
+    EXPECT_FALSE(tk::loadSkinImage(quake2(), QStringLiteral("male"), QStringLiteral("viper")).has_value());
     EXPECT_FALSE(tk::loadSkinImage(quake2(), QStringLiteral("male"), QStringLiteral("none")).has_value());
     EXPECT_FALSE(tk::loadSkinImage(quake2(), QStringLiteral("female"), QStringLiteral("grunt")).has_value());
 

@@ -49,10 +49,25 @@ QString skinImagePath(const QString& quake2Dir, const QString& model, const QStr
         + QStringLiteral(".pcx");
 }
 
-std::optional<QImage> loadSkinImage(const QString& quake2Dir, const QString& model, const QString& skin)
+QString existingSkinImagePath(const QString& quake2Dir, const QString& model, const QString& skin)
 {
     const QString path = skinImagePath(quake2Dir, model, skin);
-    if (!fileExists(path))
+    if (fileExists(path))
+        return path;
+    // The skin list matches "*.pcx" without regard to case, so a skin listed from
+    // "Viper.PCX" must find that file too; the skin name itself still matches exactly.
+    const QString modelDir = playersDirectory(quake2Dir) + QLatin1Char('/') + model;
+    for (const QString& fileName : listFiles(modelDir, skin + QStringLiteral(".pcx"))) {
+        if (fileName.chopped(4) == skin)
+            return modelDir + QLatin1Char('/') + fileName;
+    }
+    return {};
+}
+
+std::optional<QImage> loadSkinImage(const QString& quake2Dir, const QString& model, const QString& skin)
+{
+    const QString path = existingSkinImagePath(quake2Dir, model, skin);
+    if (path.isEmpty())
         return std::nullopt;
     return decodePcxFile(path);
 }

@@ -30,6 +30,10 @@ std::optional<QString> usableSkinName(const QString& fileName);
 // players directory + "/" + model + "/" + skin + ".pcx".
 QString skinImagePath(const QString& quake2Dir, const QString& model, const QString& skin);
 
+// The skin image that exists for a model and skin: the skin image path, or the file
+// whose ".pcx" is written in other letter case ("Viper.PCX"); empty when there is none.
+QString existingSkinImagePath(const QString& quake2Dir, const QString& model, const QString& skin);
+
 // The decoded skin image for a preview, or nullopt when no file exists at the skin
 // image path (the preview then stays as it is). Throws UserError("unrecognized
 // PCX") when the file is not a PCX image the decoder reads.
