@@ -25,7 +25,7 @@ public:
     QStringList messages;
     QList<Prompt> prompts;
     QQueue<std::optional<QString>> promptAnswers; // nullopt: the user cancels
-    QQueue<QString> openFileAnswers;              // empty: the user cancels
+    QQueue<QString> openFileAnswers; // empty: the user cancels
     QQueue<std::optional<QColor>> colorAnswers;
     QList<ProcessStart> starts;
     QList<QUrl> openedUrls;
@@ -39,7 +39,8 @@ public:
         bool* accepted) override
     {
         prompts.append({ caption, text, proposed });
-        const std::optional<QString> answer = promptAnswers.isEmpty() ? std::nullopt : promptAnswers.dequeue();
+        const std::optional<QString> answer
+            = promptAnswers.isEmpty() ? std::nullopt : promptAnswers.dequeue();
         if (accepted)
             *accepted = answer.has_value();
         return answer.value_or(proposed);
@@ -57,8 +58,8 @@ public:
         modalDialogs.append(dialog);
         return onModal ? onModal(dialog) : modalResult;
     }
-    bool startDetached(const QString& program, const QStringList& arguments,
-        const QString& workingDirectory) override
+    bool startDetached(
+        const QString& program, const QStringList& arguments, const QString& workingDirectory) override
     {
         starts.append({ program, arguments, workingDirectory });
         return true;

@@ -1,5 +1,5 @@
-#include "app/ui/tform1.h"
 #include "app/ui/spinedit.h"
+#include "app/ui/tform1.h"
 #include "launch/ui/dmflagspage.h"
 #include "profile/ui/gamepage.h"
 #include "support/printers.h"

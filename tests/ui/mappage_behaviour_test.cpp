@@ -3,6 +3,7 @@
 #include "app/core/usererror.h"
 #include "maps/core/ziplisting.h"
 #include "maps/ui/mappage.h"
+#include "support/files.h"
 #include "support/printers.h"
 #include "support/scriptedinteraction.h"
 #include "ui/clickhelpers.h"
@@ -33,12 +34,6 @@ public:
         return ScriptedInteraction::openFileName(parent, filter);
     }
 };
-
-QByteArray readAll(const QString& path)
-{
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
 
 void writeFile(const QString& path, const QByteArray& bytes)
 {

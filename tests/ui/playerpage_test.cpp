@@ -1,6 +1,6 @@
 #include "app/ui/spinedit.h"
-#include "launch/core/execsettings.h"
 #include "imaging/ui/imageview.h"
+#include "launch/core/execsettings.h"
 #include "player/ui/playerpage.h"
 #include "ui/clickhelpers.h"
 

@@ -12,6 +12,7 @@
 #include "profile/ui/miscpage.h"
 #include "profile/ui/profilestore.h"
 #include "profile/ui/setuppage.h"
+#include "support/files.h"
 #include "support/printers.h"
 #include "support/scriptedinteraction.h"
 
@@ -30,19 +31,6 @@
 #include <gtest/gtest.h>
 
 namespace {
-
-QByteArray readAll(const QString& path)
-{
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
-void writeAll(const QString& path, const QByteArray& data)
-{
-    QFile f(path);
-    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-    f.write(data);
-}
 
 class Profiles : public ::testing::Test {
 protected:
@@ -116,7 +104,8 @@ TEST_F(Profiles, AMissingProfileGivesEveryDefault)
 
 TEST_F(Profiles, LoadedNumbersArePulledIntoTheirRanges)
 {
-    writeAll(file("p.tsf"), "[ServerOptions]\r\nFragLimit=0\r\nTimeLimit=5000\r\n[RA]\r\nl1=5000\r\nl2=-3\r\n");
+    writeAll(
+        file("p.tsf"), "[ServerOptions]\r\nFragLimit=0\r\nTimeLimit=5000\r\n[RA]\r\nl1=5000\r\nl2=-3\r\n");
     load(QStringLiteral("p.tsf"));
     EXPECT_EQ(form->gamePage->fraglimit->value(), 1);
     EXPECT_EQ(form->gamePage->timelimit->value(), 999);
@@ -156,7 +145,8 @@ TEST_F(Profiles, ModChoiceAndTeamsFollowTheLastTrueKey)
     EXPECT_FALSE(form->miscPage->RadioButton2->isChecked());
     // And a save keeps them all unchecked.
     save(QStringLiteral("none.tsf"));
-    EXPECT_TRUE(readAll(file("none.tsf")).contains("[GameMod]\r\nDM=0\r\nCTF=0\r\nRA=0\r\nXATRIX=0\r\nROGUE=0\r\n"));
+    EXPECT_TRUE(
+        readAll(file("none.tsf")).contains("[GameMod]\r\nDM=0\r\nCTF=0\r\nRA=0\r\nXATRIX=0\r\nROGUE=0\r\n"));
 }
 
 TEST_F(Profiles, ListsReadOnlyTheirCountAndKeepLeftoversOnSave)
@@ -169,13 +159,14 @@ TEST_F(Profiles, ListsReadOnlyTheirCountAndKeepLeftoversOnSave)
     const QList<tk::BindRow> binds = form->bindsPage->bindRows();
     ASSERT_EQ(binds.size(), 3);
     EXPECT_EQ(binds[0], (tk::BindRow { "F1", "say " })); // cut at the quote in the command
-    EXPECT_EQ(binds[1], (tk::BindRow { "", "" }));       // a missing item
+    EXPECT_EQ(binds[1], (tk::BindRow { "", "" })); // a missing item
     EXPECT_EQ(binds[2], (tk::BindRow { "a", "b" }));
 
     form->miscPage->Memo1->setPlainText(QStringLiteral("one"));
     save(QStringLiteral("p.tsf"));
     const QByteArray saved = readAll(file("p.tsf"));
-    EXPECT_TRUE(saved.contains("[Additional]\r\nCount=1\r\nn0=one\r\nn2=  padded  \r\nn3=beyond\r\n")) << saved.data();
+    EXPECT_TRUE(saved.contains("[Additional]\r\nCount=1\r\nn0=one\r\nn2=  padded  \r\nn3=beyond\r\n"))
+        << saved.data();
     load(QStringLiteral("p.tsf"));
     EXPECT_EQ(form->miscPage->Memo1->toPlainText(), "one");
 }
@@ -196,7 +187,8 @@ TEST_F(Profiles, SelectedBotNamesMatchExactlyAndMaySelectSeveral)
     writeAll(file("two.cfg"),
         "\"sv\" \"addbot\" \"Twin\" \"m/s\" \"f\" \"p\"\r\n\"sv\" \"addbot\" \"twin\" \"m/s\" \"f\" \"p\"\r\n"
         "\"sv\" \"addbot\" \"Twin\" \"m/s\" \"f\" \"p\"\r\n");
-    writeAll(file("p.tsf"), "[BotDataFile]\r\nFileName=two.cfg\r\n[SelectedBots]\r\nCount=3\r\nn1=Twin\r\nn2=\r\nn3=Nobody\r\n");
+    writeAll(file("p.tsf"),
+        "[BotDataFile]\r\nFileName=two.cfg\r\n[SelectedBots]\r\nCount=3\r\nn1=Twin\r\nn2=\r\nn3=Nobody\r\n");
     load(QStringLiteral("p.tsf"));
     EXPECT_TRUE(ui.messages.isEmpty());
     const auto& bots = form->botCfgPage->botList().entries();
@@ -211,7 +203,8 @@ TEST_F(Profiles, AMissingBotListFileIsReportedAndTheBotsStay)
 {
     writeAll(file("a.tsf"), "[BotDataFile]\r\nFileName=mybots.cfg\r\n");
     load(QStringLiteral("a.tsf"));
-    writeAll(file("b.tsf"), "[BotDataFile]\r\nFileName=C:\\Quake2\\TK\\gone.cfg\r\n[SelectedBots]\r\nCount=1\r\nn1=Beta\r\n");
+    writeAll(file("b.tsf"),
+        "[BotDataFile]\r\nFileName=C:\\Quake2\\TK\\gone.cfg\r\n[SelectedBots]\r\nCount=1\r\nn1=Beta\r\n");
     ui.messages.clear();
     load(QStringLiteral("b.tsf"));
     EXPECT_EQ(ui.messages, QStringList { "Error: Could not locate file gone.cfg" });
@@ -232,8 +225,8 @@ TEST_F(Profiles, ABadFlagTotalStopsTheLoadThere)
     } catch (const tk::UserError& e) {
         EXPECT_EQ(e.message(), "'12x' is not a valid integer value");
     }
-    EXPECT_EQ(form->gamePage->fraglimit->value(), 42);     // before the flags: applied
-    EXPECT_EQ(form->dmFlagsPage->dmflags->text(), "12x");  // the text itself is set
+    EXPECT_EQ(form->gamePage->fraglimit->value(), 42); // before the flags: applied
+    EXPECT_EQ(form->dmFlagsPage->dmflags->text(), "12x"); // the text itself is set
     EXPECT_FALSE(form->dmFlagsPage->CheckBox33->isChecked()); // after: not
     EXPECT_EQ(form->playerPage->Edit2->text(), "before");
     EXPECT_TRUE(form->setupPage->CheckBox23->isChecked()); // the bar was not rebuilt

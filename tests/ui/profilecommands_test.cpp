@@ -3,6 +3,7 @@
 #include "profile/ui/gamepage.h"
 #include "profile/ui/profilestore.h"
 #include "profile/ui/setuppage.h"
+#include "support/files.h"
 #include "support/printers.h"
 #include "support/scriptedinteraction.h"
 
@@ -18,19 +19,6 @@
 #include <gtest/gtest.h>
 
 namespace {
-
-QByteArray readAll(const QString& path)
-{
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
-void writeAll(const QString& path, const QByteArray& data)
-{
-    QFile f(path);
-    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-    f.write(data);
-}
 
 class ProfileCommands : public ::testing::Test {
 protected:
@@ -113,7 +101,8 @@ TEST_F(ProfileCommands, AddCurrentRefusesASecondButtonOfTheSameName)
     EXPECT_EQ(ui.messages, QStringList { "A QuikLoad button already exists with the name 'default'" });
     EXPECT_EQ(setup->quickLoadCaptions(), QStringList { "default" });
     // The button's hint names its profile.
-    EXPECT_EQ(setup->quickLoadButtons().first()->statusTip(), "Click this button to load \"default\" config.");
+    EXPECT_EQ(
+        setup->quickLoadButtons().first()->statusTip(), "Click this button to load \"default\" config.");
 }
 
 TEST_F(ProfileCommands, RemoveOneMatchesTheCaptionExactlyAndSavesEitherWay)
@@ -131,7 +120,8 @@ TEST_F(ProfileCommands, RemoveOneMatchesTheCaptionExactlyAndSavesEitherWay)
     click(setup->SpeedButton11);
     EXPECT_EQ(setup->quickLoadCaptions(), (QStringList { "Duel", "ctf" }));
     // Captions beyond "Number" stay in the file and are not read.
-    EXPECT_EQ(readAll(file("quikload.ini")), "[QuikLoad]\r\nNumber=2\r\nn0=Duel\r\nn1=ctf\r\nn2=Duel\r\nOnClick=0\r\n");
+    EXPECT_EQ(readAll(file("quikload.ini")),
+        "[QuikLoad]\r\nNumber=2\r\nn0=Duel\r\nn1=ctf\r\nn2=Duel\r\nOnClick=0\r\n");
 
     click(setup->SpeedButton12);
     EXPECT_TRUE(setup->quickLoadCaptions().isEmpty());

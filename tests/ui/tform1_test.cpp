@@ -2,6 +2,7 @@
 #include "app/ui/tform1.h"
 #include "profile/ui/gamepage.h"
 #include "profile/ui/setuppage.h"
+#include "support/files.h"
 #include "support/printers.h"
 #include "support/scriptedinteraction.h"
 
@@ -16,12 +17,6 @@
 #include <gtest/gtest.h>
 
 namespace {
-
-QByteArray readAll(const QString& path)
-{
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
 
 // A Quake2 directory holding the game executable and the launcher's game directory.
 struct Installation {
@@ -128,7 +123,8 @@ TEST(Launch, AnUnwritableLauncherDirectoryStopsTheLaunch)
     ASSERT_EQ(l.ui.messages, QStringList { "Error: Could not locate file bots.cfg" });
     l.pressLaunch();
     ASSERT_EQ(l.ui.messages.size(), 2);
-    EXPECT_TRUE(l.ui.messages.last().startsWith("Cannot create file " + root.filePath("Quake2/TARRAKIND/maps.lst")))
+    EXPECT_TRUE(
+        l.ui.messages.last().startsWith("Cannot create file " + root.filePath("Quake2/TARRAKIND/maps.lst")))
         << l.ui.messages.last().toStdString();
     EXPECT_TRUE(l.ui.starts.isEmpty());
     EXPECT_TRUE(l.form.isVisible());

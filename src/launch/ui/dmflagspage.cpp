@@ -8,10 +8,10 @@
 
 #include <QCheckBox>
 #include <QCoreApplication>
-#include <QKeyEvent>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -30,15 +30,15 @@ void compact(QLayout* layout)
 }
 
 // The members in the order of the core's flag table.
-QCheckBox* DmFlagsPage::* const kFlagMembers[tk::kFlagBoxCount] = { &DmFlagsPage::CheckBox1, &DmFlagsPage::CheckBox2,
-    &DmFlagsPage::CheckBox3, &DmFlagsPage::CheckBox4, &DmFlagsPage::CheckBox5, &DmFlagsPage::CheckBox6,
-    &DmFlagsPage::CheckBox7, &DmFlagsPage::CheckBox8, &DmFlagsPage::CheckBox9, &DmFlagsPage::CheckBox10,
-    &DmFlagsPage::CheckBox11, &DmFlagsPage::CheckBox12, &DmFlagsPage::CheckBox13, &DmFlagsPage::CheckBox14,
-    &DmFlagsPage::CheckBox15, &DmFlagsPage::CheckBox16, &DmFlagsPage::CheckBox17, &DmFlagsPage::CheckBox18,
-    &DmFlagsPage::CheckBox19 };
-QPushButton* DmFlagsPage::* const kPresetMembers[tk::kFlagPresetCount] = { &DmFlagsPage::RxSpeedButton1,
-    &DmFlagsPage::RxSpeedButton2, &DmFlagsPage::RxSpeedButton3, &DmFlagsPage::RxSpeedButton4,
-    &DmFlagsPage::RxSpeedButton5, &DmFlagsPage::RxSpeedButton6 };
+QCheckBox* DmFlagsPage::*const kFlagMembers[tk::kFlagBoxCount] = { &DmFlagsPage::CheckBox1,
+    &DmFlagsPage::CheckBox2, &DmFlagsPage::CheckBox3, &DmFlagsPage::CheckBox4, &DmFlagsPage::CheckBox5,
+    &DmFlagsPage::CheckBox6, &DmFlagsPage::CheckBox7, &DmFlagsPage::CheckBox8, &DmFlagsPage::CheckBox9,
+    &DmFlagsPage::CheckBox10, &DmFlagsPage::CheckBox11, &DmFlagsPage::CheckBox12, &DmFlagsPage::CheckBox13,
+    &DmFlagsPage::CheckBox14, &DmFlagsPage::CheckBox15, &DmFlagsPage::CheckBox16, &DmFlagsPage::CheckBox17,
+    &DmFlagsPage::CheckBox18, &DmFlagsPage::CheckBox19 };
+QPushButton* DmFlagsPage::*const kPresetMembers[tk::kFlagPresetCount]
+    = { &DmFlagsPage::RxSpeedButton1, &DmFlagsPage::RxSpeedButton2, &DmFlagsPage::RxSpeedButton3,
+          &DmFlagsPage::RxSpeedButton4, &DmFlagsPage::RxSpeedButton5, &DmFlagsPage::RxSpeedButton6 };
 constexpr int kDmBoxCount = 16;
 constexpr int kDmRows = 6;
 
@@ -85,7 +85,8 @@ DmFlagsPage::DmFlagsPage(QWidget* parent)
     int index = 0;
     for (const tk::FlagBox& f : tk::flagBoxes()) {
         QWidget* owner = index < kDmBoxCount ? dmGroup : ctfGroup;
-        QCheckBox* box = controls::checkBox(owner, f.componentName, translated(f.caption), translated(f.hint));
+        QCheckBox* box
+            = controls::checkBox(owner, f.componentName, translated(f.caption), translated(f.hint));
         box->setProperty(kFlagValueProperty, f.value);
         box->setChecked(f.defaultOn);
         this->*kFlagMembers[index] = box;

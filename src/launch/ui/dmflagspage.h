@@ -55,7 +55,6 @@ Q_SIGNALS:
     void presetApplied(int fraglimit, int timelimit, int maxclients);
 
 public:
-
     // Group "Flags [DM and Teamplay]".
     QCheckBox* CheckBox1 = nullptr; // "No Health", 1
     QCheckBox* CheckBox2 = nullptr; // "No Items", 2

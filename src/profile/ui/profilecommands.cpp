@@ -25,7 +25,8 @@ ProfileCommands::ProfileCommands(TForm1& form, ProfileStore& store)
     connect(setup->SpeedButton12, &QPushButton::clicked, this, &ProfileCommands::SpeedButton12Click);
     // Loading a profile rebuilds the bar and so removes the clicked button: the click
     // is handled once the button's own signal has returned.
-    connect(setup, &SetupPage::quickLoadClicked, this, &ProfileCommands::quickLoadClick, Qt::QueuedConnection);
+    connect(
+        setup, &SetupPage::quickLoadClicked, this, &ProfileCommands::quickLoadClick, Qt::QueuedConnection);
 }
 
 void ProfileCommands::SpeedButton7Click()

@@ -12,9 +12,9 @@ class ProfileCommands : public QObject {
 public:
     ProfileCommands(TForm1& form, ProfileStore& store);
 
-    void SpeedButton7Click();  // "&Open"
-    void SpeedButton8Click();  // "&Save"
-    void SpeedButton9Click();  // "Save &As"
+    void SpeedButton7Click(); // "&Open"
+    void SpeedButton8Click(); // "&Save"
+    void SpeedButton9Click(); // "Save &As"
     void SpeedButton10Click(); // "Add &Current Config"
     void SpeedButton11Click(); // "&Remove a Button"
     void SpeedButton12Click(); // "R&emove all Buttons"
