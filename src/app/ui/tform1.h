@@ -5,11 +5,16 @@
 
 #include <QWidget>
 
+class QAbstractButton;
 class QFrame;
 class QLabel;
 class QPushButton;
 class QTabWidget;
+class QTimer;
 class Interaction;
+class LightUp;
+class StatusHints;
+class TitleDrag;
 class Logo;
 class SetupPage;
 class BotCfgPage;
@@ -71,7 +76,14 @@ public:
     TForm3* Form3 = nullptr;
     TForm4* Form4 = nullptr;
 
-    QPushButton* litButton() const { return m_litButton; }
+    // Light-up of button captions under the mouse pointer.
+    LightUp* lightUp() const { return m_lightUp; }
+    QAbstractButton* litButton() const;
+    QTimer* lightUpTimer() const;
+
+    // Tab changed: the bot list takes the keyboard focus on "Bot &Cfg", so that the
+    // arrow keys move through the bots at once.
+    void PageControl1Change(int index);
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -80,6 +92,7 @@ protected:
 
 private:
     void buildShell();
+    void connectShellBehaviour();
     void runLaunch();
     void saveRotationFile();
     void showAbout();
@@ -88,5 +101,7 @@ private:
     Interaction& m_ui;
     bool m_startedUp = false;
     bool m_closed = false;
-    QPushButton* m_litButton = nullptr;
+    StatusHints* m_statusHints = nullptr;
+    TitleDrag* m_titleDrag = nullptr;
+    LightUp* m_lightUp = nullptr;
 };
