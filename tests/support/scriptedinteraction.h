@@ -25,9 +25,9 @@ public:
     QStringList messages;
     QList<Prompt> prompts;
     QQueue<std::optional<QString>> promptAnswers; // nullopt: the user cancels
-    QQueue<QString> openFileAnswers; // empty: the user cancels
-    QQueue<std::optional<QColor>> colorAnswers; // nullopt: the user cancels
-    QList<QColor> colorsOffered; // the colour each colour dialog started from
+    QQueue<QString> openFileAnswers;              // empty: the user cancels
+    QQueue<std::optional<QColor>> colorAnswers;   // nullopt: the user cancels
+    QList<QColor> colorsOffered;                  // the colour each colour dialog started from
     QList<ProcessStart> starts;
     QList<QUrl> openedUrls;
     QList<QDialog*> modalDialogs;
@@ -40,8 +40,7 @@ public:
         bool* accepted) override
     {
         prompts.append({ caption, text, proposed });
-        const std::optional<QString> answer
-            = promptAnswers.isEmpty() ? std::nullopt : promptAnswers.dequeue();
+        const std::optional<QString> answer = promptAnswers.isEmpty() ? std::nullopt : promptAnswers.dequeue();
         if (accepted)
             *accepted = answer.has_value();
         return answer.value_or(proposed);
@@ -60,8 +59,8 @@ public:
         modalDialogs.append(dialog);
         return onModal ? onModal(dialog) : modalResult;
     }
-    bool startDetached(
-        const QString& program, const QStringList& arguments, const QString& workingDirectory) override
+    bool startDetached(const QString& program, const QStringList& arguments,
+        const QString& workingDirectory) override
     {
         starts.append({ program, arguments, workingDirectory });
         return true;

@@ -72,7 +72,7 @@ bool StatusHints::eventFilter(QObject* watched, QEvent* event)
 
 void StatusHints::pointerOver(QWidget* w)
 {
-    if (w == m_underPointer)
+    if (w == m_underPointer || !m_panel)
         return;
     m_underPointer = w;
     const QString text = QLatin1Char(' ') + hintOf(w);

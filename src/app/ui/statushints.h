@@ -29,6 +29,7 @@ private:
     void pointerOver(QWidget* w);
 
     QWidget* m_window;
-    QLabel* m_panel;
+    // The panel goes before this filter when the window is taken down.
+    QPointer<QLabel> m_panel;
     QPointer<QWidget> m_underPointer;
 };
