@@ -1,8 +1,12 @@
 #!/usr/bin/env bash
 # End-to-end: stages an installation tree, starts the real launcher under Xvfb,
-# waits for its window, takes a screenshot, closes it with its own "Close" button
-# and checks that the program ended.
+# waits for its window and takes a screenshot; opens the About box with "?", takes
+# a screenshot of it and closes it with its OK button; drags the window by its title
+# panel with the left and the right mouse button; closes it with its own "Close"
+# button and checks that the program ended.
 set -euo pipefail
+# E2E_TRACE=1 traces every step.
+[ -n "${E2E_TRACE:-}" ] && set -x
 if [ "${1:-}" != "--inside-xvfb" ]; then
   launcher="$1"; out="$2"; makedemo="$3"
   rm -rf "$out"; mkdir -p "$out/quake2/TARRAKIND"
@@ -11,30 +15,92 @@ if [ "${1:-}" != "--inside-xvfb" ]; then
   exec xvfb-run -a -s "-screen 0 1024x768x24" "$0" --inside-xvfb "$out"
 fi
 out="$2"
+pid=""
+
+fail() {
+  echo "$1"
+  [ -n "$pid" ] && kill "$pid" 2>/dev/null
+  exit 1
+}
+
+# Polls a command every 0.1 s until it succeeds; fails after $1 tenths of a second.
+wait_for() {
+  local tries="$1"; shift
+  for _ in $(seq 1 "$tries"); do
+    "$@" && return 0
+    sleep 0.1
+  done
+  return 1
+}
+
+# The main window carries the application title; the dialogs are told by their class.
+main_window() { xdotool search --onlyvisible --name '^Tarrakind!$' 2>/dev/null | head -n1 || true; }
+visible_windows() { xdotool search --onlyvisible --class '^tarrakind$' 2>/dev/null || true; }
+
+# The launcher's visible window other than the main window: the About box.
+find_about() {
+  about=$(visible_windows | grep -vx "$wid" | head -n1 || true)
+  [ -n "$about" ]
+}
+about_gone() { ! visible_windows | grep -qx "$about"; }
+
+# A screenshot counts once the window is drawn: more than a handful of colours.
+shoot() {
+  import -window "$1" "$2" 2>/dev/null && [ "$(identify -format %k "$2")" -gt 8 ]
+}
+
+geometry() { eval "$(xdotool getwindowgeometry --shell "$1")"; }
+
+at() { local w="$1" x="$2" y="$3"; geometry "$w"; [ "$X" -eq "$x" ] && [ "$Y" -eq "$y" ]; }
+
+# Drags the main window by its title panel with mouse button $1 by ($2, $3), in two
+# steps as a hand does, and checks that it moved by exactly that distance.
+drag() {
+  local button="$1" dx="$2" dy="$3"
+  geometry "$wid"
+  local x0=$X y0=$Y gx=$((X + 150)) gy=$((Y + 12))
+  xdotool mousemove "$gx" "$gy" mousedown "$button"
+  xdotool mousemove $((gx + dx / 2)) $((gy + dy / 2))
+  wait_for 20 at "$wid" $((x0 + dx / 2)) $((y0 + dy / 2)) || { geometry "$wid"; fail "half-way drag with button $button: window at $X,$Y, not $((x0 + dx / 2)),$((y0 + dy / 2))"; }
+  xdotool mousemove $((gx + dx)) $((gy + dy)) mouseup "$button"
+  wait_for 20 at "$wid" $((x0 + dx)) $((y0 + dy)) || { geometry "$wid"; fail "drag with button $button: window at $X,$Y, not $((x0 + dx)),$((y0 + dy))"; }
+  # Released, the pointer moves on without the window.
+  xdotool mousemove $((gx + dx + 30)) $((gy + dy + 20))
+  sleep 0.2
+  at "$wid" $((x0 + dx)) $((y0 + dy)) || fail "the window follows the pointer after the release of button $button"
+}
 
 run() {
   cd "$out/quake2/TARRAKIND"
   ./tarrakind & pid=$!
   wid=""
-  for _ in $(seq 1 100); do
-    wid=$(xdotool search --name '^Tarrakind!$' 2>/dev/null | head -n1 || true)
-    [ -n "$wid" ] && break
-    sleep 0.1
-  done
-  [ -n "$wid" ] || { echo "no launcher window"; kill $pid; exit 1; }
-  sleep 1
-  import -window root "$out/screenshot.png"
-  eval "$(xdotool getwindowgeometry --shell "$wid")"
-  [ "$WIDTH" -eq 594 ] && [ "$HEIGHT" -eq 441 ] || { echo "window is ${WIDTH}x${HEIGHT}"; kill $pid; exit 1; }
+  find_main() { wid=$(main_window); [ -n "$wid" ]; }
+  wait_for 100 find_main || fail "no launcher window"
+  wait_for 50 shoot root "$out/screenshot.png" || fail "no screenshot"
+  geometry "$wid"
+  [ "$WIDTH" -eq 594 ] && [ "$HEIGHT" -eq 441 ] || fail "window is ${WIDTH}x${HEIGHT}"
+
+  # "?" sits at the right end of the title panel, left of "Close".
+  xdotool mousemove $((X + WIDTH - 61)) $((Y + 13)) click 1
+  wait_for 50 find_about || fail "no About box"
+  geometry "$about"
+  [ "$WIDTH" -eq 268 ] && [ "$HEIGHT" -eq 207 ] || fail "About box is ${WIDTH}x${HEIGHT}"
+  wait_for 50 shoot "$about" "$out/about.png" || fail "no screenshot of the About box"
+  # "OK" runs across the bottom of the box.
+  xdotool mousemove $((X + WIDTH / 2)) $((Y + HEIGHT - 16)) click 1
+  wait_for 50 about_gone || fail "the About box did not close"
+
+  drag 1 40 30
+  drag 3 -70 -50
+
   # "Close" sits at the right end of the title panel.
+  geometry "$wid"
   xdotool mousemove $((X + WIDTH - 26)) $((Y + 11)) click 1
-  for _ in $(seq 1 50); do
-    kill -0 $pid 2>/dev/null || break
-    sleep 0.1
-  done
-  if kill -0 $pid 2>/dev/null; then echo "launcher did not close"; kill $pid; exit 1; fi
-  wait $pid
-  [ -s "$out/screenshot.png" ] || { echo "no screenshot"; exit 1; }
-  echo "window shown, screenshot taken, closed by its Close button"
+  ended() { ! kill -0 "$pid" 2>/dev/null; }
+  wait_for 50 ended || fail "launcher did not close"
+  wait "$pid"
+  pid=""
+  echo "window shown, screenshot taken; About box opened by \"?\", shot and closed by OK;" \
+    "window dragged by its title panel with the left and the right button; closed by its Close button"
 }
 run

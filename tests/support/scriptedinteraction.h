@@ -25,8 +25,9 @@ public:
     QStringList messages;
     QList<Prompt> prompts;
     QQueue<std::optional<QString>> promptAnswers; // nullopt: the user cancels
-    QQueue<QString> openFileAnswers; // empty: the user cancels
-    QQueue<std::optional<QColor>> colorAnswers;
+    QQueue<QString> openFileAnswers;              // empty: the user cancels
+    QQueue<std::optional<QColor>> colorAnswers;   // nullopt: the user cancels
+    QList<QColor> colorsOffered;                  // the colour each colour dialog started from
     QList<ProcessStart> starts;
     QList<QUrl> openedUrls;
     QList<QDialog*> modalDialogs;
@@ -49,8 +50,9 @@ public:
     {
         return openFileAnswers.isEmpty() ? QString() : openFileAnswers.dequeue();
     }
-    std::optional<QColor> chooseColor(QWidget*, const QColor&) override
+    std::optional<QColor> chooseColor(QWidget*, const QColor& initial) override
     {
+        colorsOffered.append(initial);
         return colorAnswers.isEmpty() ? std::nullopt : colorAnswers.dequeue();
     }
     int runModal(QDialog* dialog) override

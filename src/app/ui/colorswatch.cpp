@@ -21,6 +21,18 @@ void ColorSwatch::setColor(const QColor& colour)
     update();
 }
 
+int ColorSwatch::toColorRef(const QColor& colour)
+{
+    const QColor rgb = colour.toRgb();
+    return rgb.blue() * 65536 + rgb.green() * 256 + rgb.red();
+}
+
+QColor ColorSwatch::fromColorRef(int value)
+{
+    const auto v = static_cast<quint32>(value);
+    return QColor(int(v & 0xFF), int((v >> 8) & 0xFF), int((v >> 16) & 0xFF));
+}
+
 void ColorSwatch::paintEvent(QPaintEvent* event)
 {
     QPainter p(this);

@@ -14,6 +14,12 @@ public:
 
     QSize sizeHint() const override { return { 36, 18 }; }
 
+    // The colour as a 32-bit value, blue * 65536 + green * 256 + red (255 is pure
+    // red), the form the profile stores it in.
+    static int toColorRef(const QColor& colour);
+    // The colour of such a value; the high byte, which names no colour, is ignored.
+    static QColor fromColorRef(int value);
+
 Q_SIGNALS:
     void clicked();
 

@@ -2,6 +2,7 @@
 
 #include "app/core/version.h"
 #include "app/ui/colorswatch.h"
+#include "app/ui/interaction.h"
 #include "app/ui/widgets.h"
 #include "launch/core/execsettings.h"
 
@@ -61,6 +62,14 @@ PrefsPage::PrefsPage(QWidget* parent)
 
     grid->setColumnStretch(1, 1);
     grid->setRowStretch(1, 1);
+
+    connect(colortest, &ColorSwatch::clicked, this, &PrefsPage::colortestClick);
+}
+
+void PrefsPage::colortestClick()
+{
+    if (const std::optional<QColor> chosen = ui().chooseColor(this, colortest->color()))
+        colortest->setColor(*chosen);
 }
 
 void PrefsPage::gatherExecSettings(tk::ExecSettings&) const

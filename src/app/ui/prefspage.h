@@ -21,6 +21,10 @@ public:
     // preferences govern the launcher only, so nothing of them reaches the record.
     void gatherExecSettings(tk::ExecSettings& settings) const;
 
+    // A click on the swatch: the colour dialog, starting from the current colour;
+    // the chosen colour becomes the light-up colour, a cancel changes nothing.
+    void colortestClick();
+
     QCheckBox* CheckBox24 = nullptr; // leave open when running
     QCheckBox* CheckBox26 = nullptr; // save profile on close
     QCheckBox* CheckBox25 = nullptr; // light-up captions

@@ -7,9 +7,12 @@
 #include "app/core/version.h"
 #include "app/ui/guard.h"
 #include "app/ui/interaction.h"
+#include "app/ui/lightup.h"
 #include "app/ui/logo.h"
 #include "app/ui/prefspage.h"
+#include "app/ui/statushints.h"
 #include "app/ui/tform2.h"
+#include "app/ui/titledrag.h"
 #include "bots/ui/botcfgpage.h"
 #include "bots/ui/tform3.h"
 #include "launch/core/execfile.h"
@@ -38,6 +41,8 @@
 #include <QPushButton>
 #include <QTabBar>
 #include <QTabWidget>
+#include <QTimer>
+#include <QTreeWidget>
 #include <QVBoxLayout>
 
 namespace {
@@ -189,6 +194,55 @@ void TForm1::buildShell()
     connect(setupPage->Image1, &Logo::clicked, this, &TForm1::showAbout);
     connect(SpeedButton18, &QPushButton::clicked, this, &TForm1::launch);
     connect(dmFlagsPage, &DmFlagsPage::presetApplied, gamePage, &GamePage::applyPresetLimits);
+    connectShellBehaviour();
+}
+
+void TForm1::connectShellBehaviour()
+{
+    m_statusHints = new StatusHints(this, Panel5);
+    m_titleDrag = new TitleDrag(this, Panel7);
+    m_titleDrag->addHandle(titleLabel);
+
+    // The buttons whose captions light up, by tab. "Bot &Generator" stays disabled
+    // and never lights, so it is not among them.
+    const struct {
+        QWidget* page;
+        std::initializer_list<const char*> names;
+    } lighting[] = {
+        { setupPage,
+            { "SpeedButton7", "SpeedButton8", "SpeedButton9", "SpeedButton10", "SpeedButton11",
+                "SpeedButton12" } },
+        { botCfgPage, { "SpeedButton30", "SpeedButton14", "SpeedButton15", "SpeedButton16" } },
+        { dmFlagsPage, { "SpeedButton13" } },
+        { mapPage,
+            { "SpeedButton26", "SpeedButton31", "SpeedButton27", "SpeedButton22", "SpeedButton23",
+                "SpeedButton24", "SpeedButton25", "SpeedButton28" } },
+        { bindsPage, { "SpeedButton17", "SpeedButton19", "SpeedButton20", "SpeedButton21" } },
+        { this, { "SpeedButton18" } },
+    };
+    m_lightUp = new LightUp(prefsPage->CheckBox25, prefsPage->colortest, this);
+    for (const auto& [page, names] : lighting) {
+        for (const char* name : names)
+            m_lightUp->addButton(page->findChild<QAbstractButton*>(QLatin1String(name)));
+    }
+
+    connect(PageControl1, &QTabWidget::currentChanged, this, &TForm1::PageControl1Change);
+}
+
+QAbstractButton* TForm1::litButton() const
+{
+    return m_lightUp->litButton();
+}
+
+QTimer* TForm1::lightUpTimer() const
+{
+    return m_lightUp->timer();
+}
+
+void TForm1::PageControl1Change(int index)
+{
+    if (PageControl1->widget(index) == botCfgPage)
+        botCfgPage->ListView1->setFocus();
 }
 
 void TForm1::paintEvent(QPaintEvent*)
@@ -222,7 +276,7 @@ void TForm1::startUp()
     setupPage->currgamepanel->setText(m_paths.gameDirName);
     setupPage->quakepathpanel->setText(m_paths.quake2Dir);
 
-    m_litButton = SpeedButton18;
+    m_lightUp->setLitButton(SpeedButton18);
 
     // A profile that stops at a bad value stops only its own load: the lists below
     // are filled all the same.

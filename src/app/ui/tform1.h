@@ -6,11 +6,16 @@
 #include <QWidget>
 #include <memory>
 
+class QAbstractButton;
 class QFrame;
 class QLabel;
 class QPushButton;
 class QTabWidget;
+class QTimer;
 class Interaction;
+class LightUp;
+class StatusHints;
+class TitleDrag;
 class Logo;
 class SetupPage;
 class BotCfgPage;
@@ -77,7 +82,14 @@ public:
     TForm3* Form3 = nullptr;
     TForm4* Form4 = nullptr;
 
-    QPushButton* litButton() const { return m_litButton; }
+    // Light-up of button captions under the mouse pointer.
+    LightUp* lightUp() const { return m_lightUp; }
+    QAbstractButton* litButton() const;
+    QTimer* lightUpTimer() const;
+
+    // Tab changed: the bot list takes the keyboard focus on "Bot &Cfg", so that the
+    // arrow keys move through the bots at once.
+    void PageControl1Change(int index);
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -86,6 +98,7 @@ protected:
 
 private:
     void buildShell();
+    void connectShellBehaviour();
     void runLaunch();
     void showAbout();
 
@@ -93,7 +106,9 @@ private:
     Interaction& m_ui;
     bool m_startedUp = false;
     bool m_closed = false;
-    QPushButton* m_litButton = nullptr;
     std::unique_ptr<ProfileStore> m_profiles;
     ProfileCommands* m_commands = nullptr;
+    StatusHints* m_statusHints = nullptr;
+    TitleDrag* m_titleDrag = nullptr;
+    LightUp* m_lightUp = nullptr;
 };

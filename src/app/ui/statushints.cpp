@@ -1,0 +1,81 @@
+#include "app/ui/statushints.h"
+
+#include <QApplication>
+#include <QEvent>
+#include <QLabel>
+#include <QWidget>
+
+StatusHints::StatusHints(QWidget* window, QLabel* panel)
+    : QObject(window)
+    , m_window(window)
+    , m_panel(panel)
+{
+    qApp->installEventFilter(this);
+}
+
+QString StatusHints::hintOf(const QWidget* w)
+{
+    for (; w; w = w->parentWidget()) {
+        if (!w->statusTip().isEmpty())
+            return w->statusTip();
+        if (w->isWindow())
+            break;
+    }
+    return {};
+}
+
+bool StatusHints::inWindow(const QWidget* w) const
+{
+    return w->window() == m_window;
+}
+
+bool StatusHints::eventFilter(QObject* watched, QEvent* event)
+{
+    // Every event of the application passes here: decide on the type first, and do
+    // nothing on plain mouse moves. Enter and leave events already tell when the
+    // control under the pointer changes.
+    switch (event->type()) {
+    case QEvent::Enter:
+    case QEvent::Leave:
+    case QEvent::ToolTip:
+        break;
+    default:
+        return false;
+    }
+    if (!watched->isWidgetType())
+        return false;
+    auto* w = static_cast<QWidget*>(watched);
+    if (!inWindow(w))
+        return false;
+
+    switch (event->type()) {
+    case QEvent::ToolTip:
+        return true;
+    case QEvent::Enter:
+        // Entered controls are told from the outermost to the innermost, so the last
+        // one is the control under the pointer.
+        pointerOver(w);
+        break;
+    case QEvent::Leave:
+        // Left controls are told from the innermost outwards; when no control is
+        // entered afterwards, the pointer is over the parent of the last one left.
+        if (w->isWindow())
+            pointerOver(nullptr);
+        else if (w == m_underPointer)
+            pointerOver(w->parentWidget());
+        break;
+    default:
+        break;
+    }
+    return false;
+}
+
+void StatusHints::pointerOver(QWidget* w)
+{
+    if (w == m_underPointer || !m_panel)
+        return;
+    m_underPointer = w;
+    const QString text = QLatin1Char(' ') + hintOf(w);
+    if (m_panel->text() != text)
+        m_panel->setText(text);
+}

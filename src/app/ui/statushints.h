@@ -1,0 +1,35 @@
+#pragma once
+
+#include <QObject>
+#include <QPointer>
+
+class QLabel;
+class QWidget;
+
+// Shows the hint of the control under the mouse pointer in the main window's status
+// panel, and keeps hints from popping up as tool tips there. Hints are status tips;
+// a control without one shows that of its nearest enclosing control. Dialogs are
+// windows of their own and keep their tool tips.
+class StatusHints : public QObject {
+    Q_OBJECT
+public:
+    // Watches the events of the whole application for those of window's controls.
+    StatusHints(QWidget* window, QLabel* panel);
+
+    // The hint of w, or of its nearest enclosing control with one; empty when none has.
+    static QString hintOf(const QWidget* w);
+
+    QWidget* widgetUnderPointer() const { return m_underPointer; }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    bool inWindow(const QWidget* w) const;
+    void pointerOver(QWidget* w);
+
+    QWidget* m_window;
+    // The panel goes before this filter when the window is taken down.
+    QPointer<QLabel> m_panel;
+    QPointer<QWidget> m_underPointer;
+};
