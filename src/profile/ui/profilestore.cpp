@@ -82,7 +82,8 @@ QString item(int k)
 
 ProfileStore::ProfileStore(TForm1& form)
     : m_form(form)
-{ }
+{
+}
 
 void ProfileStore::setCurrentPath(const QString& path)
 {
@@ -219,8 +220,9 @@ void ProfileStore::load(const QString& path)
     setCurrentPath(path);
     const tk::IniFile ini = tk::IniFile::load(path);
 
-    f.botCfgPage->openBotListFile(fileNamePart(ini.readString(QStringLiteral("BotDataFile"),
-                                      QStringLiteral("FileName"), QStringLiteral("bots.cfg"))),
+    f.botCfgPage->openBotListFile(
+        fileNamePart(ini.readString(QStringLiteral("BotDataFile"), QStringLiteral("FileName"),
+            QStringLiteral("bots.cfg"))),
         true);
 
     // An old profile without the key loads "maps.txt" but later saves "maps.lst".
