@@ -93,6 +93,7 @@ TForm1::TForm1(const tk::InstallPaths& paths, Interaction& interaction, QWidget*
     Form2->setInteraction(&m_ui);
     Form3->setInteraction(&m_ui);
     Form4->setInteraction(&m_ui);
+    bindsPage->setBindDialog(Form4);
 }
 
 TForm1::~TForm1() = default;
@@ -284,6 +285,7 @@ void TForm1::startUp()
 
     const QStringList cfgFiles = tk::listFiles(m_paths.launcherDir, QStringLiteral("*.cfg"));
     miscPage->fillExtraConfigList(cfgFiles);
+    playerPage->fillModelList();
     botCfgPage->setBotListFiles(cfgFiles);
 }
 

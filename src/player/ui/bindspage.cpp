@@ -1,8 +1,11 @@
 #include "player/ui/bindspage.h"
 
 #include "app/core/usererror.h"
+#include "app/ui/guard.h"
+#include "app/ui/interaction.h"
 #include "app/ui/reportview.h"
 #include "app/ui/widgets.h"
+#include "player/ui/tform4.h"
 
 #include <QCheckBox>
 #include <QGroupBox>
@@ -59,6 +62,8 @@ BindsPage::BindsPage(QWidget* parent)
     row->addLayout(side);
 
     connect(CheckBox29, &QCheckBox::clicked, this, &BindsPage::applyEnableRules);
+    connect(SpeedButton17, &QPushButton::clicked, this, &BindsPage::SpeedButton17Click);
+    connect(SpeedButton19, &QPushButton::clicked, this, &BindsPage::SpeedButton19Click);
     connect(SpeedButton20, &QPushButton::clicked, this, &BindsPage::SpeedButton20Click);
     connect(SpeedButton21, &QPushButton::clicked, this, &BindsPage::SpeedButton21Click);
     applyEnableRules();
@@ -106,6 +111,38 @@ int BindsPage::selectedBindRow() const
 {
     const QList<QTreeWidgetItem*> selected = ListView3->selectedItems();
     return selected.isEmpty() ? -1 : ListView3->indexOfTopLevelItem(selected.first());
+}
+
+void BindsPage::SpeedButton17Click()
+{
+    if (!m_bindDialog)
+        return;
+    m_bindDialog->prepareAdd();
+    runBindDialog();
+}
+
+void BindsPage::SpeedButton19Click()
+{
+    const int index = selectedBindRow();
+    if (index < 0 || !m_bindDialog)
+        return;
+    const QTreeWidgetItem* item = ListView3->topLevelItem(index);
+    m_bindDialog->prepareEdit(index, item->text(KeyColumn), item->text(CommandColumn));
+    runBindDialog();
+}
+
+void BindsPage::runBindDialog()
+{
+    if (ui().runModal(m_bindDialog) != QDialog::Accepted)
+        return;
+    const QString key = m_bindDialog->keyText();
+    const QString command = m_bindDialog->commandText();
+    guarded(ui(), this, [&] {
+        if (const std::optional<int> row = m_bindDialog->target())
+            setBindRow(*row, key, command);
+        else
+            addBindRow(key, command);
+    });
 }
 
 void BindsPage::SpeedButton20Click()

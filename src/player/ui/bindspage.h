@@ -10,12 +10,17 @@
 class QCheckBox;
 class QPushButton;
 class QTreeWidget;
+class TForm4;
 
 // The "&Binds" tab: key binds written into the exec file.
 class BindsPage : public TabPage {
     Q_OBJECT
 public:
     explicit BindsPage(QWidget* parent = nullptr);
+
+    // The "User Entry" dialog that adds and changes rows; the main window makes it
+    // once and hands it over.
+    void setBindDialog(TForm4* dialog) { m_bindDialog = dialog; }
 
     // Copies this tab's settings into the record the exec file is made from.
     void gatherExecSettings(tk::ExecSettings& settings) const;
@@ -42,6 +47,13 @@ public:
     QPushButton* SpeedButton21 = nullptr; // "Delete &All"
 
 private:
+    void SpeedButton17Click();
+    void SpeedButton19Click();
     void SpeedButton20Click();
     void SpeedButton21Click();
+    // Shows the prepared dialog; when the user applies it, appends a row for a new
+    // bind or changes the row the dialog was prepared for.
+    void runBindDialog();
+
+    TForm4* m_bindDialog = nullptr;
 };

@@ -1,22 +1,31 @@
 #include "player/ui/playerpage.h"
 
+#include "app/core/usererror.h"
+#include "app/ui/guard.h"
 #include "app/ui/spinedit.h"
 #include "app/ui/widgets.h"
 #include "imaging/ui/imageview.h"
 #include "launch/core/execsettings.h"
+#include "player/core/skincatalogue.h"
 #include "player/ui/sliderscale.h"
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QEvent>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QKeySequence>
 #include <QLabel>
 #include <QLineEdit>
+#include <QSignalBlocker>
 #include <QSlider>
 #include <QStyle>
 #include <QStyleOptionButton>
 #include <QVBoxLayout>
+#include <algorithm>
+#include <cmath>
 
 namespace {
 
@@ -27,7 +36,9 @@ QComboBox* editableCombo(QWidget* parent, const char* name, const QStringList& i
     auto* combo = new QComboBox(parent);
     combo->setObjectName(QString::fromLatin1(name));
     combo->setEditable(true);
-    // Typed texts are values, not new list entries.
+    // Texts are taken as typed: no completion (a model typed letter by letter names
+    // no model until it is whole), and typed texts are values, not new list entries.
+    combo->setCompleter(nullptr);
     combo->setInsertPolicy(QComboBox::NoInsert);
     combo->addItems(items);
     combo->setCurrentIndex(-1);
@@ -39,6 +50,20 @@ void tightLayout(QLayout* layout)
     layout->setContentsMargins(4, 3, 4, 4);
     layout->setSpacing(3);
 }
+
+// Replaces a combo box's list, keeping the text of its edit part and sending no
+// change of it: adding items to an empty list would otherwise pick the first one.
+void replaceItems(QComboBox* combo, const QStringList& items)
+{
+    const QString text = combo->currentText();
+    const QSignalBlocker blocker(combo);
+    combo->clear();
+    combo->addItems(items);
+    combo->setCurrentIndex(-1);
+    combo->setEditText(text);
+}
+
+constexpr int kMaxSensitivityPosition = 200;
 
 } // namespace
 
@@ -114,6 +139,12 @@ QWidget* PlayerPage::buildSetup()
     column->addStretch(1);
 
     connect(CheckBox28, &QCheckBox::clicked, this, &PlayerPage::CheckBox28Click);
+    // Typed, chosen or set by a profile: the skin list follows the model box.
+    connect(ComboBox2, &QComboBox::editTextChanged, this, &PlayerPage::fillSkinList);
+    // Only the user's changes of the skin show a preview; the profile load shows its
+    // own once both texts are in place.
+    connect(ComboBox3->lineEdit(), &QLineEdit::textEdited, this, &PlayerPage::ComboBox3Edited);
+    connect(ComboBox3, &QComboBox::textActivated, this, &PlayerPage::ComboBox3Activated);
     return panel;
 }
 
@@ -196,6 +227,11 @@ QWidget* PlayerPage::buildSensitivity()
     column->addStretch(1);
 
     connect(CheckBox32, &QCheckBox::clicked, this, &PlayerPage::CheckBox32Click);
+    // Only the user's moves write the text; a position set from the text does not.
+    connect(TrackBar1, &QSlider::actionTriggered, this, &PlayerPage::TrackBar1Change);
+    // Typed or pasted; the profile load applies its text itself.
+    connect(Edit3, &QLineEdit::textEdited, this, &PlayerPage::Edit3Change);
+    Edit3->installEventFilter(this);
     return box;
 }
 
@@ -229,6 +265,137 @@ void PlayerPage::applyEnableRules()
     CheckBox30Click();
     CheckBox31Click();
     CheckBox32Click();
+}
+
+void PlayerPage::fillModelList()
+{
+    const std::optional<QStringList> models = tk::listModels(paths().quake2Dir);
+    if (!models)
+        return;
+    replaceItems(ComboBox2, *models);
+    fillSkinList();
+}
+
+void PlayerPage::fillSkinList()
+{
+    m_typedSkinShown.reset();
+    replaceItems(ComboBox3, tk::listSkins(paths().quake2Dir, ComboBox2->currentText()));
+}
+
+void PlayerPage::showSkinPreview()
+{
+    if (const std::optional<QImage> image
+        = tk::loadSkinImage(paths().quake2Dir, ComboBox2->currentText(), ComboBox3->currentText()))
+        ImageEnDBView1->setImage(*image);
+}
+
+void PlayerPage::ComboBox3Edited()
+{
+    m_typedSkinShown = ComboBox3->currentText();
+    guarded(ui(), this, [this] { showSkinPreview(); });
+}
+
+void PlayerPage::ComboBox3Activated(const QString& text)
+{
+    const bool shownAlready = m_typedSkinShown == text;
+    m_typedSkinShown.reset();
+    if (!shownAlready)
+        guarded(ui(), this, [this] { showSkinPreview(); });
+}
+
+std::optional<int> PlayerPage::sensitivityPosition(const QString& text)
+{
+    bool ok = false;
+    const double value = text.toDouble(&ok);
+    if (!ok || !std::isfinite(value))
+        return std::nullopt;
+    // The default rounding mode sends a half to the even neighbour: 2.5 gives 2, 7.5 gives 8.
+    const double position = std::nearbyint(value * 10.0);
+    return int(std::clamp(position, 0.0, double(kMaxSensitivityPosition)));
+}
+
+QString PlayerPage::sensitivityText(int position)
+{
+    return QStringLiteral("%1.%2").arg(position / 10).arg(position % 10);
+}
+
+void PlayerPage::applySensitivityText()
+{
+    if (Edit3->text().isEmpty())
+        Edit3->setText(QStringLiteral("0"));
+    const QString text = Edit3->text();
+    const std::optional<int> position = sensitivityPosition(text);
+    if (!position)
+        throw tk::UserError(tr("'%1' is not a valid floating point value").arg(text));
+    TrackBar1->setValue(*position);
+}
+
+void PlayerPage::Edit3Change()
+{
+    guarded(ui(), this, [this] { applySensitivityText(); });
+}
+
+void PlayerPage::TrackBar1Change(int action)
+{
+    if (action == QAbstractSlider::SliderNoAction)
+        return;
+    // The new position is not yet the value: a move that leaves the handle where it
+    // was (an arrow key at either end) is no change.
+    const int position = TrackBar1->sliderPosition();
+    if (position != TrackBar1->value())
+        Edit3->setText(sensitivityText(position));
+}
+
+bool PlayerPage::acceptsSensitivityKey(const QKeyEvent& key) const
+{
+    // The clipboard and undo shortcuts change the text without typing into it
+    // (Shift+Delete cuts, Shift+Insert pastes).
+    for (QKeySequence::StandardKey shortcut : { QKeySequence::Cut, QKeySequence::Copy, QKeySequence::Paste,
+             QKeySequence::Undo, QKeySequence::Redo }) {
+        if (key.matches(shortcut))
+            return false;
+    }
+    switch (key.key()) {
+    case Qt::Key_Backspace:
+    case Qt::Key_Delete:
+    case Qt::Key_Left:
+    case Qt::Key_Right:
+    case Qt::Key_Up:
+    case Qt::Key_Down:
+    case Qt::Key_Home:
+    case Qt::Key_End:
+    case Qt::Key_Tab:
+    case Qt::Key_Backtab:
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+    case Qt::Key_Escape:
+        return true; // they type no character
+    default:
+        break;
+    }
+    const QString text = key.text();
+    if (key.modifiers() & (Qt::ControlModifier | Qt::MetaModifier))
+        return text.isEmpty();
+    if (text.isEmpty())
+        return true; // modifiers alone, function keys
+    if (text.size() != 1)
+        return false;
+    const QChar c = text.front();
+    if (c >= QLatin1Char('0') && c <= QLatin1Char('9'))
+        return true;
+    if (c == QLatin1Char('.'))
+        return !Edit3->text().contains(QLatin1Char('.'));
+    return false;
+}
+
+bool PlayerPage::eventFilter(QObject* watched, QEvent* event)
+{
+    // Key presses only: a shortcut override (Alt and a tab's mnemonic) is left to the
+    // window, and a key the line edit claims arrives here as a key press after it.
+    if (watched == Edit3 && event->type() == QEvent::KeyPress
+        && !acceptsSensitivityKey(*static_cast<QKeyEvent*>(event)))
+        return true;
+    return TabPage::eventFilter(watched, event);
 }
 
 void PlayerPage::gatherExecSettings(tk::ExecSettings& settings) const

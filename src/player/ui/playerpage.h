@@ -3,9 +3,11 @@
 #include "app/ui/tabpage.h"
 
 #include <QWidget>
+#include <optional>
 
 class QCheckBox;
 class QComboBox;
+class QKeyEvent;
 class QLabel;
 class QLineEdit;
 class QSlider;
@@ -26,8 +28,36 @@ public:
     void gatherExecSettings(tk::ExecSettings& settings) const;
 
     // Each group's controls are enabled exactly when its check box is checked. Each
-    // rule runs when its box is clicked; the profile load runs them all.
+    // rule runs when its box is clicked; the profile load runs each after setting its
+    // box.
     void applyEnableRules();
+    void CheckBox28Click(); // name, model, skin, hand, crosshair
+    void CheckBox30Click(); // client lag and fluctuation
+    void CheckBox31Click(); // max FPS
+    void CheckBox32Click(); // sensitivity text and track bar
+
+    // Start-up: when the players directory exists, the model box lists the models and
+    // the skin box the skins of the model it names; both keep their texts. Without
+    // the directory nothing changes.
+    void fillModelList();
+    // The skin box lists the skins of the model named in the model box (none when
+    // there is no such directory), keeping its text; the preview stays as it is.
+    // Runs on every change of the model box's text.
+    void fillSkinList();
+    // Shows the image of the model and skin now named in the boxes; a missing file
+    // leaves the preview as it is. Throws tk::UserError("unrecognized PCX") for a file
+    // the decoder rejects, and the preview keeps its picture.
+    void showSkinPreview();
+    // Sets the track bar from the sensitivity text: an empty text becomes "0", the
+    // value times ten is rounded half to even and pulled into 0..200; the text stays
+    // as it is. Throws tk::UserError("'<text>' is not a valid floating point value")
+    // and leaves the track bar for a text that is no number.
+    void applySensitivityText();
+
+    // The track bar position for a sensitivity text, or nullopt when it is no number.
+    static std::optional<int> sensitivityPosition(const QString& text);
+    // The sensitivity text for a track bar position: position / 10 with one decimal.
+    static QString sensitivityText(int position);
 
     QCheckBox* CheckBox28 = nullptr; // "Specify Player custom setup Info."
     QLineEdit* Edit2 = nullptr; // name
@@ -47,14 +77,23 @@ public:
     QLineEdit* Edit3 = nullptr; // sensitivity text
     QSlider* TrackBar1 = nullptr; // sensitivity times ten
 
+protected:
+    // The key filter of the sensitivity text.
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
     QWidget* buildSetup();
     QWidget* buildPreview();
     QWidget* buildMiscSettings();
     QWidget* buildSensitivity();
 
-    void CheckBox28Click();
-    void CheckBox30Click();
-    void CheckBox31Click();
-    void CheckBox32Click();
+    void ComboBox3Edited();
+    void ComboBox3Activated(const QString& text);
+    void TrackBar1Change(int action);
+    void Edit3Change();
+    bool acceptsSensitivityKey(const QKeyEvent& key) const;
+
+    // The skin text last previewed because the user typed it: leaving the box after
+    // typing an item's name activates that item, which is on show already.
+    std::optional<QString> m_typedSkinShown;
 };

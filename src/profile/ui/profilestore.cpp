@@ -255,13 +255,22 @@ void ProfileStore::load(const QString& path)
     f.mapPage->refreshCatalogue();
     f.mapPage->selectMapByName(ini.readString(kMapControl, QStringLiteral("Selected"), QString()));
 
-    for (const char* name : { "Enabled", "Name", "Model", "Skin", "Hand", "Crosshair", "SpecifyFPS", "FPS",
-             "SpecifySens", "Sens" })
+    PlayerPage* player = f.playerPage;
+    loadKey(ini, key("Player", "Enabled"));
+    player->CheckBox28Click();
+    for (const char* name : { "Name", "Model", "Skin", "Hand", "Crosshair" })
         loadKey(ini, key("Player", name));
-    f.playerPage->applyEnableRules();
+    loadKey(ini, key("Player", "SpecifyFPS"));
+    loadKey(ini, key("Player", "FPS"));
+    player->CheckBox31Click();
+    loadKey(ini, key("Player", "SpecifySens"));
+    loadKey(ini, key("Player", "Sens"));
+    player->applySensitivityText();
+    player->CheckBox32Click();
+    player->showSkinPreview();
     for (const char* name : { "LagEnabled", "LagVal", "LagVar" })
         loadKey(ini, key("Player", name));
-    f.playerPage->applyEnableRules();
+    player->CheckBox30Click();
 
     loadKey(ini, key("Binds", "Enabled"));
     f.bindsPage->applyEnableRules();
