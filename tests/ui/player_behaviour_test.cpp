@@ -434,11 +434,15 @@ TEST_F(PlayerBehaviour, TypingASkinShowsItOnceItNamesAFile)
     EXPECT_TRUE(page->ImageEnDBView1->image().isNull());
     type(page->ComboBox3, QStringLiteral("nt"));
     EXPECT_EQ(differenceFrom(page->ImageEnDBView1->image(), groundTruth("skin296_ppmtopcx.ppm")), "");
-    // A skin whose file is not there leaves the picture: "Viper" is listed from
-    // Viper.PCX, but the image path asks for Viper.pcx.
+    // A skin whose file is not there leaves the picture ("viper" names no file: the
+    // skin name matches exactly) ...
+    page->ComboBox3->lineEdit()->selectAll();
+    type(page->ComboBox3, QStringLiteral("viper"));
+    EXPECT_EQ(differenceFrom(page->ImageEnDBView1->image(), groundTruth("skin296_ppmtopcx.ppm")), "");
+    // ... while "Viper", listed from Viper.PCX, is shown from that file.
     page->ComboBox3->lineEdit()->selectAll();
     type(page->ComboBox3, QStringLiteral("Viper"));
-    EXPECT_EQ(differenceFrom(page->ImageEnDBView1->image(), groundTruth("skin296_ppmtopcx.ppm")), "");
+    EXPECT_EQ(differenceFrom(page->ImageEnDBView1->image(), groundTruth("skin256_pil.ppm")), "");
 
     // A skin typed for one model and then chosen from the list of another is shown
     // for that other model.
