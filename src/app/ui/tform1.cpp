@@ -88,6 +88,8 @@ TForm1::TForm1(const tk::InstallPaths& paths, Interaction& interaction, QWidget*
     Form2->setInteraction(&m_ui);
     Form3->setInteraction(&m_ui);
     Form4->setInteraction(&m_ui);
+    Form3->setInstallPaths(m_paths);
+    botCfgPage->setEditor(Form3);
 }
 
 TForm1::~TForm1() = default;
@@ -231,6 +233,7 @@ void TForm1::startUp()
     const QStringList cfgFiles = tk::listFiles(m_paths.launcherDir, QStringLiteral("*.cfg"));
     miscPage->fillExtraConfigList(cfgFiles);
     botCfgPage->setBotListFiles(cfgFiles);
+    botCfgPage->refreshCountLabel();
 }
 
 void TForm1::showAbout()
