@@ -2,6 +2,7 @@
 
 #include "app/ui/spinedit.h"
 #include "launch/core/execsettings.h"
+#include "support/scriptedinteraction.h"
 #include "ui/pagetesting.h"
 
 #include <QCheckBox>
@@ -10,6 +11,7 @@
 #include <QImage>
 #include <QLabel>
 #include <QPushButton>
+#include <QTemporaryDir>
 #include <QTreeWidget>
 #include <gtest/gtest.h>
 
@@ -20,6 +22,12 @@ namespace {
 
 class BotCfgPageTest : public ::testing::Test {
 protected:
+    // The page reads bot list files as soon as the file name changes.
+    BotCfgPageTest() { page.attach(paths, ui); }
+
+    QTemporaryDir dir;
+    tk::InstallPaths paths = tk::InstallPaths::fromLauncherDir(dir.path(), false);
+    ScriptedInteraction ui;
     pagetest::ShownPage<BotCfgPage> shown;
     BotCfgPage& page = shown.page;
 

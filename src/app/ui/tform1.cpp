@@ -94,6 +94,8 @@ TForm1::TForm1(const tk::InstallPaths& paths, Interaction& interaction, QWidget*
     Form3->setInteraction(&m_ui);
     Form4->setInteraction(&m_ui);
     bindsPage->setBindDialog(Form4);
+    Form3->setInstallPaths(m_paths);
+    botCfgPage->setEditor(Form3);
 }
 
 TForm1::~TForm1() = default;
@@ -287,6 +289,7 @@ void TForm1::startUp()
     miscPage->fillExtraConfigList(cfgFiles);
     playerPage->fillModelList();
     botCfgPage->setBotListFiles(cfgFiles);
+    botCfgPage->refreshCountLabel();
 }
 
 void TForm1::showAbout()

@@ -1,12 +1,16 @@
 #include "bots/ui/botcfgpage.h"
 
+#include "app/core/random.h"
+#include "app/ui/guard.h"
 #include "app/ui/interaction.h"
 #include "app/ui/spinedit.h"
 #include "app/ui/widgets.h"
+#include "bots/ui/tform3.h"
 #include "launch/core/execsettings.h"
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QEvent>
 #include <QFrame>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -159,6 +163,14 @@ BotCfgPage::BotCfgPage(QWidget* parent)
     right->addStretch(1);
 
     page->addWidget(rightColumn);
+
+    // A double click anywhere in the list toggles the bot that has the focus.
+    ListView1->viewport()->installEventFilter(this);
+    connect(SpeedButton30, &QPushButton::clicked, this, &BotCfgPage::SpeedButton30Click);
+    connect(SpeedButton14, &QPushButton::clicked, this, &BotCfgPage::SpeedButton14Click);
+    connect(SpeedButton15, &QPushButton::clicked, this, &BotCfgPage::SpeedButton15Click);
+    connect(SpeedButton16, &QPushButton::clicked, this, &BotCfgPage::SpeedButton16Click);
+    connect(botfilename, &QComboBox::editTextChanged, this, &BotCfgPage::botfilenameChange);
 }
 
 void BotCfgPage::gatherExecSettings(tk::ExecSettings& settings) const
@@ -169,6 +181,8 @@ void BotCfgPage::gatherExecSettings(tk::ExecSettings& settings) const
 
 void BotCfgPage::setBotListFiles(const QStringList& cfgFiles)
 {
+    // Refilling the items is no change of the bot list file.
+    const QSignalBlocker quiet(botfilename);
     const QString text = botfilename->currentText();
     botfilename->clear();
     botfilename->addItems(cfgFiles);
@@ -194,7 +208,8 @@ QIcon BotCfgPage::selectedBotIcon()
 
 void BotCfgPage::openBotListFile(const QString& name, bool reportMissing)
 {
-    {
+    // Setting the same text again would move the cursor of a user typing the name.
+    if (botfilename->currentText() != name) {
         const QSignalBlocker quiet(botfilename);
         botfilename->setEditText(name);
     }
@@ -212,17 +227,20 @@ void BotCfgPage::selectByNames(const QStringList& names)
     refreshBotView();
 }
 
+QTreeWidgetItem* BotCfgPage::makeRow(const tk::BotEntry& bot) const
+{
+    auto* row = new QTreeWidgetItem({ bot.name, bot.modelSkin, bot.profileName });
+    row->setIcon(0, bot.selected ? selectedBotIcon() : unselectedBotIcon());
+    return row;
+}
+
 void BotCfgPage::refreshBotView()
 {
-    const QIcon off = unselectedBotIcon();
-    const QIcon on = selectedBotIcon();
     QList<QTreeWidgetItem*> rows;
     rows.reserve(m_bots.size());
-    for (const tk::BotEntry& bot : m_bots.entries()) {
-        auto* row = new QTreeWidgetItem({ bot.name, bot.modelSkin, bot.profileName });
-        row->setIcon(0, bot.selected ? on : off);
-        rows.append(row);
-    }
+    for (const tk::BotEntry& bot : m_bots.entries())
+        rows.append(makeRow(bot));
+    // One reset and one insertion, painted once, whatever the number of bots.
     ListView1->setUpdatesEnabled(false);
     ListView1->clear();
     ListView1->addTopLevelItems(rows);
@@ -233,4 +251,117 @@ void BotCfgPage::refreshBotView()
 void BotCfgPage::refreshCountLabel()
 {
     Label1->setText(m_bots.countText());
+}
+
+void BotCfgPage::refreshRowIcon(qsizetype index)
+{
+    if (QTreeWidgetItem* row = ListView1->topLevelItem(int(index)))
+        row->setIcon(0, m_bots.entries().at(index).selected ? selectedBotIcon() : unselectedBotIcon());
+}
+
+void BotCfgPage::refreshRowTexts(qsizetype index)
+{
+    QTreeWidgetItem* row = ListView1->topLevelItem(int(index));
+    if (!row)
+        return;
+    const tk::BotEntry& bot = m_bots.entries().at(index);
+    row->setText(0, bot.name);
+    row->setText(1, bot.modelSkin);
+    row->setText(2, bot.profileName);
+}
+
+qsizetype BotCfgPage::highlightedRow() const
+{
+    const QList<QTreeWidgetItem*> highlighted = ListView1->selectedItems();
+    return highlighted.isEmpty() ? -1 : ListView1->indexOfTopLevelItem(highlighted.constFirst());
+}
+
+bool BotCfgPage::eventFilter(QObject* watched, QEvent* event)
+{
+    // The press that began the double click has already moved the focus to the row
+    // under the pointer; the view itself has nothing to do with a double click.
+    if (watched == ListView1->viewport() && event->type() == QEvent::MouseButtonDblClick)
+        ListView1DblClick();
+    return TabPage::eventFilter(watched, event);
+}
+
+void BotCfgPage::ListView1DblClick()
+{
+    guarded(ui(), this, [this] {
+        if (QTreeWidgetItem* focused = ListView1->currentItem()) {
+            const qsizetype index = ListView1->indexOfTopLevelItem(focused);
+            if (m_bots.toggle(index))
+                refreshRowIcon(index);
+        }
+        refreshCountLabel();
+    });
+}
+
+void BotCfgPage::SpeedButton30Click()
+{
+    guarded(ui(), this, [this] {
+        QList<bool> before;
+        before.reserve(m_bots.size());
+        for (const tk::BotEntry& bot : m_bots.entries())
+            before.append(bot.selected);
+        const int used = m_bots.pickRandom(SpinEdit3->value(), tk::Random::shared());
+        SpinEdit3->setValue(used);
+        // Only the rows whose flag changed are repainted.
+        for (qsizetype i = 0; i < m_bots.size(); ++i) {
+            if (m_bots.entries().at(i).selected != before.at(i))
+                refreshRowIcon(i);
+        }
+        refreshCountLabel();
+    });
+}
+
+void BotCfgPage::SpeedButton14Click()
+{
+    guarded(ui(), this, [this] {
+        const qsizetype index = m_bots.addBot();
+        QTreeWidgetItem* row = makeRow(m_bots.entries().at(index));
+        ListView1->addTopLevelItem(row);
+        ListView1->setCurrentItem(row);
+        ListView1->scrollToItem(row);
+        refreshCountLabel();
+        // A bot that could not be written is not edited; it stays in the list.
+        m_bots.save(paths());
+        editHighlighted();
+    });
+}
+
+void BotCfgPage::SpeedButton15Click()
+{
+    guarded(ui(), this, [this] { editHighlighted(); });
+}
+
+void BotCfgPage::editHighlighted()
+{
+    const qsizetype index = highlightedRow();
+    if (index < 0 || !m_editor || !m_editor->open(m_bots, index))
+        return;
+    const qsizetype target = m_editor->target();
+    m_bots.replaceEntry(target, m_editor->botName(), m_editor->botModel(), m_editor->botSkin(),
+        m_editor->profileFile(), m_editor->profileName());
+    refreshRowTexts(target);
+    m_bots.save(paths());
+}
+
+void BotCfgPage::SpeedButton16Click()
+{
+    guarded(ui(), this, [this] {
+        const qsizetype index = highlightedRow();
+        if (index >= 0 && m_bots.remove(index)) {
+            delete ListView1->takeTopLevelItem(int(index));
+            // The view would highlight the next bot; a second press must not delete it unseen.
+            ListView1->clearSelection();
+            refreshCountLabel();
+        }
+        m_bots.save(paths());
+    });
+}
+
+void BotCfgPage::botfilenameChange(const QString& text)
+{
+    guarded(ui(), this, [&] { openBotListFile(text, false); });
 }

@@ -13,7 +13,9 @@ class QComboBox;
 class QLabel;
 class QPushButton;
 class QTreeWidget;
+class QTreeWidgetItem;
 class SpinEdit;
+class TForm3;
 
 namespace tk {
 struct ExecSettings;
@@ -24,6 +26,9 @@ class BotCfgPage : public TabPage {
     Q_OBJECT
 public:
     explicit BotCfgPage(QWidget* parent = nullptr);
+
+    // The bot editor that "&Add Bot" and "&Edit Bot" open.
+    void setEditor(TForm3* editor) { m_editor = editor; }
 
     // Copies this tab's settings into the record the exec file is made from.
     void gatherExecSettings(tk::ExecSettings& settings) const;
@@ -69,6 +74,26 @@ public:
     QPushButton* SpeedButton29 = nullptr; // "Bot &Generator", always disabled
     QCheckBox* CheckBox20 = nullptr; // "No Bot Chat in game"
 
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
+    void ListView1DblClick();
+    void SpeedButton30Click();
+    void SpeedButton14Click();
+    void SpeedButton15Click();
+    void SpeedButton16Click();
+    void botfilenameChange(const QString& text);
+
+    // The row with the list's selection highlight, or -1.
+    qsizetype highlightedRow() const;
+    // Opens the editor on the highlighted bot and stores what it gives. Throws
+    // UserError when the bot list file cannot be written.
+    void editHighlighted();
+    QTreeWidgetItem* makeRow(const tk::BotEntry& bot) const;
+    void refreshRowIcon(qsizetype index);
+    void refreshRowTexts(qsizetype index);
+
     tk::BotList m_bots;
+    TForm3* m_editor = nullptr;
 };

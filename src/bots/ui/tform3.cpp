@@ -1,9 +1,14 @@
 #include "bots/ui/tform3.h"
 
+#include "app/core/fileutil.h"
+#include "app/core/random.h"
+#include "app/core/usererror.h"
 #include "app/ui/interaction.h"
 #include "app/ui/widgets.h"
+#include "bots/core/botlist.h"
 #include "bots/core/botprofiles.h"
 #include "imaging/ui/imageview.h"
+#include "player/core/skincatalogue.h"
 
 #include <QComboBox>
 #include <QFrame>
@@ -72,7 +77,11 @@ TForm3::TForm3(QWidget* parent)
     ComboBox4->addItems(tk::botProfileFiles());
     ComboBox4->setCurrentIndex(-1);
 
+    connect(ComboBox2, &QComboBox::currentTextChanged, this, &TForm3::ComboBox2Change);
+    connect(ComboBox3, &QComboBox::currentTextChanged, this, &TForm3::ComboBox3Change);
     connect(ComboBox4, &QComboBox::currentTextChanged, this, &TForm3::ComboBox4Change);
+    connect(BitBtn2, &QPushButton::clicked, this, &TForm3::BitBtn2Click);
+    connect(BitBtn3, &QPushButton::clicked, this, &TForm3::reloadPreview);
     connect(BitBtn5, &QPushButton::clicked, this, &TForm3::BitBtn5Click);
     connect(BitBtn6, &QPushButton::clicked, this, &QDialog::reject);
 }
@@ -285,6 +294,104 @@ QString TForm3::profileFile() const
 QString TForm3::profileName() const
 {
     return ComboBox1->currentText();
+}
+
+bool TForm3::open(const tk::BotList& bots, qsizetype target)
+{
+    if (target < 0 || target >= bots.size())
+        return false;
+    m_target = target;
+    tk::Random::shared().seedFromClock();
+
+    // The values come from the stored line, the text the game gets, rather than from
+    // fields kept beside it.
+    const tk::BotLineFields fields = tk::parseBotLine(bots.entries().at(target).line);
+    const tk::ModelSkin modelSkin = tk::splitModelSkin(fields.modelSkin);
+    setValues(fields.name, modelSkin.model, modelSkin.skin, fields.profileFile, fields.profileName);
+
+    // Without a players directory the items stay as the last opening left them.
+    if (const std::optional<QStringList> models = tk::listModels(m_paths.quake2Dir)) {
+        replaceItems(ComboBox2, *models);
+        const QString players = tk::playersDirectory(m_paths.quake2Dir);
+        QStringList looseSkins;
+        for (const QString& file : tk::listFiles(players, QStringLiteral("*.pcx"))) {
+            if (const std::optional<QString> skin = tk::usableSkinName(file))
+                looseSkins.append(*skin);
+        }
+        replaceItems(ComboBox3, looseSkins);
+        applyModelChange();
+    }
+    reloadPreview();
+
+    const int result = m_ui ? m_ui->runModal(this) : exec();
+    return result == QDialog::Accepted;
+}
+
+void TForm3::ComboBox2Change()
+{
+    if (!m_settingValues)
+        applyModelChange();
+}
+
+void TForm3::ComboBox3Change()
+{
+    if (!m_settingValues)
+        reloadPreview();
+}
+
+void TForm3::applyModelChange()
+{
+    // Unlike the Player tab, a model without a directory keeps the skins last offered.
+    const QString model = botModel();
+    if (tk::directoryExists(tk::playersDirectory(m_paths.quake2Dir) + QLatin1Char('/') + model))
+        replaceItems(ComboBox3, tk::listSkins(m_paths.quake2Dir, model));
+}
+
+void TForm3::reloadPreview()
+{
+    try {
+        if (const std::optional<QImage> image = tk::loadSkinImage(m_paths.quake2Dir, botModel(), botSkin()))
+            preview->setImage(*image);
+    } catch (const tk::UserError& e) {
+        // The preview keeps the picture it had.
+        if (m_ui)
+            m_ui->showMessage(this, e.message());
+    }
+}
+
+void TForm3::replaceItems(QComboBox* combo, const QStringList& items)
+{
+    const QString text = combo->currentText();
+    const bool quiet = m_settingValues;
+    m_settingValues = true;
+    combo->clear();
+    combo->addItems(items);
+    // Filling an empty combo makes its first item current; the text stays the user's.
+    combo->setCurrentIndex(-1);
+    combo->setEditText(text);
+    m_settingValues = quiet;
+}
+
+void TForm3::setTextQuietly(QComboBox* combo, const QString& text)
+{
+    const bool quiet = m_settingValues;
+    m_settingValues = true;
+    combo->setEditText(text);
+    m_settingValues = quiet;
+}
+
+void TForm3::BitBtn2Click()
+{
+    // Each step runs its rule even when the drawn item equals the current text.
+    tk::Random& random = tk::Random::shared();
+    const auto models = std::uint32_t(ComboBox2->count());
+    const int r = int(random.below(models));
+    setTextQuietly(ComboBox2, models ? ComboBox2->itemText(r) : QString());
+    applyModelChange();
+    const auto skins = std::uint32_t(ComboBox3->count());
+    const int s = int(random.below(skins));
+    setTextQuietly(ComboBox3, skins ? ComboBox3->itemText(s) : QString());
+    reloadPreview();
 }
 
 void TForm3::ComboBox4Change(const QString& text)

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "app/core/installpaths.h"
+
 #include <QDialog>
 #include <QEvent>
 #include <QList>
@@ -12,14 +14,28 @@ class QPushButton;
 class ImageView;
 class Interaction;
 
+namespace tk {
+class BotList;
+}
+
 // The bot editor "Edit Bot": name, model, skin and profile of one bot.
 class TForm3 : public QDialog {
     Q_OBJECT
 public:
     explicit TForm3(QWidget* parent = nullptr);
 
-    // The failed save checks are reported through this.
+    // The failed save checks and undecodable skin images are reported through this;
+    // the dialog is shown through it too.
     void setInteraction(Interaction* interaction) { m_ui = interaction; }
+    // The models and skins are looked up below the Quake2 directory of these paths.
+    void setInstallPaths(const tk::InstallPaths& paths) { m_paths = paths; }
+
+    // Loads the five values of the bot at target in bots, offers the installed models
+    // and skins, previews the skin and shows the dialog modally. True when the user
+    // saved; the values are then in the accessors below, for the caller to store.
+    bool open(const tk::BotList& bots, qsizetype target);
+    // The position of the bot the dialog was last opened on.
+    qsizetype target() const { return m_target; }
 
     // Puts the five values into their controls without running the change rules.
     void setValues(const QString& name, const QString& model, const QString& skin, const QString& profileFile,
@@ -71,11 +87,23 @@ private:
 
     void buildLayout();
     void buildHints();
+    void ComboBox2Change();
+    void ComboBox3Change();
     void ComboBox4Change(const QString& text);
+    void BitBtn2Click();
     void BitBtn5Click();
 
+    // The change rules, run by the handlers above and by the opening steps.
+    void applyModelChange();
+    void reloadPreview();
+    // Replaces the items of combo and keeps its text, without running a change rule.
+    void replaceItems(QComboBox* combo, const QStringList& items);
+    void setTextQuietly(QComboBox* combo, const QString& text);
+
     Interaction* m_ui = nullptr;
+    tk::InstallPaths m_paths;
+    qsizetype m_target = -1;
     QList<Hint> m_hints;
-    // Set while setValues fills the controls, so that no change rule runs.
+    // Set while the dialog itself fills the controls, so that no change rule runs.
     bool m_settingValues = false;
 };

@@ -1,0 +1,190 @@
+#pragma once
+
+// The main window on a temporary installation with bot list files and player models,
+// opened on the "Bot &Cfg" tab, with the bot editor played by a script.
+
+#include "app/core/installpaths.h"
+#include "app/ui/tform1.h"
+#include "bots/ui/botcfgpage.h"
+#include "bots/ui/tform3.h"
+#include "imaging/ui/imageview.h"
+#include "support/scriptedinteraction.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTabWidget>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTreeWidget>
+#include <QWindow>
+#include <functional>
+#include <gtest/gtest.h>
+#include <memory>
+
+namespace bottest {
+
+inline QByteArray readAll(const QString& path)
+{
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+inline void writeFile(const QString& path, const QByteArray& bytes)
+{
+    QFile f(path);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate)) << path.toStdString();
+    f.write(bytes);
+}
+
+// <root>/Quake2 with the launcher in <root>/Quake2/TARRAKIND.
+struct Installation {
+    QTemporaryDir root;
+    QString quake2 = root.filePath(QStringLiteral("Quake2"));
+    QString launcherDir = quake2 + QStringLiteral("/TARRAKIND");
+    QString players = quake2 + QStringLiteral("/baseq2/players");
+
+    Installation() { QDir().mkpath(launcherDir); }
+
+    tk::InstallPaths paths() const { return tk::InstallPaths::fromLauncherDir(launcherDir, false); }
+    QString inLauncherDir(const QString& name) const { return launcherDir + QLatin1Char('/') + name; }
+
+    void writeBotFile(const QString& name, const QByteArray& bytes) { writeFile(inLauncherDir(name), bytes); }
+    QByteArray botFile(const QString& name) const { return readAll(inLauncherDir(name)); }
+
+    void addModel(const QString& model) { QDir().mkpath(players + QLatin1Char('/') + model); }
+    // Copies a PCX file of the test data to players/<fileName> (a path below players).
+    void addSkinFile(const QString& fileName, const char* dataFile)
+    {
+        const QString target = players + QLatin1Char('/') + fileName;
+        QDir().mkpath(QFileInfo(target).path());
+        QFile::remove(target);
+        ASSERT_TRUE(
+            QFile::copy(QStringLiteral(TARRAKIND_TEST_DATA "/pcx/") + QLatin1String(dataFile), target))
+            << dataFile;
+    }
+};
+
+struct Launcher {
+    ScriptedInteraction ui;
+    std::unique_ptr<TForm1> form;
+    BotCfgPage* page = nullptr;
+    TForm3* editor = nullptr;
+    // The user's part in the bot editor while it is open; without it the user cancels.
+    // The dialog is shown while the script runs and rejected afterwards if still open.
+    std::function<void(TForm3&)> editorScript;
+    // What the editor held when it appeared, before the script ran.
+    struct Seen {
+        QString name, model, skin, profileFile, profileName;
+        QStringList models, skins;
+        QSize preview;
+    };
+    QList<Seen> seen;
+
+    explicit Launcher(const Installation& inst)
+    {
+        form = std::make_unique<TForm1>(inst.paths(), ui);
+        page = form->botCfgPage;
+        editor = form->Form3;
+        ui.onModal = [this](QDialog* dialog) {
+            EXPECT_EQ(dialog, editor);
+            seen.append(look());
+            dialog->show();
+            EXPECT_TRUE(QTest::qWaitForWindowExposed(dialog));
+            if (editorScript)
+                editorScript(*editor);
+            if (dialog->isVisible())
+                dialog->reject();
+            return dialog->result();
+        };
+        form->show();
+        form->startUp();
+        form->PageControl1->setCurrentWidget(page);
+        QApplication::processEvents();
+    }
+
+    Seen look() const
+    {
+        Seen s { editor->botName(), editor->botModel(), editor->botSkin(), editor->profileFile(),
+            editor->profileName(), items(editor->ComboBox2), items(editor->ComboBox3),
+            editor->preview->image().size() };
+        return s;
+    }
+    static QStringList items(const QComboBox* combo)
+    {
+        QStringList out;
+        for (int i = 0; i < combo->count(); ++i)
+            out.append(combo->itemText(i));
+        return out;
+    }
+
+    QTreeWidget* list() const { return page->ListView1; }
+    // "name | skin | profile" per row.
+    QStringList rows() const
+    {
+        QStringList out;
+        for (int i = 0; i < list()->topLevelItemCount(); ++i) {
+            const QTreeWidgetItem* item = list()->topLevelItem(i);
+            out.append(item->text(0) + QStringLiteral(" | ") + item->text(1) + QStringLiteral(" | ")
+                + item->text(2));
+        }
+        return out;
+    }
+    // The rows whose icon is the tick, as a user sees them.
+    QList<int> tickedRows() const
+    {
+        QList<int> out;
+        const qint64 tick = BotCfgPage::selectedBotIcon().cacheKey();
+        const qint64 empty = BotCfgPage::unselectedBotIcon().cacheKey();
+        for (int i = 0; i < list()->topLevelItemCount(); ++i) {
+            const qint64 key = list()->topLevelItem(i)->icon(0).cacheKey();
+            EXPECT_TRUE(key == tick || key == empty) << "row " << i << " has no bot icon";
+            if (key == tick)
+                out.append(i);
+        }
+        return out;
+    }
+    QList<int> selectedBots() const
+    {
+        QList<int> out;
+        for (qsizetype i = 0; i < page->botList().size(); ++i) {
+            if (page->botList().entries().at(i).selected)
+                out.append(int(i));
+        }
+        return out;
+    }
+    int highlightedRow() const
+    {
+        const QList<QTreeWidgetItem*> s = list()->selectedItems();
+        return s.isEmpty() ? -1 : list()->indexOfTopLevelItem(s.first());
+    }
+    QString countLabel() const { return page->Label1->text(); }
+
+    QPoint rowCentre(int row) const { return list()->visualItemRect(list()->topLevelItem(row)).center(); }
+    void clickRow(int row) { QTest::mouseClick(list()->viewport(), Qt::LeftButton, {}, rowCentre(row)); }
+    // Double clicks go through the window system's path, which delivers the press
+    // before the double click as a real mouse does.
+    void doubleClickAt(QPoint inViewport)
+    {
+        QTest::mouseDClick(
+            form->windowHandle(), Qt::LeftButton, {}, list()->viewport()->mapTo(form.get(), inViewport));
+    }
+    void doubleClickRow(int row) { doubleClickAt(rowCentre(row)); }
+    void doubleClickBelowTheRows() { doubleClickAt(QPoint(30, list()->viewport()->height() - 4)); }
+    void press(QPushButton* button) { QTest::mouseClick(button, Qt::LeftButton); }
+
+    // Replaces the text of the bot file box key by key, as a user types it.
+    void typeBotFileName(const QString& name)
+    {
+        page->botfilename->setFocus();
+        page->botfilename->lineEdit()->selectAll();
+        QTest::keyClicks(page->botfilename->lineEdit(), name);
+    }
+};
+
+} // namespace bottest
