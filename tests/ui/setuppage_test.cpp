@@ -115,25 +115,6 @@ TEST_F(SetupPageTest, NewWindowState)
     EXPECT_LE(page.Image1->height(), 40);
 }
 
-TEST(LightUpButtons, EveryEnabledCommandButtonOfTheFirstThreeTabs)
-{
-    pagetest::MainWindow window;
-    QStringList captions;
-    QList<QPushButton*> buttons = window.form->setupPage->lightUpButtons();
-    buttons += window.form->botCfgPage->lightUpButtons();
-    buttons += window.form->dmFlagsPage->lightUpButtons();
-    for (QPushButton* b : buttons) {
-        EXPECT_TRUE(b->isEnabled()) << qPrintable(b->text());
-        captions << b->text();
-    }
-    EXPECT_EQ(captions,
-        QStringList({ QStringLiteral("&Open"), QStringLiteral("&Save"), QStringLiteral("Save &As"),
-            QStringLiteral("Add &Current Config"), QStringLiteral("&Remove a Button"),
-            QStringLiteral("R&emove all Buttons"), QStringLiteral("Pick Random #"),
-            QStringLiteral("&Add Bot"), QStringLiteral("&Edit Bot"), QStringLiteral("&Delete Bot"),
-            QStringLiteral("&Set") }));
-}
-
 TEST(SetupPageLayout, EverythingFitsInTheMainWindow)
 {
     pagetest::MainWindow window;

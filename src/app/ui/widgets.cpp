@@ -5,6 +5,7 @@
 #include <QCheckBox>
 #include <QGroupBox>
 #include <QLabel>
+#include <QLayout>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
@@ -23,6 +24,12 @@ template <typename W> W* named(W* w, const char* name, const QString& hint)
 }
 
 } // namespace
+
+void compact(QLayout* layout)
+{
+    layout->setContentsMargins(kMargin, kMargin, kMargin, kMargin);
+    layout->setSpacing(kSpacing);
+}
 
 QCheckBox* checkBox(QWidget* parent, const char* name, const QString& caption, const QString& hint)
 {

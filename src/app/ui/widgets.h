@@ -5,6 +5,7 @@
 class QCheckBox;
 class QGroupBox;
 class QLabel;
+class QLayout;
 class QLineEdit;
 class QPushButton;
 class QRadioButton;
@@ -15,6 +16,12 @@ class SpinEdit;
 // component name as object name; a hint goes into the status tip, which the status
 // panel shows (the main window never pops up tool tips).
 namespace controls {
+
+// The tabs' compact spacing: 4-pixel margins, 3 pixels between controls, so that
+// every tab fits the fixed window with ordinary interface fonts.
+inline constexpr int kMargin = 4;
+inline constexpr int kSpacing = 3;
+void compact(QLayout* layout);
 
 QCheckBox* checkBox(QWidget* parent, const char* name, const QString& caption, const QString& hint = {});
 QRadioButton* radioButton(

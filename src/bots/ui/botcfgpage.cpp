@@ -27,15 +27,10 @@
 
 namespace {
 
-constexpr int kMargin = 4;
-constexpr int kSpacing = 3;
+using controls::compact;
+using controls::kMargin;
+using controls::kSpacing;
 constexpr int kColumnWidths[] = { 155, 135, 80 };
-
-void compact(QLayout* layout)
-{
-    layout->setContentsMargins(kMargin, kMargin, kMargin, kMargin);
-    layout->setSpacing(kSpacing);
-}
 
 QPixmap framedSquare(bool ticked)
 {
@@ -189,10 +184,6 @@ void BotCfgPage::setBotListFiles(const QStringList& cfgFiles)
     botfilename->setEditText(text);
 }
 
-QList<QPushButton*> BotCfgPage::lightUpButtons() const
-{
-    return { SpeedButton30, SpeedButton14, SpeedButton15, SpeedButton16 };
-}
 
 QIcon BotCfgPage::unselectedBotIcon()
 {

@@ -19,15 +19,10 @@
 
 namespace {
 
-constexpr int kMargin = 4;
-constexpr int kSpacing = 3;
+using controls::compact;
+using controls::kMargin;
+using controls::kSpacing;
 const char* const kFlagValueProperty = "flagValue";
-
-void compact(QLayout* layout)
-{
-    layout->setContentsMargins(kMargin, kMargin, kMargin, kMargin);
-    layout->setSpacing(kSpacing);
-}
 
 // The members in the order of the core's flag table.
 QCheckBox* DmFlagsPage::*const kFlagMembers[tk::kFlagBoxCount] = { &DmFlagsPage::CheckBox1,

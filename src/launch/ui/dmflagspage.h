@@ -32,8 +32,6 @@ public:
     // The six game set-up preset buttons, RxSpeedButton1 to RxSpeedButton6.
     QList<QPushButton*> presetButtons() const;
 
-    // The buttons whose captions light up under the mouse.
-    QList<QPushButton*> lightUpButtons() const { return { SpeedButton13 }; }
 
     // SpinEdit5 is enabled exactly when CheckBox33 is checked; runs on every click of
     // the box and after a profile load.

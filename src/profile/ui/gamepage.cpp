@@ -15,14 +15,9 @@
 
 namespace {
 
-constexpr int kMargin = 4;
-constexpr int kSpacing = 3;
-
-void compact(QLayout* layout)
-{
-    layout->setContentsMargins(kMargin, kMargin, kMargin, kMargin);
-    layout->setSpacing(kSpacing);
-}
+using controls::compact;
+using controls::kMargin;
+using controls::kSpacing;
 
 struct Box {
     QCheckBox* GamePage::*member;

@@ -25,15 +25,10 @@
 
 namespace {
 
-constexpr int kMargin = 4;
-constexpr int kSpacing = 3;
+using controls::compact;
+using controls::kMargin;
+using controls::kSpacing;
 const char* const kCaptionProperty = "quickLoadCaption";
-
-void compact(QLayout* layout)
-{
-    layout->setContentsMargins(kMargin, kMargin, kMargin, kMargin);
-    layout->setSpacing(kSpacing);
-}
 
 // Path and profile names can be longer than their panels; they must never widen
 // the page beyond the window.
@@ -198,10 +193,6 @@ void SetupPage::gatherExecSettings(tk::ExecSettings&) const
     // the exec file.
 }
 
-QList<QPushButton*> SetupPage::lightUpButtons() const
-{
-    return { SpeedButton7, SpeedButton8, SpeedButton9, SpeedButton10, SpeedButton11, SpeedButton12 };
-}
 
 QIcon SetupPage::quickLoadIcon()
 {

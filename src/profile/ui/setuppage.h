@@ -51,8 +51,6 @@ public:
     // The one picture every quick-load button shows.
     static QIcon quickLoadIcon();
 
-    // The buttons whose captions light up under the mouse.
-    QList<QPushButton*> lightUpButtons() const;
 
     // Installation paths (display only) and the executable name.
     QLabel* currdirpanel = nullptr;
