@@ -1,9 +1,9 @@
 #include "app/core/installpaths.h"
-#include "app/core/version.h"
 #include "app/ui/interaction.h"
 #include "app/ui/tform1.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QScreen>
 #include <QStyle>
 
@@ -11,10 +11,10 @@ int main(int argc, char** argv)
 {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("tarrakind"));
-    QApplication::setApplicationDisplayName(tk::applicationTitle());
 
     // All paths follow from where the launcher lies; there are no options.
-    const tk::InstallPaths paths = tk::InstallPaths::fromExecutable(QCoreApplication::applicationFilePath());
+    const tk::InstallPaths paths
+        = tk::InstallPaths::fromExecutable(QDir::toNativeSeparators(QCoreApplication::applicationFilePath()));
     QtInteraction interaction;
     TForm1 form(paths, interaction);
     form.setGeometry(QStyle::alignedRect(

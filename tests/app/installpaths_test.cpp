@@ -28,8 +28,8 @@ TEST_P(InstallPathsTest, DerivesThePathsFromTheExecutable)
 INSTANTIATE_TEST_SUITE_P(Platforms, InstallPathsTest,
     ::testing::Values(
         // Windows lower-cases the Quake2 directory and the displayed launcher directory only.
-        PathCase { "D:\\Games\\Quake2\\TARRAKIND\\launcher.exe", true, "D:\\Games\\Quake2\\TARRAKIND", "TARRAKIND",
-            "d:\\games\\quake2", "d:\\games\\quake2\\tarrakind" },
+        PathCase { "D:\\Games\\Quake2\\TARRAKIND\\launcher.exe", true, "D:\\Games\\Quake2\\TARRAKIND",
+            "TARRAKIND", "d:\\games\\quake2", "d:\\games\\quake2\\tarrakind" },
         PathCase { "C:\\Quake2\\TarraKind\\t.exe", true, "C:\\Quake2\\TarraKind", "TarraKind", "c:\\quake2",
             "c:\\quake2\\tarrakind" },
         // Elsewhere the case is kept: a lower-cased path would not exist.

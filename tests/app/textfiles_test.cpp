@@ -41,8 +41,8 @@ TEST(Listing, MatchesAndSortsWithoutRegardToCase)
     QDir(dir.path()).mkdir(QStringLiteral("Models"));
     QDir(dir.path()).mkdir(QStringLiteral(".git"));
     // Names equal without regard to case keep their byte order: "A.cfg" before "a.cfg".
-    EXPECT_EQ(tk::listFiles(dir.path(), QStringLiteral("*.cfg")),
-        (QStringList { "A.cfg", "a.cfg", "b.CFG" }));
+    EXPECT_EQ(
+        tk::listFiles(dir.path(), QStringLiteral("*.cfg")), (QStringList { "A.cfg", "a.cfg", "b.CFG" }));
     EXPECT_EQ(tk::listSubdirectories(dir.path()), (QStringList { "dir.cfg", "Models" }));
     EXPECT_TRUE(tk::listFiles(dir.filePath(QStringLiteral("missing")), QStringLiteral("*")).isEmpty());
 }

@@ -278,6 +278,21 @@ TEST_F(BotListFiles, MissingFileKeepsTheBotsUnderTheNewName)
     EXPECT_EQ(read("bots.cfg"), before);
 }
 
+TEST_F(BotListFiles, BinaryFilesAreNeitherReadNorReplaced)
+{
+    // A name typed letter by letter can pass the launcher's own executable.
+    const QByteArray program("\x7f"
+                             "ELF\2\1\1\0\0\0\r\n\"sv\" \"addbot\"\n",
+        24);
+    write("tarrakind", program);
+    openWith({ "a", "b" });
+    const BotList::OpenResult result = list.open(paths, "tarrakind", false);
+    EXPECT_TRUE(result.fileMissing);
+    EXPECT_EQ(names(), QStringList({ "a", "b" }));
+    EXPECT_THROW(list.save(paths), UserError);
+    EXPECT_EQ(read("tarrakind"), program);
+}
+
 TEST_F(BotListFiles, FailedSaveThrowsAndKeepsTheBots)
 {
     openWith({ "a", "b" });

@@ -285,14 +285,16 @@ TEST(ZipListing, OemConversionDependsOnTheHost)
 
     struct Case {
         char host;
+        char version; // the low byte of "version made by"
         const QList<QString>& expected;
-    } cases[]
-        = { { 0, ansi }, { 6, ansi }, { 11, ansi }, { 3, asStored }, { 10, asStored }, { 14, asStored } };
+    } cases[] = { { 0, 20, ansi }, { 6, 20, ansi }, { 11, 50, ansi }, { 11, 20, asStored },
+        { 3, 20, asStored }, { 10, 50, asStored }, { 14, 20, asStored } };
     for (const Case& c : cases) {
-        SCOPED_TRACE(int(c.host));
+        SCOPED_TRACE(testing::Message() << int(c.host) << "/" << int(c.version));
         QByteArray data = original;
         int patched = 0;
         for (qsizetype at = data.indexOf("PK\1\2"); at >= 0; at = data.indexOf("PK\1\2", at + 4)) {
+            data[at + 4] = c.version;
             data[at + 5] = c.host;
             ++patched;
         }

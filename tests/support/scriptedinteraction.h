@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/ui/interaction.h"
+#include "launch/core/gamestart.h"
 
 #include <QDialog>
 #include <QQueue>
@@ -25,9 +26,9 @@ public:
     QStringList messages;
     QList<Prompt> prompts;
     QQueue<std::optional<QString>> promptAnswers; // nullopt: the user cancels
-    QQueue<QString> openFileAnswers;              // empty: the user cancels
-    QQueue<std::optional<QColor>> colorAnswers;   // nullopt: the user cancels
-    QList<QColor> colorsOffered;                  // the colour each colour dialog started from
+    QQueue<QString> openFileAnswers; // empty: the user cancels
+    QQueue<std::optional<QColor>> colorAnswers; // nullopt: the user cancels
+    QList<QColor> colorsOffered; // the colour each colour dialog started from
     QList<ProcessStart> starts;
     QList<QUrl> openedUrls;
     QList<QDialog*> modalDialogs;
@@ -60,10 +61,9 @@ public:
         modalDialogs.append(dialog);
         return onModal ? onModal(dialog) : modalResult;
     }
-    bool startDetached(
-        const QString& program, const QStringList& arguments, const QString& workingDirectory) override
+    bool startDetached(const tk::GameStartCommand& command) override
     {
-        starts.append({ program, arguments, workingDirectory });
+        starts.append({ command.program, command.arguments, command.workingDirectory });
         return true;
     }
     void openUrl(const QUrl& url) override { openedUrls.append(url); }

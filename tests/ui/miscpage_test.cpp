@@ -174,7 +174,7 @@ public:
     QString openFileName(QWidget*, const QString&) override { return {}; }
     std::optional<QColor> chooseColor(QWidget*, const QColor&) override { return std::nullopt; }
     int runModal(QDialog*) override { return QDialog::Rejected; }
-    bool startDetached(const QString&, const QStringList&, const QString&) override { return false; }
+    bool startDetached(const tk::GameStartCommand&) override { return false; }
     void openUrl(const QUrl&) override { }
 
     QStringList messages;

@@ -280,3 +280,29 @@ TEST_F(Profiles, SaveOnCloseWritesTheProfileAndTheRotation)
 }
 
 } // namespace
+
+namespace {
+
+TEST_F(Profiles, AnAbsurdListCountIsCapped)
+{
+    writeAll(file("p.tsf"), "[Additional]\r\nCount=2147483647\r\nn0=first\r\n[Binds]\r\nCount=999999999\r\n");
+    load(QStringLiteral("p.tsf"));
+    EXPECT_EQ(form->miscPage->Memo1->toPlainText().split('\n').size(), 10000);
+    EXPECT_TRUE(form->miscPage->Memo1->toPlainText().startsWith("first\n"));
+    EXPECT_EQ(form->bindsPage->bindRows().size(), 10000);
+}
+
+TEST_F(Profiles, ACloseWhoseSaveFailsKeepsTheWindowOpen)
+{
+    form->show();
+    form->profiles().setCurrentPath(file("blocker/p.tsf"));
+    writeAll(file("blocker"), "");
+    form->prefsPage->CheckBox26->setChecked(true);
+    EXPECT_FALSE(form->close());
+    EXPECT_TRUE(form->isVisible());
+    EXPECT_EQ(ui.messages.last(), "Unable to write to " + file("blocker/p.tsf"));
+    form->prefsPage->CheckBox26->setChecked(false);
+    EXPECT_TRUE(form->close());
+}
+
+} // namespace

@@ -1,17 +1,21 @@
 #include "app/ui/prefspage.h"
+#include "app/ui/spinedit.h"
 #include "app/ui/tform1.h"
+#include "player/ui/playerpage.h"
 #include "profile/ui/gamepage.h"
 #include "profile/ui/setuppage.h"
 #include "support/files.h"
 #include "support/printers.h"
 #include "support/scriptedinteraction.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QDir>
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTest>
 #include <gtest/gtest.h>
@@ -164,6 +168,26 @@ TEST(Close, TheCloseButtonClosesTheWindow)
     EXPECT_FALSE(l.form.isVisible());
     // Nothing is saved without "Always Save current Profile on Program close".
     EXPECT_EQ(QDir(inst.launcherDir).entryList(QDir::Files), QStringList { "bots.cfg" });
+}
+
+} // namespace
+
+namespace {
+
+TEST(Launch, AValueTypedIntoASpinEditIsWrittenAsTyped)
+{
+    Installation inst;
+    Launcher l(inst.paths());
+    l.form.PageControl1->setCurrentWidget(l.form.playerPage);
+    l.form.playerPage->CheckBox30->setChecked(true);
+    l.form.playerPage->applyEnableRules();
+    QApplication::setActiveWindow(&l.form);
+    l.form.playerPage->SpinEdit1->setFocus();
+    QTest::keyClicks(l.form.playerPage->SpinEdit1, QStringLiteral("1500"));
+    // Pressing "LAUNCH!" leaves the focus where it was, so nothing clamps the text first.
+    l.pressLaunch();
+    EXPECT_TRUE(readAll(inst.launcherDir + "/tark.cfg").contains("set lag 1500\r\n"));
+    EXPECT_TRUE(l.form.playerPage->SpinEdit1->hasFocus());
 }
 
 } // namespace

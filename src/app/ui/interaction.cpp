@@ -1,5 +1,8 @@
 #include "app/ui/interaction.h"
 
+#include "app/core/version.h"
+#include "launch/core/gamestart.h"
+
 #include <QApplication>
 #include <QColorDialog>
 #include <QDesktopServices>
@@ -12,8 +15,7 @@
 
 void QtInteraction::showMessage(QWidget* parent, const QString& text)
 {
-    QMessageBox box(
-        QMessageBox::NoIcon, QApplication::applicationDisplayName(), text, QMessageBox::Ok, parent);
+    QMessageBox box(QMessageBox::NoIcon, tk::applicationTitle(), text, QMessageBox::Ok, parent);
     box.exec();
 }
 
@@ -52,10 +54,16 @@ int QtInteraction::runModal(QDialog* dialog)
     return dialog->exec();
 }
 
-bool QtInteraction::startDetached(
-    const QString& program, const QStringList& arguments, const QString& workingDirectory)
+bool QtInteraction::startDetached(const tk::GameStartCommand& command)
 {
-    return QProcess::startDetached(program, arguments, workingDirectory);
+    QProcess process;
+    process.setProgram(command.program);
+    process.setArguments(command.arguments);
+#ifdef Q_OS_WIN
+    process.setNativeArguments(command.nativeArguments);
+#endif
+    process.setWorkingDirectory(command.workingDirectory);
+    return process.startDetached();
 }
 
 void QtInteraction::openUrl(const QUrl& url)

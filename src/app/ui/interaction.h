@@ -5,6 +5,10 @@
 #include <QStringList>
 #include <optional>
 
+namespace tk {
+struct GameStartCommand;
+}
+
 class QDialog;
 class QUrl;
 class QWidget;
@@ -27,9 +31,7 @@ public:
     // Shows a modal dialog and returns its result code.
     virtual int runModal(QDialog* dialog) = 0;
     // Starts a program without waiting for it; the launcher does not own the process.
-    virtual bool startDetached(
-        const QString& program, const QStringList& arguments, const QString& workingDirectory)
-        = 0;
+    virtual bool startDetached(const tk::GameStartCommand& command) = 0;
     virtual void openUrl(const QUrl& url) = 0;
 };
 
@@ -42,7 +44,6 @@ public:
     QString openFileName(QWidget* parent, const QString& filter) override;
     std::optional<QColor> chooseColor(QWidget* parent, const QColor& initial) override;
     int runModal(QDialog* dialog) override;
-    bool startDetached(
-        const QString& program, const QStringList& arguments, const QString& workingDirectory) override;
+    bool startDetached(const tk::GameStartCommand& command) override;
     void openUrl(const QUrl& url) override;
 };

@@ -74,6 +74,12 @@ QAbstractSpinBox::StepEnabled SpinEdit::stepEnabled() const
 void SpinEdit::keyPressEvent(QKeyEvent* event)
 {
     if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+        QApplication::beep();
+        event->accept();
+        return;
+    }
+    // Only the arrow keys step, by one increment.
+    if (event->key() == Qt::Key_PageUp || event->key() == Qt::Key_PageDown) {
         event->accept();
         return;
     }
@@ -96,4 +102,10 @@ void SpinEdit::focusOutEvent(QFocusEvent* event)
     QAbstractSpinBox::focusOutEvent(event);
     if (hasRange())
         setValue(value());
+}
+
+void SpinEdit::wheelEvent(QWheelEvent* event)
+{
+    // Scrolling over a tab must not change its values unnoticed.
+    event->ignore();
 }

@@ -184,6 +184,7 @@ void TForm1::buildShell()
     SpeedButton18->setObjectName(QStringLiteral("SpeedButton18"));
     SpeedButton18->setStatusTip(tr("Launch Quake2 and Tarrakind Bot with these settings"));
     SpeedButton18->setAutoDefault(false);
+    SpeedButton18->setFocusPolicy(Qt::NoFocus);
     SpeedButton18->setFixedSize(110, 24);
     QFont launchFont = SpeedButton18->font();
     launchFont.setBold(true);
@@ -272,7 +273,7 @@ void TForm1::startUp()
 
     tk::Random::shared().seedFromClock();
 
-    titleLabel->setText(tk::versionTitle() + tr(" - a launcher for the Tarrakind bot"));
+    titleLabel->setText(tk::versionTitle() + tr(" - by the Tarrakind team"));
     Form2->setVersionText(tk::versionTitle());
 
     setupPage->currdirpanel->setText(m_paths.displayedLauncherDir());
@@ -328,7 +329,7 @@ void TForm1::runLaunch()
     }
     // A failed start is not reported: the files are written, and the game can be
     // started by hand with the same command line.
-    m_ui.startDetached(game.program, game.arguments, game.workingDirectory);
+    m_ui.startDetached(game);
 
     if (!prefsPage->CheckBox24->isChecked())
         close();
@@ -336,15 +337,19 @@ void TForm1::runLaunch()
 
 void TForm1::closeEvent(QCloseEvent* event)
 {
-    if (!m_closed) {
-        m_closed = true;
-        if (prefsPage->CheckBox26->isChecked()) {
-            guarded(m_ui, this, [this] {
-                mapPage->saveRotationFile();
-                m_profiles->save(m_profiles->currentPath());
-            });
+    if (!m_closed && prefsPage->CheckBox26->isChecked()) {
+        const bool saved = guarded(m_ui, this, [this] {
+            mapPage->saveRotationFile();
+            m_profiles->save(m_profiles->currentPath());
+        });
+        // A save that failed stops the close, as any failed action stops: the window
+        // stays open with the settings that could not be saved.
+        if (!saved) {
+            event->ignore();
+            return;
         }
-        // Nothing to unload: the archive listing needs no outside library.
     }
+    // Nothing to unload: the archive listing needs no outside library.
+    m_closed = true;
     event->accept();
 }

@@ -45,6 +45,12 @@ QPushButton* button(QWidget* parent, const char* name, const QString& caption, c
 {
     auto* b = named(new QPushButton(caption, parent), name, hint);
     b->setAutoDefault(false);
+    // Speed buttons never take the focus: pressing one leaves it where the user was
+    // typing, so that a half-typed value is read as typed.
+    const QLatin1String component(name ? name : "");
+    if (component.startsWith(QLatin1String("SpeedButton"))
+        || component.startsWith(QLatin1String("RxSpeedButton")))
+        b->setFocusPolicy(Qt::NoFocus);
     return b;
 }
 

@@ -124,10 +124,17 @@ BotList::OpenResult BotList::open(const InstallPaths& paths, const QString& name
         return result;
     }
     QByteArray data;
-    QString reason;
-    if (!readFile(path, &data, &reason))
-        throw UserError(
-            QStringLiteral("Cannot open file %1: %2").arg(QDir::toNativeSeparators(path), reason));
+    if (!readFile(path, &data))
+        throw UserError(QStringLiteral("Cannot open file %1").arg(QDir::toNativeSeparators(path)));
+    // A name typed letter by letter passes names of other files ("tarrakind", the
+    // launcher itself, on the way to "tarrakind2.cfg"): a file holding NUL bytes is no
+    // bot list and is passed over like a missing one.
+    if (data.contains('\0')) {
+        result.fileMissing = true;
+        if (reportMissing)
+            result.message = missingFileMessage(name);
+        return result;
+    }
     readContents(data);
     return result;
 }
@@ -159,6 +166,12 @@ QByteArray BotList::contents() const
 void BotList::save(const InstallPaths& paths) const
 {
     const QString path = filePath(paths);
+    // Never replace a file that is not a text file (the launcher, an archive) with
+    // bot lines, whatever name was typed.
+    QByteArray current;
+    if (fileExists(path) && readFile(path, &current) && current.contains('\0'))
+        throw UserError(QStringLiteral("Cannot create file %1: it is not a bot list file")
+                            .arg(QDir::toNativeSeparators(path)));
     QString reason;
     if (!writeFileAtomically(path, contents(), &reason))
         throw UserError(

@@ -17,6 +17,7 @@
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
+#include <QMouseEvent>
 #include <QPainter>
 #include <QPainterPath>
 #include <QPushButton>
@@ -181,9 +182,10 @@ void BotCfgPage::setBotListFiles(const QStringList& cfgFiles)
     const QString text = botfilename->currentText();
     botfilename->clear();
     botfilename->addItems(cfgFiles);
+    // Up and Down then step from the name shown, not from the first item.
+    botfilename->setCurrentIndex(int(cfgFiles.indexOf(text)));
     botfilename->setEditText(text);
 }
-
 
 QIcon BotCfgPage::unselectedBotIcon()
 {
@@ -271,7 +273,8 @@ bool BotCfgPage::eventFilter(QObject* watched, QEvent* event)
 {
     // The press that began the double click has already moved the focus to the row
     // under the pointer; the view itself has nothing to do with a double click.
-    if (watched == ListView1->viewport() && event->type() == QEvent::MouseButtonDblClick)
+    if (watched == ListView1->viewport() && event->type() == QEvent::MouseButtonDblClick
+        && static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton)
         ListView1DblClick();
     return TabPage::eventFilter(watched, event);
 }

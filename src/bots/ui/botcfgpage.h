@@ -36,7 +36,6 @@ public:
     // The drop-down items of botfilename: the "*.cfg" files of the launcher directory.
     void setBotListFiles(const QStringList& cfgFiles);
 
-
     // Row icons of the bot list, 16 by 16: an empty framed square for a bot that stays
     // out of the next game, a tick for one that joins it.
     static QIcon unselectedBotIcon();

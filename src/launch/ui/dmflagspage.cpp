@@ -52,7 +52,9 @@ public:
         if (event->type() == QEvent::KeyPress) {
             const auto* key = static_cast<QKeyEvent*>(event);
             const QString text = key->text();
-            if (!text.isEmpty() && key->key() != Qt::Key_Delete && !(text.at(0) >= '0' && text.at(0) <= '9'))
+            const bool passes = key->key() == Qt::Key_Delete || key->key() == Qt::Key_Tab
+                || key->key() == Qt::Key_Backtab; // moving on to the next control stays possible
+            if (!text.isEmpty() && !passes && !(text.at(0) >= '0' && text.at(0) <= '9'))
                 return true;
         }
         return QObject::eventFilter(watched, event);

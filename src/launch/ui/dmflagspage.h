@@ -32,7 +32,6 @@ public:
     // The six game set-up preset buttons, RxSpeedButton1 to RxSpeedButton6.
     QList<QPushButton*> presetButtons() const;
 
-
     // SpinEdit5 is enabled exactly when CheckBox33 is checked; runs on every click of
     // the box and after a profile load.
     void CheckBox33Click();

@@ -164,9 +164,11 @@ QString fromOem(QByteArrayView raw)
     return name;
 }
 
-bool isOemHost(int host)
+// Names written by MS-DOS and OS/2 hosts, and by NTFS hosts of version 5.0, are in
+// the OEM code page.
+bool isOemHost(int host, int version)
 {
-    return host == 0 || host == 6 || host == 11;
+    return host == 0 || host == 6 || (host == 11 && version == 50);
 }
 
 void note(ZipListing& listing, ZipDiagnostic kind)
@@ -242,6 +244,7 @@ ZipListing list(Source& source)
             note(listing, ZipDiagnostic::Unreadable);
             break;
         }
+        const int version = quint8(header[4]);
         const int host = quint8(header[5]);
         const quint16 nameLength = le16(header.data() + 28);
         const qint64 next
@@ -258,7 +261,7 @@ ZipListing list(Source& source)
         ZipEntry entry;
         entry.storedName = name.toByteArray();
         entry.host = host;
-        entry.name = isOemHost(host) ? fromOem(name) : decodeText(entry.storedName);
+        entry.name = isOemHost(host, version) ? fromOem(name) : decodeText(entry.storedName);
         listing.entries.append(std::move(entry));
         pos = next;
     }

@@ -108,6 +108,8 @@ MiscPage::MiscPage(QWidget* parent)
     ComboBox1->setEditable(true);
     // The list is the directory's config files; a typed name must not join it.
     ComboBox1->setInsertPolicy(QComboBox::NoInsert);
+    // The name is taken as typed: no completion to a listed file.
+    ComboBox1->setCompleter(nullptr);
     extraLayout->addWidget(ComboBox1, 1, 1);
     extraLayout->setColumnStretch(1, 1);
     grid->addWidget(extra, 2, 0);

@@ -30,15 +30,13 @@ namespace {
 
 using tk::ProfileKey;
 
-// The launcher's colour value: blue * 65536 + green * 256 + red.
-int toColorValue(const QColor& c)
-{
-    return (c.blue() << 16) | (c.green() << 8) | c.red();
-}
+// No list of a profile is ever this long; a damaged count must not make a load run
+// for minutes or exhaust memory. Items beyond it are not read.
+constexpr int kMaxListItems = 10000;
 
-QColor fromColorValue(int v)
+int listCount(const tk::IniFile& ini, const QString& section)
 {
-    return QColor(v & 0xFF, (v >> 8) & 0xFF, (v >> 16) & 0xFF);
+    return qBound(0, ini.readInt(section, QStringLiteral("Count"), 0), kMaxListItems);
 }
 
 // A radio button set by a profile: checking one unchecks the others of its group,
@@ -119,7 +117,7 @@ void ProfileStore::loadKey(const tk::IniFile& ini, const ProfileKey& key)
         if (auto* spin = qobject_cast<SpinEdit*>(w))
             spin->setValue(value); // pulled into its range when it has one
         else if (auto* swatch = qobject_cast<ColorSwatch*>(w))
-            swatch->setColor(fromColorValue(value));
+            swatch->setColor(ColorSwatch::fromColorRef(value));
         break;
     }
     case ProfileKey::Type::String: {
@@ -148,7 +146,7 @@ void ProfileStore::saveKey(tk::IniFile& ini, const ProfileKey& key) const
         if (auto* spin = qobject_cast<SpinEdit*>(w))
             ini.writeInt(key.section, key.key, spin->value());
         else if (auto* swatch = qobject_cast<ColorSwatch*>(w))
-            ini.writeInt(key.section, key.key, toColorValue(swatch->color()));
+            ini.writeInt(key.section, key.key, ColorSwatch::toColorRef(swatch->color()));
         break;
     case ProfileKey::Type::String:
         if (auto* edit = qobject_cast<QLineEdit*>(w))
@@ -173,7 +171,7 @@ void ProfileStore::loadKeys(const tk::IniFile& ini, const QString& section)
 
 void ProfileStore::loadAdditional(const tk::IniFile& ini)
 {
-    const int count = ini.readInt(kAdditional, kCount, 0);
+    const int count = listCount(ini, kAdditional);
     QStringList lines;
     for (int k = 0; k < count; ++k)
         lines.append(ini.readString(kAdditional, item(k), QString()));
@@ -182,7 +180,7 @@ void ProfileStore::loadAdditional(const tk::IniFile& ini)
 
 void ProfileStore::loadSelectedBots(const tk::IniFile& ini)
 {
-    const int count = ini.readInt(kSelectedBots, kCount, 0);
+    const int count = listCount(ini, kSelectedBots);
     QStringList names;
     for (int k = 1; k <= count; ++k) {
         const QString name = ini.readString(kSelectedBots, item(k), QString());
@@ -196,7 +194,7 @@ void ProfileStore::loadBinds(const tk::IniFile& ini)
 {
     BindsPage* binds = m_form.bindsPage;
     binds->clearBinds();
-    const int count = ini.readInt(kBinds, kCount, 0);
+    const int count = listCount(ini, kBinds);
     for (int k = 0; k < count; ++k) {
         QString key, command;
         tk::decodeBindItem(ini.readString(kBinds, item(k), QStringLiteral("\"\"\" \"\"\"")), &key, &command);

@@ -174,7 +174,8 @@ SetupPage::SetupPage(QWidget* parent)
     for (QPushButton* b : { SpeedButton10, SpeedButton11, SpeedButton12 })
         quickCommands->addWidget(b);
     // Every change of the box, by the user or by a rebuild, is kept in the list file.
-    connect(CheckBox23, &QCheckBox::toggled, this, [this] { guarded(ui(), this, [this] { saveQuickLoadList(); }); });
+    connect(CheckBox23, &QCheckBox::toggled, this,
+        [this] { guarded(ui(), this, [this] { saveQuickLoadList(); }); });
     quickCommands->addWidget(CheckBox23);
     quickCommands->addStretch(1);
     quickRow->addLayout(quickCommands);
@@ -192,7 +193,6 @@ void SetupPage::gatherExecSettings(tk::ExecSettings&) const
     // The executable name is read by the game start itself; nothing here reaches
     // the exec file.
 }
-
 
 QIcon SetupPage::quickLoadIcon()
 {

@@ -28,8 +28,6 @@ public:
     // Copies this tab's settings into the record the exec file is made from.
     void gatherExecSettings(tk::ExecSettings& settings) const;
 
-    // Appends a quick-load button for the profile named caption (the file name
-    // without ".tsf") to the end of the bar and returns it.
     // The quick-load list file "quikload.ini" in the launcher directory.
     QString quickLoadListPath() const;
     // Replaces the bar's buttons and "Run game on click" with the quick-load list file's.
@@ -38,6 +36,8 @@ public:
     // "Unable to write to %s" when the file system refuses.
     void saveQuickLoadList() const;
 
+    // Appends a quick-load button for the profile named caption (the file name
+    // without ".tsf") to the end of the bar and returns it.
     QToolButton* addQuickLoadButton(const QString& caption);
     // Remove quick-load buttons. Safe while a button is handling its own click: the
     // buttons leave the bar at once and are deleted once control returns to the
@@ -50,7 +50,6 @@ public:
     static QString quickLoadCaption(const QToolButton* button);
     // The one picture every quick-load button shows.
     static QIcon quickLoadIcon();
-
 
     // Installation paths (display only) and the executable name.
     QLabel* currdirpanel = nullptr;
