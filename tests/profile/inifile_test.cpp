@@ -838,3 +838,20 @@ TEST(IniSave, LoadAndSaveRoundTrip)
 }
 
 } // namespace
+
+namespace {
+
+// Found by the fuzzer: a name beginning with the bytes of a byte order mark (not at the
+// start of the file) lost them when decoded, so the listed name found no section.
+TEST(IniNames, AByteOrderMarkInsideANameIsPartOfIt)
+{
+    tk::IniFile ini(QByteArray("[x]\r\n[\xEF\xBB\xBFPadded]\r\np=1\r\n"));
+    const QStringList names = ini.sectionNames();
+    ASSERT_EQ(names.size(), 2);
+    EXPECT_EQ(ini.readString(names[1], QStringLiteral("p"), QStringLiteral("none")), QStringLiteral("1"));
+    ini.writeString(names[1], QStringLiteral("q"), QStringLiteral("2"));
+    EXPECT_EQ(ini.contents(), QByteArray("[x]\r\n[\xEF\xBB\xBFPadded]\r\np=1\r\nq=2\r\n"));
+    EXPECT_EQ(tk::decodeText("\xEF\xBB\xBFv"), QString(QChar(0xFEFF)) + QStringLiteral("v"));
+}
+
+} // namespace

@@ -49,7 +49,7 @@ protected:
 TEST_F(MapPageTest, NewPageGivesNoMapNoRotationAndAnEmptyList)
 {
     tk::ExecSettings s;
-    s.selectedMap = QStringLiteral("stale");
+    s.selectedMap.emplace(QStringLiteral("stale"));
     s.rotation = true;
     s.rotationEntries = { "stale" };
     page->gatherExecSettings(s);
