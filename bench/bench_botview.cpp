@@ -1,6 +1,6 @@
 // Opening a large bot list file on the "Bot &Cfg" tab and showing it, offscreen.
 #include "app/core/installpaths.h"
-#include "app/ui/interaction.h"
+#include "benchsupport.h"
 #include "bots/ui/botcfgpage.h"
 
 #include <QApplication>
@@ -11,12 +11,6 @@
 #include <benchmark/benchmark.h>
 
 namespace {
-
-class Quiet : public QtInteraction {
-public:
-    void showMessage(QWidget*, const QString&) override { }
-    int runModal(QDialog*) override { return 0; }
-};
 
 // n bots with the usual mix of models and profiles.
 QByteArray botListFile(int n)
@@ -36,7 +30,7 @@ QByteArray botListFile(int n)
 struct ShownTab {
     QTemporaryDir dir;
     tk::InstallPaths paths;
-    Quiet ui;
+    QuietInteraction ui;
     BotCfgPage page;
 
     explicit ShownTab(int bots)
@@ -95,11 +89,4 @@ BENCHMARK(BM_ToggleOneBot)->Arg(10000)->Unit(benchmark::kMillisecond);
 
 } // namespace
 
-int main(int argc, char** argv)
-{
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    return 0;
-}
+TARRAKIND_WIDGET_BENCHMARK_MAIN()

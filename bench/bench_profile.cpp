@@ -1,8 +1,8 @@
 // Loading a full profile (every key present) into the main window and saving it;
 // loading a 1 MB profile.
 #include "app/core/installpaths.h"
-#include "app/ui/interaction.h"
 #include "app/ui/tform1.h"
+#include "benchsupport.h"
 #include "profile/ui/profilestore.h"
 
 #include <QApplication>
@@ -15,16 +15,10 @@
 
 namespace {
 
-class Quiet : public QtInteraction {
-public:
-    void showMessage(QWidget*, const QString&) override { }
-    int runModal(QDialog*) override { return 0; }
-};
-
 struct Fixture {
     QTemporaryDir dir;
     QString launcherDir;
-    Quiet ui;
+    QuietInteraction ui;
     std::unique_ptr<TForm1> form;
     QString full;
     QString large;

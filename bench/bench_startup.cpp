@@ -1,8 +1,8 @@
 // Constructing the main window and running its start-up sequence on the demo
 // installation, offscreen.
 #include "app/core/installpaths.h"
-#include "app/ui/interaction.h"
 #include "app/ui/tform1.h"
+#include "benchsupport.h"
 
 #include <QApplication>
 #include <QDir>
@@ -11,12 +11,6 @@
 #include <benchmark/benchmark.h>
 
 namespace {
-
-class Quiet : public QtInteraction {
-public:
-    void showMessage(QWidget*, const QString&) override { }
-    int runModal(QDialog*) override { return 0; }
-};
 
 QString demoInstallation(QTemporaryDir& dir)
 {
@@ -29,7 +23,7 @@ void BM_ConstructAndStartUp(benchmark::State& state)
 {
     QTemporaryDir dir;
     const tk::InstallPaths paths = tk::InstallPaths::fromLauncherDir(demoInstallation(dir));
-    Quiet ui;
+    QuietInteraction ui;
     for (auto _ : state) {
         TForm1 form(paths, ui);
         form.startUp();
@@ -40,11 +34,4 @@ BENCHMARK(BM_ConstructAndStartUp)->Unit(benchmark::kMillisecond);
 
 } // namespace
 
-int main(int argc, char** argv)
-{
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    return 0;
-}
+TARRAKIND_WIDGET_BENCHMARK_MAIN()

@@ -13,6 +13,7 @@
 #include "app/ui/statushints.h"
 #include "app/ui/tform2.h"
 #include "app/ui/titledrag.h"
+#include "app/ui/widgets.h"
 #include "bots/ui/botcfgpage.h"
 #include "bots/ui/tform3.h"
 #include "launch/core/execfile.h"
@@ -46,16 +47,6 @@
 #include <QVBoxLayout>
 
 namespace {
-
-// The title and status panels use the active-caption colours of the desktop.
-void paintCaption(QWidget* w)
-{
-    QPalette pal = w->palette();
-    pal.setColor(QPalette::Window, QColor(0, 0, 128));
-    pal.setColor(QPalette::WindowText, Qt::white);
-    w->setPalette(pal);
-    w->setAutoFillBackground(true);
-}
 
 // Nine tabs and the logo share one row of 594 pixels: tighter tab padding than the
 // desktop style's makes them fit with ordinary interface fonts.
@@ -103,19 +94,12 @@ TForm1::~TForm1() = default;
 void TForm1::buildShell()
 {
     setFixedSize(594, 441);
-    auto* outer = new QVBoxLayout(this);
-    outer->setContentsMargins(1, 1, 1, 1);
-    auto* body = new QFrame(this);
-    body->setFrameStyle(QFrame::Panel | QFrame::Raised);
-    body->setAutoFillBackground(true);
-    outer->addWidget(body);
-    auto* column = new QVBoxLayout(body);
-    column->setContentsMargins(2, 2, 2, 2);
-    column->setSpacing(2);
+    QVBoxLayout* column = controls::framedBody(this, 2, 2);
+    QWidget* body = column->parentWidget();
 
     Panel7 = new QFrame(body);
     Panel7->setObjectName(QStringLiteral("Panel7"));
-    paintCaption(Panel7);
+    controls::useCaptionColours(Panel7);
     Panel7->setFixedHeight(20);
     auto* title = new QHBoxLayout(Panel7);
     title->setContentsMargins(4, 1, 2, 1);
@@ -177,7 +161,7 @@ void TForm1::buildShell()
     Panel5 = new QLabel(body);
     Panel5->setObjectName(QStringLiteral("Panel5"));
     Panel5->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-    paintCaption(Panel5);
+    controls::useCaptionColours(Panel5);
     Panel5->setFixedHeight(24);
     strip->addWidget(Panel5, 1);
     SpeedButton18 = new QPushButton(tr("LAUNCH!"), body);
@@ -247,13 +231,6 @@ void TForm1::PageControl1Change(int index)
 {
     if (PageControl1->widget(index) == botCfgPage)
         botCfgPage->ListView1->setFocus();
-}
-
-void TForm1::paintEvent(QPaintEvent*)
-{
-    // The one-pixel black frame around the raised body.
-    QPainter p(this);
-    p.fillRect(rect(), Qt::black);
 }
 
 void TForm1::showEvent(QShowEvent* event)

@@ -24,24 +24,12 @@ TForm2::TForm2(QWidget* parent)
     setModal(true);
     setFixedSize(268, 207);
 
-    // A one-pixel black frame around a raised body, like the main window.
-    auto* outer = new QVBoxLayout(this);
-    outer->setContentsMargins(1, 1, 1, 1);
-    auto* body = new QFrame(this);
-    body->setFrameStyle(QFrame::Panel | QFrame::Raised);
-    body->setAutoFillBackground(true);
-    outer->addWidget(body);
-    auto* column = new QVBoxLayout(body);
-    column->setContentsMargins(3, 3, 3, 3);
-    column->setSpacing(4);
+    QVBoxLayout* column = controls::framedBody(this, 3, 4);
+    QWidget* body = column->parentWidget();
 
     titleStrip = new QLabel(tr("About Tarrakind!"), body);
     titleStrip->setObjectName(QStringLiteral("titleStrip"));
-    QPalette caption = titleStrip->palette();
-    caption.setColor(QPalette::Window, QColor(0, 0, 128));
-    caption.setColor(QPalette::WindowText, Qt::white);
-    titleStrip->setPalette(caption);
-    titleStrip->setAutoFillBackground(true);
+    controls::useCaptionColours(titleStrip);
     QFont bold = titleStrip->font();
     bold.setBold(true);
     titleStrip->setFont(bold);
@@ -138,10 +126,4 @@ void TForm2::showEvent(QShowEvent* event)
     if (const QScreen* s = screen())
         move(QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, size(), s->availableGeometry()).topLeft());
     QDialog::showEvent(event);
-}
-
-void TForm2::paintEvent(QPaintEvent*)
-{
-    QPainter p(this);
-    p.fillRect(rect(), Qt::black);
 }

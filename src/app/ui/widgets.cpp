@@ -3,12 +3,15 @@
 #include "app/ui/spinedit.h"
 
 #include <QCheckBox>
+#include <QEvent>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLayout>
 #include <QLineEdit>
+#include <QPainter>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QVBoxLayout>
 
 namespace controls {
 
@@ -97,6 +100,48 @@ QLabel* displayPanel(QWidget* parent, const char* name, const QString& text, con
 QLabel* label(QWidget* parent, const QString& text, const char* name)
 {
     return named(new QLabel(text, parent), name, {});
+}
+
+namespace {
+
+// Paints the window black before its children: the one-pixel frame shows around the body.
+class BlackFrame : public QObject {
+public:
+    using QObject::QObject;
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() == QEvent::Paint) {
+            auto* w = static_cast<QWidget*>(watched);
+            QPainter(w).fillRect(w->rect(), Qt::black);
+        }
+        return false;
+    }
+};
+
+} // namespace
+
+QVBoxLayout* framedBody(QWidget* window, int margin, int spacing)
+{
+    window->installEventFilter(new BlackFrame(window));
+    auto* outer = new QVBoxLayout(window);
+    outer->setContentsMargins(1, 1, 1, 1);
+    auto* body = new QFrame(window);
+    body->setFrameStyle(QFrame::Panel | QFrame::Raised);
+    body->setAutoFillBackground(true);
+    outer->addWidget(body);
+    auto* column = new QVBoxLayout(body);
+    column->setContentsMargins(margin, margin, margin, margin);
+    column->setSpacing(spacing);
+    return column;
+}
+
+void useCaptionColours(QWidget* widget)
+{
+    QPalette caption = widget->palette();
+    caption.setColor(QPalette::Window, QColor(0, 0, 128));
+    caption.setColor(QPalette::WindowText, Qt::white);
+    widget->setPalette(caption);
+    widget->setAutoFillBackground(true);
 }
 
 QLabel* note(QWidget* parent, const QString& text)

@@ -9,6 +9,7 @@ class QLayout;
 class QLineEdit;
 class QPushButton;
 class QRadioButton;
+class QVBoxLayout;
 class QWidget;
 class SpinEdit;
 
@@ -37,6 +38,12 @@ QLabel* labelPanel(
 // A sunken panel that displays a value.
 QLabel* displayPanel(QWidget* parent, const char* name, const QString& text = {}, const QString& hint = {});
 QLabel* label(QWidget* parent, const QString& text, const char* name = nullptr);
+// The look of the borderless windows: a one-pixel black frame around a raised body.
+// Returns the body's layout.
+QVBoxLayout* framedBody(QWidget* window, int margin, int spacing);
+// The desktop's active-caption colours: the title panel, the status panel and the
+// About box's title strip.
+void useCaptionColours(QWidget* widget);
 // A wrapped explanatory text.
 QLabel* note(QWidget* parent, const QString& text);
 
