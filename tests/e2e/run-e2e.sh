@@ -15,6 +15,8 @@ if [ "${1:-}" != "--inside-xvfb" ]; then
   exec xvfb-run -a -s "-screen 0 1024x768x24" "$0" --inside-xvfb "$out"
 fi
 out="$2"
+# The launcher must open a real window on the Xvfb display.
+unset QT_QPA_PLATFORM
 pid=""
 
 fail() {
