@@ -4,6 +4,7 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QFont>
 #include <QScreen>
 #include <QStyle>
 
@@ -11,6 +12,11 @@ int main(int argc, char** argv)
 {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("tarrakind"));
+    // The windows were laid out for a small interface font; message boxes, prompts and
+    // the file and colour dialogs get it too.
+    QFont font = QApplication::font();
+    font.setPointSize(8);
+    QApplication::setFont(font);
 
     // All paths follow from where the launcher lies; there are no options.
     const tk::InstallPaths paths
