@@ -130,8 +130,8 @@ int main(int argc, char** argv)
     bool ok = QDir().mkpath(game) && QDir().mkpath(players) && QDir().mkpath(game + "/demos");
 
     const char* models[] = { "male", "female", "cyborg" };
-    const char* skins[][4] = { { "grunt", "cipher", "claymore", "viper" }, { "athena", "brianna", "jezebel", "venus" },
-        { "oni911", "ps9000", "tyr574", "" } };
+    const char* skins[][4] = { { "grunt", "cipher", "claymore", "viper" },
+        { "athena", "brianna", "jezebel", "venus" }, { "oni911", "ps9000", "tyr574", "" } };
     int seed = 0;
     for (int m = 0; m < 3; ++m) {
         const QString dir = players + '/' + models[m];
@@ -151,7 +151,8 @@ int main(int argc, char** argv)
     }
 
     const char* bots[][4] = { { "Hunk", "male/grunt", "bots/hunk_c.c", "hunk" },
-        { "Bill", "male/cipher", "bots/bill_c.c", "bill" }, { "Java", "female/athena", "bots/java_c.c", "java" },
+        { "Bill", "male/cipher", "bots/bill_c.c", "bill" },
+        { "Java", "female/athena", "bots/java_c.c", "java" },
         { "Omicron", "cyborg/oni911", "bots/omicro_c.c", "omicron" },
         { "Laura", "female/brianna", "bots/laura_c.c", "laura" },
         { "Luuzr", "male/claymore", "bots/luuzr_c.c", "luuzr" },
@@ -162,19 +163,28 @@ int main(int argc, char** argv)
         { "Zero", "female/venus", "bots/zero_c.c", "zero" } };
     QByteArray botFile;
     for (const auto& b : bots)
-        botFile += QByteArray("\"sv\" \"addbot\" \"") + b[0] + "\" \"" + b[1] + "\" \"" + b[2] + "\" \"" + b[3]
-            + "\"\r\n";
+        botFile += QByteArray("\"sv\" \"addbot\" \"") + b[0] + "\" \"" + b[1] + "\" \"" + b[2] + "\" \""
+            + b[3] + "\"\r\n";
     ok = ok && writeFile(game + "/bots.cfg", botFile);
-    ok = ok && writeFile(game + "/duel.cfg", botFile.left(botFile.indexOf('\n', botFile.indexOf('\n') + 1) + 1));
+    ok = ok
+        && writeFile(game + "/duel.cfg", botFile.left(botFile.indexOf('\n', botFile.indexOf('\n') + 1) + 1));
 
     const char* maps[] = { "q2dm1", "q2dm2", "q2dm3", "q2dm8", "base1" };
     for (const char* map : maps)
         ok = ok && writeFile(game + '/' + map + ".aas", QByteArray("AAS demo navigation data\n"));
-    ok = ok && writeFile(game + "/aasextra.zip", zipOf({ "maps/q2dm5.aas", "maps/q2dm6.aas", "maps/city1.aas" }));
+    ok = ok
+        && writeFile(game + "/aasextra.zip", zipOf({ "maps/q2dm5.aas", "maps/q2dm6.aas", "maps/city1.aas" }));
     ok = ok
         && writeFile(game + "/mapnames.dat",
             "[MapTitles]\r\nq2dm1=The Edge\r\nq2dm2=Tokay's Towers\r\nq2dm3=The Frag Pipe\r\n"
             "q2dm5=The Pits\r\nq2dm6=Lava Tomb\r\nq2dm8=Reckless Abandon\r\nbase1=Outer Base\r\n");
     ok = ok && writeFile(game + "/maps.lst", "q2dm1\r\nq2dm3\r\nq2dm8\r\n");
+    // A first profile, so that the first start shows a match set up: three bots, a
+    // map and the sample rotation.
+    ok = ok
+        && writeFile(game + "/default.tsf",
+            "[BotDataFile]\r\nFileName=bots.cfg\r\n"
+            "[SelectedBots]\r\nn1=Hunk\r\nn2=Java\r\nn3=Reaper\r\nCount=3\r\n"
+            "[MapControl]\r\nSelected=q2dm1\r\nRotation=1\r\nRotationFile=maps.lst\r\n");
     return ok ? 0 : 1;
 }

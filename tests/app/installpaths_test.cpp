@@ -5,6 +5,7 @@
 namespace {
 
 struct PathCase {
+    const char* name;
     const char* executable;
     bool windows;
     const char* launcherDir;
@@ -28,15 +29,18 @@ TEST_P(InstallPathsTest, DerivesThePathsFromTheExecutable)
 INSTANTIATE_TEST_SUITE_P(Platforms, InstallPathsTest,
     ::testing::Values(
         // Windows lower-cases the Quake2 directory and the displayed launcher directory only.
-        PathCase { "D:\\Games\\Quake2\\TARRAKIND\\launcher.exe", true, "D:\\Games\\Quake2\\TARRAKIND",
-            "TARRAKIND", "d:\\games\\quake2", "d:\\games\\quake2\\tarrakind" },
-        PathCase { "C:\\Quake2\\TarraKind\\t.exe", true, "C:\\Quake2\\TarraKind", "TarraKind", "c:\\quake2",
-            "c:\\quake2\\tarrakind" },
+        PathCase { "WindowsDriveMixedCase", "D:\\Games\\Quake2\\TARRAKIND\\launcher.exe", true,
+            "D:\\Games\\Quake2\\TARRAKIND", "TARRAKIND", "d:\\games\\quake2",
+            "d:\\games\\quake2\\tarrakind" },
+        PathCase { "WindowsGameDirCaseKept", "C:\\Quake2\\TarraKind\\t.exe", true, "C:\\Quake2\\TarraKind",
+            "TarraKind", "c:\\quake2", "c:\\quake2\\tarrakind" },
         // Elsewhere the case is kept: a lower-cased path would not exist.
-        PathCase { "/home/me/Games/Quake2/TARRAKIND/tarrakind", false, "/home/me/Games/Quake2/TARRAKIND",
-            "TARRAKIND", "/home/me/Games/Quake2", "/home/me/Games/Quake2/TARRAKIND" },
+        PathCase { "LinuxCaseKept", "/home/me/Games/Quake2/TARRAKIND/tarrakind", false,
+            "/home/me/Games/Quake2/TARRAKIND", "TARRAKIND", "/home/me/Games/Quake2",
+            "/home/me/Games/Quake2/TARRAKIND" },
         // A launcher directly in the root gets wrong paths silently; the launch reports the missing game.
-        PathCase { "/tarrakind", false, "/", "", "", "/" }));
+        PathCase { "LinuxRootDirectory", "/tarrakind", false, "/", "", "", "/" }),
+    [](const ::testing::TestParamInfo<PathCase>& info) { return std::string(info.param.name); });
 
 TEST(InstallPaths, JoinsFileNamesWithTheSeparator)
 {

@@ -1,6 +1,8 @@
 #include "app/core/installpaths.h"
 #include "app/core/textcodec.h"
 #include "app/core/usererror.h"
+#include "launch/core/execfile.h"
+#include "launch/core/execsettings.h"
 #include "maps/core/ziplisting.h"
 #include "maps/ui/mappage.h"
 #include "support/files.h"
@@ -95,6 +97,15 @@ protected:
         QTest::mouseClick(viewport, Qt::LeftButton, {}, QPoint(20, viewport->height() - 4));
     }
     void alterTitle() { page->EnterAlterMapTitle->trigger(); }
+    QList<QByteArray> execFileLines() const
+    {
+        tk::ExecSettings settings;
+        page->gatherExecSettings(settings);
+        QList<QByteArray> lines = tk::generateExecFile(settings, paths).split('\n');
+        for (QByteArray& l : lines)
+            l = l.trimmed();
+        return lines;
+    }
 
     // The title file's lines as bytes.
     QList<QByteArray> titleFileLines() const
@@ -218,11 +229,26 @@ TEST_F(MapPageBehaviour, RefreshSelectsTheRememberedMapAgainAndLeavesThePanel)
     touch("q2dm2.aas");
     page->refreshCatalogue();
     EXPECT_EQ(selectedRows(), QList<int> { 1 });
+}
 
-    // A click beside the rows keeps the selection and shows it.
-    page->Panel37->setText("stale");
+TEST_F(MapPageBehaviour, AClickBesideTheRowsShowsWhatTheClickLeftSelected)
+{
+    for (const char* name : { "q2dm1.aas", "q2dm2.aas", "q2dm3.aas" })
+        touch(name);
+    page->refreshCatalogue();
+
+    // A click beside the rows leaves no row selected: the panel, the selection and the
+    // map that LAUNCH! would start all say so alike.
+    clickRow(2);
+    ASSERT_EQ(page->Panel37->text(), QStringLiteral("q2dm3"));
     clickBesideTheRows();
-    EXPECT_EQ(page->Panel37->text(), QStringLiteral("q2dm2"));
+    EXPECT_TRUE(selectedRows().isEmpty());
+    EXPECT_EQ(page->Panel37->text(), QStringLiteral("No Map chosen"));
+    EXPECT_TRUE(execFileLines().contains("map q2dm1")) << "the exec file's default map";
+    clickRow(2);
+    EXPECT_EQ(selectedRows(), QList<int> { 2 });
+    EXPECT_EQ(page->Panel37->text(), QStringLiteral("q2dm3"));
+    EXPECT_TRUE(execFileLines().contains("map q2dm3"));
 }
 
 TEST_F(MapPageBehaviour, SelectMapByNameIsExactAndRememberedForTheNextRefresh)

@@ -124,6 +124,21 @@ TEST_F(Profiles, AnOldRotationFileNameIsReadButTheNewOneIsSaved)
     EXPECT_EQ(readAll(file("maps.lst")), "q2dm3\r\nq2dm4\r\n");
 }
 
+TEST_F(Profiles, WithoutMapsTxtTheRotationComesFromMapsLstAndASaveKeepsIt)
+{
+    writeAll(file("maps.lst"), "q2dm5\r\nq2dm6\r\n");
+    writeAll(file("p.tsf"), "[MapControl]\r\nRotation=1\r\n");
+    for (const char* profile : { "default.tsf", "p.tsf" }) {
+        SCOPED_TRACE(profile);
+        form->mapPage->setRotationEntries({});
+        load(QLatin1String(profile));
+        EXPECT_EQ(form->mapPage->rotationEntries(), (QList<QByteArray> { "q2dm5", "q2dm6" }));
+        EXPECT_EQ(form->mapPage->rotationFileName(), "maps.lst");
+        save(QLatin1String(profile));
+        EXPECT_EQ(readAll(file("maps.lst")), "q2dm5\r\nq2dm6\r\n");
+    }
+}
+
 TEST_F(Profiles, ModChoiceAndTeamsFollowTheLastTrueKey)
 {
     writeAll(file("p.tsf"), "[GameMod]\r\nDM=1\r\nRA=1\r\n[CTF]\r\nt1=1\r\nt2=1\r\nt3=1\r\nt4=1\r\n");

@@ -2,14 +2,19 @@
 
 #include <QHeaderView>
 #include <QPalette>
-#include <QTreeWidget>
 
 namespace controls {
 
-QTreeWidget* reportView(
+void ReportView::mouseReleaseEvent(QMouseEvent* event)
+{
+    QTreeWidget::mouseReleaseEvent(event);
+    Q_EMIT mouseReleaseHandled(event);
+}
+
+ReportView* reportView(
     QWidget* parent, const char* name, const QStringList& headers, const QList<int>& widths)
 {
-    auto* view = new QTreeWidget(parent);
+    auto* view = new ReportView(parent);
     view->setObjectName(QString::fromLatin1(name));
     view->setColumnCount(int(headers.size()));
     view->setHeaderLabels(headers);

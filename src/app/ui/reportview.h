@@ -2,17 +2,32 @@
 
 #include <QList>
 #include <QStringList>
+#include <QTreeWidget>
 
-class QTreeWidget;
-class QWidget;
+class QMouseEvent;
 
 namespace controls {
+
+// The list view that reportView() makes. It tells when a mouse release has been
+// handled, so that a click's handler sees the selection the click left, beside the
+// rows too.
+class ReportView : public QTreeWidget {
+    Q_OBJECT
+public:
+    using QTreeWidget::QTreeWidget;
+
+Q_SIGNALS:
+    void mouseReleaseHandled(QMouseEvent* event);
+
+protected:
+    void mouseReleaseEvent(QMouseEvent* event) override;
+};
 
 // A list view in report mode: rows with columns under a fixed header, read-only,
 // one whole row selected at a time, in the order the rows were added. The selection
 // stays highlighted when the list loses the focus. A width of 0 leaves a column at
 // its default width.
-QTreeWidget* reportView(
+ReportView* reportView(
     QWidget* parent, const char* name, const QStringList& headers, const QList<int>& widths = {});
 
 } // namespace controls

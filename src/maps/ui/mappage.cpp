@@ -26,6 +26,7 @@
 #include <QTreeWidget>
 #include <QVBoxLayout>
 #include <QtMath>
+#include <utility>
 
 namespace {
 
@@ -91,7 +92,9 @@ QWidget* MapPage::buildSelectionGroup()
     column->setContentsMargins(4, 3, 4, 4);
     column->setSpacing(3);
 
-    ListView2 = controls::reportView(box, "ListView2", { tr("Map"), tr("Title") }, { 80, 158 });
+    controls::ReportView* view
+        = controls::reportView(box, "ListView2", { tr("Map"), tr("Title") }, { 80, 158 });
+    ListView2 = view;
     // Both columns and the vertical scroll bar fit without a horizontal one.
     ListView2->setMinimumWidth(80 + 158 + ListView2->frameWidth() * 2 + 18);
     ListView2->setContextMenuPolicy(Qt::ActionsContextMenu);
@@ -116,8 +119,7 @@ QWidget* MapPage::buildSelectionGroup()
     column->addLayout(current);
 
     ListView2->viewport()->installEventFilter(this);
-    connect(ListView2, &QTreeWidget::clicked, this,
-        [this] { guarded(ui(), this, [this] { ListView2Click(); }); });
+    connect(view, &controls::ReportView::mouseReleaseHandled, this, &MapPage::ListView2MouseUp);
     connect(BitBtn1, &QPushButton::clicked, this,
         [this] { guarded(ui(), this, [this] { refreshCatalogue(); }); });
     connect(EnterAlterMapTitle, &QAction::triggered, this,
@@ -221,22 +223,22 @@ void MapPage::applyEnableRules()
 
 bool MapPage::eventFilter(QObject* watched, QEvent* event)
 {
-    // Any left click on the list counts, beside the rows too. A click on a row comes as
-    // the view's clicked(), sent once the view has settled the selection (a Ctrl+click
-    // deselects on the release); every other click is taken here, where the release
-    // changes no selection.
-    if (watched == ListView2->viewport()
-        && (event->type() == QEvent::MouseButtonPress || event->type() == QEvent::MouseButtonRelease)) {
+    if (watched == ListView2->viewport() && event->type() == QEvent::MouseButtonPress) {
         const auto* mouse = static_cast<QMouseEvent*>(event);
-        if (mouse->button() == Qt::LeftButton) {
-            const QModelIndex at = ListView2->indexAt(mouse->position().toPoint());
-            if (event->type() == QEvent::MouseButtonPress)
-                m_pressedRow = at;
-            else if (!at.isValid() || at != m_pressedRow)
-                guarded(ui(), this, [this] { ListView2Click(); });
-        }
+        if (mouse->button() == Qt::LeftButton)
+            m_leftPressed = true;
     }
     return TabPage::eventFilter(watched, event);
+}
+
+void MapPage::ListView2MouseUp(QMouseEvent* event)
+{
+    // Any left click on the list counts, on a row or beside the rows. The view has
+    // settled the selection by now (a click beside the rows clears it), so the panel
+    // shows what the click left.
+    if (event->button() != Qt::LeftButton || !std::exchange(m_leftPressed, false))
+        return;
+    guarded(ui(), this, [this] { ListView2Click(); });
 }
 
 QString MapPage::mapTitleFilePath() const

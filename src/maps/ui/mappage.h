@@ -4,7 +4,6 @@
 
 #include <QByteArray>
 #include <QList>
-#include <QPersistentModelIndex>
 #include <QString>
 #include <QWidget>
 #include <optional>
@@ -13,6 +12,7 @@ class QAction;
 class QCheckBox;
 class QLabel;
 class QListWidget;
+class QMouseEvent;
 class QPushButton;
 class QTreeWidget;
 
@@ -86,6 +86,7 @@ private:
 
     // Handlers of the controls; each runs as one guarded user action.
     void ListView2Click();
+    void ListView2MouseUp(QMouseEvent* event);
     void EnterAlterMapTitleClick();
     void SpeedButton27Click(); // Add
     void SpeedButton22Click(); // Move up
@@ -102,5 +103,5 @@ private:
     void showRotation(const QList<QByteArray>& entries, qsizetype selected);
 
     QString m_rememberedMapName; // lives for the whole run; re-selected by every refresh
-    QPersistentModelIndex m_pressedRow; // where the last left press on the catalogue fell
+    bool m_leftPressed = false; // a left press on the catalogue awaits its release
 };

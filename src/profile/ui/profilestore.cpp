@@ -221,9 +221,14 @@ void ProfileStore::load(const QString& path)
                                       QStringLiteral("FileName"), QStringLiteral("bots.cfg"))),
         true);
 
-    // An old profile without the key loads "maps.txt" but later saves "maps.lst".
+    // An old profile without the key loads "maps.txt" but later saves "maps.lst". Without
+    // a "maps.txt" the list comes from "maps.lst", or the next save would write an empty
+    // list over the rotation the user keeps there.
+    const QString oldRotationDefault = tk::fileExists(paths.inLauncherDir(QStringLiteral("maps.txt")))
+        ? QStringLiteral("maps.txt")
+        : QStringLiteral("maps.lst");
     const QString oldRotationFile
-        = ini.readString(kMapControl, QStringLiteral("RotationFile"), QStringLiteral("maps.txt"));
+        = ini.readString(kMapControl, QStringLiteral("RotationFile"), oldRotationDefault);
     f.mapPage->setRotationFileName(oldRotationFile);
     if (tk::fileExists(paths.inLauncherDir(oldRotationFile)))
         f.mapPage->loadRotationFile(paths.inLauncherDir(oldRotationFile));
