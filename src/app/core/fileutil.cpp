@@ -5,6 +5,13 @@
 #include <QFileInfo>
 #include <QSaveFile>
 #include <algorithm>
+#include <cerrno>
+#include <cstring>
+
+#ifdef Q_OS_UNIX
+#include <sys/stat.h>
+#include <unistd.h>
+#endif
 
 namespace tk {
 
@@ -105,25 +112,52 @@ bool directoryExists(const QString& path)
 
 bool writeFileAtomically(const QString& path, const QByteArray& data, QString* errorText)
 {
+    const auto fail = [errorText](const QString& reason) {
+        if (errorText)
+            *errorText = reason;
+        return false;
+    };
+    const QFileInfo existing(path);
     // A file that already holds these bytes is left alone: no temporary file, no
     // sync to disk, and no window in which it could be lost.
-    {
+    if (existing.isFile() && existing.size() == data.size()) {
         QFile current(path);
-        if (current.size() == data.size() && current.open(QIODevice::ReadOnly) && current.readAll() == data)
+        if (current.open(QIODevice::ReadOnly) && current.readAll() == data)
             return true;
     }
+
+    // Unbuffered, so that every write reports its own failure: a flush inside commit()
+    // that fails (a full disk) would otherwise still rename the short file into place.
     QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) {
-        if (errorText)
-            *errorText = file.errorString();
-        return false;
-    }
-    if (file.write(data) != data.size() || !file.commit()) {
-        if (errorText)
-            *errorText = file.errorString();
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
+        return fail(file.errorString());
+    const auto cancel = [&file, &fail](const QString& reason) {
         file.cancelWriting();
-        return false;
+        return fail(reason);
+    };
+#ifdef Q_OS_UNIX
+    // The new file takes the place of the old one with its mode (a read-only file
+    // that root may replace stays read-only).
+    struct stat old;
+    if (existing.exists() && ::stat(QFile::encodeName(path).constData(), &old) == 0
+        && ::fchmod(file.handle(), old.st_mode & 07777) != 0)
+        return cancel(QString::fromLocal8Bit(std::strerror(errno)));
+#endif
+    for (qsizetype done = 0; done < data.size();) {
+        const qint64 n = file.write(data.constData() + done, data.size() - done);
+        if (n <= 0)
+            return cancel(file.errorString());
+        done += n;
     }
+#ifdef Q_OS_UNIX
+    // The bytes must be on disk before the rename makes them the file.
+    if (::fsync(file.handle()) != 0)
+        return cancel(QString::fromLocal8Bit(std::strerror(errno)));
+#endif
+    if (file.size() != data.size())
+        return cancel(QStringLiteral("Only %1 of %2 bytes were written").arg(file.size()).arg(data.size()));
+    if (!file.commit())
+        return fail(file.errorString());
     return true;
 }
 
