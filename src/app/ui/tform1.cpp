@@ -296,6 +296,7 @@ void TForm1::launch()
 void TForm1::runLaunch()
 {
     mapPage->saveRotationFile();
+    mapPage->tellLeftOutRotationEntries();
     tk::writeExecFile(gatherExecSettings(), m_paths);
 
     const tk::GameStartCommand game

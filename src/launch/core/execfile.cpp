@@ -1,5 +1,6 @@
 #include "launch/core/execfile.h"
 
+#include "app/core/consoletext.h"
 #include "app/core/fileutil.h"
 #include "app/core/textcodec.h"
 #include "app/core/usererror.h"
@@ -233,17 +234,20 @@ void writeMod(ScriptWriter& out, const ExecSettings& s)
 void writeMap(ScriptWriter& out, const ExecSettings& s)
 {
     out.line("//Map to play on");
-    if (s.rotation && !s.rotationEntries.isEmpty()) {
+    // Entries that could end the quotes or start a command of their own name no map.
+    const QList<QByteArray> rotation = consoleSafeRotationEntries(s.rotationEntries);
+    if (s.rotation && !rotation.isEmpty()) {
         QByteArray list = "set sv_maplist \"";
-        for (const QByteArray& entry : s.rotationEntries) {
+        for (const QByteArray& entry : rotation) {
             list += entry;
             list += ' ';
         }
         list += '"';
         out.line(list);
-        out.line("map " + s.rotationEntries.first());
+        out.line("map " + rotation.first());
     } else {
-        out.line("map " + (s.selectedMap ? encodeText(*s.selectedMap) : QByteArrayLiteral("q2dm1")));
+        const bool named = s.selectedMap && isConsoleSafe(*s.selectedMap);
+        out.line("map " + (named ? encodeText(*s.selectedMap) : QByteArrayLiteral("q2dm1")));
     }
     out.blank();
 }
@@ -297,6 +301,17 @@ QByteArray generateExecFile(const ExecSettings& settings, const InstallPaths& pa
     writeBots(out, settings);
     writeDemo(out, settings, paths);
     return out.take();
+}
+
+QList<QByteArray> consoleSafeRotationEntries(const QList<QByteArray>& entries)
+{
+    QList<QByteArray> safe;
+    safe.reserve(entries.size());
+    for (const QByteArray& entry : entries) {
+        if (isConsoleSafe(entry))
+            safe.append(entry);
+    }
+    return safe;
 }
 
 void writeExecFile(const ExecSettings& settings, const InstallPaths& paths)

@@ -4,6 +4,7 @@
 #include "launch/core/execsettings.h"
 
 #include <QByteArray>
+#include <QList>
 #include <QString>
 
 namespace tk {
@@ -11,6 +12,10 @@ namespace tk {
 // The console script the game runs at start-up through "+exec tark.cfg". Every line,
 // the last one too, ends in CR LF; values go in exactly as the controls hold them.
 QByteArray generateExecFile(const ExecSettings& settings, const InstallPaths& paths);
+
+// The rotation entries that the exec file names, in order: those that can stand in a
+// console line (see isConsoleSafe); the others are left out.
+QList<QByteArray> consoleSafeRotationEntries(const QList<QByteArray>& entries);
 
 // The demo name to record under: base itself, or with sequential naming the first of
 // base, base2, base3, ... that has no file in the game's demos directory.

@@ -1,5 +1,6 @@
 #include "maps/core/mapcatalogue.h"
 
+#include "app/core/consoletext.h"
 #include "app/core/fileutil.h"
 
 namespace tk {
@@ -51,7 +52,11 @@ MapCatalogue buildMapCatalogue(const QString& launcherDir, const MapTitleLookup&
 {
     MapCatalogue catalogue;
     const QString unknown = unknownMapTitle();
-    auto append = [&](QString mapName) {
+    auto append = [&](QString mapName, const QString& source) {
+        if (!isConsoleSafe(mapName)) {
+            catalogue.leftOut.append(source);
+            return;
+        }
         std::optional<QString> title = titleOf ? titleOf(mapName) : std::nullopt;
         catalogue.rows.append(MapRow { std::move(mapName), title ? std::move(*title) : unknown });
     };
@@ -60,12 +65,12 @@ MapCatalogue buildMapCatalogue(const QString& launcherDir, const MapTitleLookup&
     const QStringList archives = listFiles(launcherDir, QStringLiteral("aas*.zip"));
     catalogue.rows.reserve(looseFiles.size());
     for (const QString& fileName : looseFiles)
-        append(mapNameFromFileName(fileName));
+        append(mapNameFromFileName(fileName), fileName);
 
     for (const QString& archiveName : archives) {
         const ZipListing listing = listZipArchive(launcherDir + QLatin1Char('/') + archiveName);
         for (const ZipEntry& entry : listing.entries)
-            append(mapNameFromEntryName(entry.name));
+            append(mapNameFromEntryName(entry.name), archiveName + QStringLiteral(": ") + entry.name);
         for (const ZipDiagnostic kind : listing.diagnostics)
             catalogue.problems.append(ArchiveProblem { archiveName, kind, listing.entries.size() });
     }

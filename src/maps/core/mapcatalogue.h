@@ -4,6 +4,7 @@
 
 #include <QList>
 #include <QString>
+#include <QStringList>
 #include <functional>
 #include <optional>
 
@@ -26,6 +27,10 @@ struct ArchiveProblem {
 struct MapCatalogue {
     QList<MapRow> rows;
     QList<ArchiveProblem> problems; // by archive in listing order, each archive's in the order found
+    // Files and archive entries ("archive: entry") whose map name cannot stand in a
+    // console line (see isConsoleSafe): no map of the game has such a name, so they
+    // give no row.
+    QStringList leftOut;
 
     QString message(const ArchiveProblem& problem) const
     {
@@ -50,7 +55,8 @@ QString mapNameFromEntryName(const QString& entryName);
 
 // The rows of a refresh of the catalogue: the loose "*.aas" files of launcherDir, then
 // the entries of its "aas*.zip" archives, each listing sorted by name without regard to
-// case. Every archive entry gives a row whatever its extension; repeats are kept.
+// case. Every archive entry gives a row whatever its extension; repeats are kept. Names
+// that are not console-safe are left out.
 MapCatalogue buildMapCatalogue(const QString& launcherDir, const MapTitleLookup& titleOf);
 
 } // namespace tk

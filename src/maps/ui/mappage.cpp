@@ -1,5 +1,6 @@
 #include "maps/ui/mappage.h"
 
+#include "app/core/consoletext.h"
 #include "app/core/random.h"
 #include "app/core/textcodec.h"
 #include "app/core/usererror.h"
@@ -268,6 +269,8 @@ void MapPage::refreshCatalogue()
 
     for (const tk::ArchiveProblem& problem : catalogue.problems)
         ui().showMessage(this, catalogue.message(problem));
+    if (const QStringList untold = m_leftOutMaps.untold(catalogue.leftOut); !untold.isEmpty())
+        ui().showMessage(this, tk::leftOutMessage(tr("These maps are left out of the map list:"), untold));
 
     QItemSelectionModel* selection = ListView2->selectionModel();
     QTreeWidgetItem* focused = nullptr;
@@ -432,6 +435,20 @@ void MapPage::gatherExecSettings(tk::ExecSettings& settings) const
     settings.selectedMap = selectedMapName();
     settings.rotation = CheckBox22->isChecked();
     settings.rotationEntries = rotationEntries();
+}
+
+void MapPage::tellLeftOutRotationEntries()
+{
+    if (!CheckBox22->isChecked())
+        return;
+    QStringList leftOut;
+    for (const QByteArray& entry : rotationEntries()) {
+        if (!tk::isConsoleSafe(entry))
+            leftOut.append(tk::decodeText(entry));
+    }
+    if (const QStringList untold = m_leftOutRotation.untold(leftOut); !untold.isEmpty())
+        ui().showMessage(
+            this, tk::leftOutMessage(tr("These rotation entries are left out of the exec file:"), untold));
 }
 
 QList<QByteArray> MapPage::rotationEntries() const

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/core/consoletext.h"
 #include "app/ui/tabpage.h"
 
 #include <QByteArray>
@@ -49,6 +50,10 @@ public:
     void setRotationEntries(const QList<QByteArray>& entries);
     QString rotationFileName() const;
     void setRotationFileName(const QString& name);
+
+    // Tells the user which entries of an enabled rotation the exec file leaves out (see
+    // tk::consoleSafeRotationEntries), each once a run.
+    void tellLeftOutRotationEntries();
 
     // Replaces the rotation list with the file's entries; throws tk::UserError
     // ("Cannot open file ...") and leaves the list as it was when it cannot be read.
@@ -103,5 +108,7 @@ private:
     void showRotation(const QList<QByteArray>& entries, qsizetype selected);
 
     QString m_rememberedMapName; // lives for the whole run; re-selected by every refresh
+    tk::LeftOutNames m_leftOutMaps; // told about once a run
+    tk::LeftOutNames m_leftOutRotation;
     bool m_leftPressed = false; // a left press on the catalogue awaits its release
 };

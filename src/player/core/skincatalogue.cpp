@@ -1,5 +1,6 @@
 #include "player/core/skincatalogue.h"
 
+#include "app/core/consoletext.h"
 #include "app/core/fileutil.h"
 #include "imaging/core/pcxdecoder.h"
 
@@ -10,23 +11,34 @@ QString playersDirectory(const QString& quake2Dir)
     return quake2Dir + QStringLiteral("/baseq2/players");
 }
 
-std::optional<QStringList> listModels(const QString& quake2Dir)
+std::optional<QStringList> listModels(const QString& quake2Dir, QStringList* leftOut)
 {
     const QString players = playersDirectory(quake2Dir);
     if (!directoryExists(players))
         return std::nullopt;
-    return listSubdirectories(players);
+    QStringList models = listSubdirectories(players);
+    models.removeIf([leftOut](const QString& model) {
+        if (isConsoleSafe(model))
+            return false;
+        if (leftOut)
+            leftOut->append(model);
+        return true;
+    });
+    return models;
 }
 
-QStringList listSkins(const QString& quake2Dir, const QString& model)
+QStringList listSkins(const QString& quake2Dir, const QString& model, QStringList* leftOut)
 {
     QStringList skins;
     const QString modelDir = playersDirectory(quake2Dir) + QLatin1Char('/') + model;
     if (!directoryExists(modelDir))
         return skins;
     for (const QString& fileName : listFiles(modelDir, QStringLiteral("*.pcx"))) {
-        if (const std::optional<QString> skin = usableSkinName(fileName))
+        const std::optional<QString> skin = usableSkinName(fileName);
+        if (skin && isConsoleSafe(*skin))
             skins.append(*skin);
+        else if (skin && leftOut)
+            leftOut->append(model + QLatin1Char('/') + *skin);
     }
     return skins;
 }

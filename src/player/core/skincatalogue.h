@@ -14,13 +14,15 @@ namespace tk {
 QString playersDirectory(const QString& quake2Dir);
 
 // The model directories (not hidden), sorted case-insensitively; nullopt when the
-// players directory does not exist.
-std::optional<QStringList> listModels(const QString& quake2Dir);
+// players directory does not exist. Names that cannot stand in a console line (see
+// isConsoleSafe) are left out, and appended to leftOut when given.
+std::optional<QStringList> listModels(const QString& quake2Dir, QStringList* leftOut = nullptr);
 
 // The usable skin names of the model's "*.pcx" files (matched without regard to
 // case), in case-insensitive order of the file names; empty when the model
-// directory does not exist.
-QStringList listSkins(const QString& quake2Dir, const QString& model);
+// directory does not exist. Skins that are not console-safe are left out, and
+// appended to leftOut as model + "/" + skin when given.
+QStringList listSkins(const QString& quake2Dir, const QString& model, QStringList* leftOut = nullptr);
 
 // The skin name of a skin file (its name less the last four characters), or
 // nullopt for the model's icons (names ending in "_i", any case), its weapon

@@ -269,7 +269,11 @@ void PlayerPage::applyEnableRules()
 
 void PlayerPage::fillModelList()
 {
-    const std::optional<QStringList> models = tk::listModels(paths().quake2Dir);
+    QStringList leftOut;
+    const std::optional<QStringList> models = tk::listModels(paths().quake2Dir, &leftOut);
+    if (const QStringList untold = m_leftOut.untold(leftOut); !untold.isEmpty())
+        ui().showMessage(
+            this, tk::leftOutMessage(tr("These player models are left out of the model list:"), untold));
     if (!models)
         return;
     replaceItems(ComboBox2, *models);
@@ -279,7 +283,10 @@ void PlayerPage::fillModelList()
 void PlayerPage::fillSkinList()
 {
     m_typedSkinShown.reset();
-    replaceItems(ComboBox3, tk::listSkins(paths().quake2Dir, ComboBox2->currentText()));
+    QStringList leftOut;
+    replaceItems(ComboBox3, tk::listSkins(paths().quake2Dir, ComboBox2->currentText(), &leftOut));
+    if (const QStringList untold = m_leftOut.untold(leftOut); !untold.isEmpty())
+        ui().showMessage(this, tk::leftOutMessage(tr("These skins are left out of the skin list:"), untold));
 }
 
 void PlayerPage::showSkinPreview()

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/core/consoletext.h"
 #include "app/ui/tabpage.h"
 
 #include <QWidget>
@@ -96,4 +97,5 @@ private:
     // The skin text last previewed because the user typed it: leaving the box after
     // typing an item's name activates that item, which is on show already.
     std::optional<QString> m_typedSkinShown;
+    tk::LeftOutNames m_leftOut; // models and skins told about once a run
 };

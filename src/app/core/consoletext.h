@@ -1,0 +1,43 @@
+#pragma once
+
+#include <QByteArray>
+#include <QSet>
+#include <QString>
+#include <QStringList>
+#include <QStringView>
+
+namespace tk {
+
+// The engine reads the exec file line by line and splits a line into commands at every
+// ";" outside double quotes. A value taken from a file name or a file's contents (a
+// map, a rotation entry, a model or skin folder) is placed into such a line, so it must
+// not be able to end its quotes, start a second command or break the line.
+
+// True when text holds no control character (line breaks included), no ";" and no
+// double quote: placed into a console line, alone or between quotes, it stays one value.
+bool isConsoleSafe(QStringView text);
+bool isConsoleSafe(const QByteArray& bytes);
+
+// The number of commands the engine runs for one line: the pieces between the ";"
+// outside double quotes (and line breaks) that hold more than blanks.
+int consoleCommandCount(const QByteArray& line);
+
+// A name as a message can show it: control characters are drawn as their pictures
+// (a line feed as U+240A).
+QString printableName(QString name);
+
+// The message that lists names left out for not being console-safe: intro (say, "These
+// maps are left out of the map list:"), the reason, then one printable name a line.
+QString leftOutMessage(const QString& intro, const QStringList& names);
+
+// The left-out names the user has already been told about, so that each is told once a run.
+class LeftOutNames {
+public:
+    // Those of names not told before; from now on they count as told.
+    QStringList untold(const QStringList& names);
+
+private:
+    QSet<QString> m_told;
+};
+
+} // namespace tk
