@@ -13,6 +13,7 @@
 #include <QFile>
 #include <QLabel>
 #include <QPushButton>
+#include <QScrollArea>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QToolButton>
@@ -171,5 +172,47 @@ TEST_F(ProfileCommands, ARefusedQuickLoadListWriteIsReported)
     click(setup->SpeedButton10);
     EXPECT_EQ(ui.messages, QStringList { "Unable to write to " + file("quikload.ini") });
 }
+
+// Every quick-load button can be scrolled into view and clicked where the user sees
+// it: the click is delivered to whatever lies at that point of the window.
+class QuickLoadBarReach : public ProfileCommands, public ::testing::WithParamInterface<int> { };
+
+TEST_P(QuickLoadBarReach, EveryButtonCanBeBroughtIntoViewAndLoadsItsProfile)
+{
+    const int count = GetParam();
+    QByteArray list = "[QuikLoad]\r\nNumber=" + QByteArray::number(count) + "\r\n";
+    for (int k = 0; k < count; ++k) {
+        list += "n" + QByteArray::number(k) + "=p" + QByteArray::number(k) + "\r\n";
+        writeAll(file(QStringLiteral("p%1.tsf").arg(k)),
+            "[ServerOptions]\r\nFragLimit=" + QByteArray::number(100 + k) + "\r\n");
+    }
+    writeAll(file("quikload.ini"), list);
+    start();
+    ASSERT_EQ(setup->quickLoadButtons().size(), count);
+
+    for (int k = 0; k < count; ++k) {
+        SCOPED_TRACE(k);
+        QApplication::processEvents(); // the previous click's rebuild is laid out
+        QToolButton* button = setup->quickLoadButtons().at(k);
+        for (QWidget* w = button->parentWidget(); w; w = w->parentWidget())
+            if (auto* area = qobject_cast<QScrollArea*>(w))
+                area->ensureWidgetVisible(button, 0, 0);
+        ASSERT_TRUE(button->isVisible());
+        for (QWidget* w = button->parentWidget(); w != form.get(); w = w->parentWidget())
+            ASSERT_TRUE(w->rect().contains(QRect(button->mapTo(w, QPoint()), button->size())))
+                << "clipped by " << qPrintable(w->metaObject()->className());
+
+        const QPoint centre = button->mapTo(form.get(), button->rect().center());
+        QTest::mouseClick(form->windowHandle(), Qt::LeftButton, {}, centre);
+        QApplication::processEvents();
+        const QString name = QStringLiteral("p%1.tsf").arg(k);
+        EXPECT_EQ(form->profiles().currentPath(), file(name));
+        EXPECT_EQ(setup->Panel23->text(), name);
+        EXPECT_EQ(form->gamePage->fraglimit->value(), 100 + k);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Bars, QuickLoadBarReach, ::testing::Values(7, 40),
+    [](const ::testing::TestParamInfo<int>& info) { return std::to_string(info.param) + "Buttons"; });
 
 } // namespace

@@ -344,6 +344,9 @@ TEST_F(AboutBoxOpening, FromTheQuestionMarkAndBothLogos)
     };
     for (const auto& c : cases) {
         ui.modalDialogs.clear();
+        QTest::mouseClick(c.control, Qt::RightButton);
+        QTest::mouseClick(c.control, Qt::MiddleButton);
+        EXPECT_TRUE(ui.modalDialogs.isEmpty()) << c.what << ": only a left click opens it";
         QTest::mouseClick(c.control, Qt::LeftButton);
         EXPECT_EQ(ui.modalDialogs, QList<QDialog*> { form.Form2 }) << c.what;
     }
@@ -360,6 +363,23 @@ TEST_F(Tabs, BotCfgPutsTheKeyboardFocusOnTheBotList)
     QTest::mouseClick(bar, Qt::LeftButton, {}, bar->tabRect(1).center());
     ASSERT_EQ(form.PageControl1->currentWidget(), form.botCfgPage);
     EXPECT_TRUE(form.botCfgPage->ListView1->hasFocus());
+}
+
+TEST_F(Tabs, TheTabUnderTheMouseIsHighlighted)
+{
+    QTabBar* bar = form.PageControl1->tabBar();
+    const int hovered = 3; // not the current tab
+    ASSERT_NE(form.PageControl1->currentIndex(), hovered);
+    const QRect tab = bar->tabRect(hovered);
+    QTest::mouseMove(form.Panel5);
+    const QImage plain = bar->grab().toImage();
+    QTest::mouseMove(bar, tab.center());
+    const QImage lit = bar->grab().toImage();
+    EXPECT_TRUE(plain.copy(tab) != lit.copy(tab)) << "the tab under the mouse looks different";
+    EXPECT_TRUE(plain.copy(bar->tabRect(hovered + 1)) == lit.copy(bar->tabRect(hovered + 1)))
+        << "its neighbour does not";
+    QTest::mouseMove(form.Panel5);
+    EXPECT_TRUE(bar->grab().toImage() == plain) << "the highlight goes when the mouse leaves";
 }
 
 using ColourChoice = MainWindow;

@@ -68,6 +68,6 @@ void Logo::paintEvent(QPaintEvent*)
 
 void Logo::mouseReleaseEvent(QMouseEvent* event)
 {
-    if (rect().contains(event->position().toPoint()))
+    if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()))
         Q_EMIT clicked();
 }

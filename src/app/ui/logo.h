@@ -3,7 +3,7 @@
 #include <QWidget>
 
 // The launcher's logo, drawn as vector artwork so that it stays crisp at any size.
-// A click opens the About box.
+// A left click opens the About box.
 class Logo : public QWidget {
     Q_OBJECT
 public:

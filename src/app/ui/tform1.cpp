@@ -40,6 +40,7 @@
 #include <QPainter>
 #include <QProxyStyle>
 #include <QPushButton>
+#include <QStyleOptionTab>
 #include <QTabBar>
 #include <QTabWidget>
 #include <QTimer>
@@ -48,15 +49,42 @@
 
 namespace {
 
-// Nine tabs and the logo share one row of 594 pixels: tighter tab padding than the
-// desktop style's makes them fit with ordinary interface fonts.
-class CompactTabStyle : public QProxyStyle {
+// The tab bar's look. Nine tabs and the logo share one row of 594 pixels: tighter
+// tab padding than the desktop style's makes them fit with ordinary interface fonts.
+// A tab under the mouse is drawn lighter; the desktop style draws no hover on tabs.
+class TabBarStyle : public QProxyStyle {
 public:
     int pixelMetric(PixelMetric metric, const QStyleOption* option, const QWidget* widget) const override
     {
         if (metric == PM_TabBarTabHSpace)
             return 16;
         return QProxyStyle::pixelMetric(metric, option, widget);
+    }
+
+    void polish(QWidget* widget) override
+    {
+        QProxyStyle::polish(widget);
+        if (qobject_cast<QTabBar*>(widget))
+            widget->setAttribute(Qt::WA_Hover);
+    }
+
+    void drawControl(ControlElement element, const QStyleOption* option, QPainter* painter,
+        const QWidget* widget) const override
+    {
+        const auto* tab = qstyleoption_cast<const QStyleOptionTab*>(option);
+        if (element == CE_TabBarTabShape && tab && (tab->state & State_MouseOver)
+            && !(tab->state & State_Selected) && (tab->state & State_Enabled)) {
+            // A lighter face with a line of the highlight colour along its top edge.
+            QStyleOptionTab lit(*tab);
+            lit.palette.setColor(QPalette::Button, lit.palette.color(QPalette::Button).lighter(120));
+            QProxyStyle::drawControl(element, &lit, painter, widget);
+            // Tabs behind the current one are drawn 2 pixels lower, inside a 1-pixel border.
+            if (tab->shape == QTabBar::RoundedNorth || tab->shape == QTabBar::TriangularNorth)
+                painter->fillRect(QRect(tab->rect.left() + 2, tab->rect.top() + 3, tab->rect.width() - 4, 2),
+                    tab->palette.color(QPalette::Highlight));
+            return;
+        }
+        QProxyStyle::drawControl(element, option, painter, widget);
     }
 };
 
@@ -125,7 +153,7 @@ void TForm1::buildShell()
     PageControl1 = new QTabWidget(body);
     PageControl1->setObjectName(QStringLiteral("PageControl1"));
     PageControl1->setUsesScrollButtons(false);
-    auto* tabStyle = new CompactTabStyle;
+    auto* tabStyle = new TabBarStyle;
     tabStyle->setParent(PageControl1);
     PageControl1->tabBar()->setStyle(tabStyle);
     Image2 = new Logo(Logo::Shape::Badge, PageControl1);

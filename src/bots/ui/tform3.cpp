@@ -61,16 +61,8 @@ QComboBox* editableCombo(QWidget* parent, const char* name)
 } // namespace
 
 TForm3::TForm3(QWidget* parent)
-    : QDialog(parent,
-        Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
-            | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint)
+    : TitledDialog(QStringLiteral("Form3"), tr("Edit Bot"), parent)
 {
-    setObjectName(QStringLiteral("Form3"));
-    setWindowTitle(tr("Edit Bot"));
-    QFont f = font();
-    f.setPointSize(8);
-    setFont(f);
-    setModal(true);
     buildLayout();
     buildHints();
 

@@ -1,8 +1,8 @@
 #pragma once
 
 #include "app/core/installpaths.h"
+#include "app/ui/titleddialog.h"
 
-#include <QDialog>
 #include <QEvent>
 #include <QList>
 
@@ -19,7 +19,7 @@ class BotList;
 }
 
 // The bot editor "Edit Bot": name, model, skin and profile of one bot.
-class TForm3 : public QDialog {
+class TForm3 : public TitledDialog {
     Q_OBJECT
 public:
     explicit TForm3(QWidget* parent = nullptr);

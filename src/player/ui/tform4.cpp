@@ -65,16 +65,8 @@ QComboBox* editableCombo(QWidget* parent, const char* name, const QStringList& i
 } // namespace
 
 TForm4::TForm4(QWidget* parent)
-    : QDialog(parent,
-        Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
-            | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint)
+    : TitledDialog(QStringLiteral("Form4"), tr("User Entry"), parent)
 {
-    setObjectName(QStringLiteral("Form4"));
-    setWindowTitle(tr("User Entry"));
-    QFont f = font();
-    f.setPointSize(8);
-    setFont(f);
-    setModal(true);
 
     auto* outer = new QVBoxLayout(this);
     outer->setContentsMargins(6, 6, 6, 6);

@@ -1,6 +1,7 @@
 #pragma once
 
-#include <QDialog>
+#include "app/ui/titleddialog.h"
+
 #include <optional>
 
 class QComboBox;
@@ -10,7 +11,7 @@ class QPushButton;
 class Interaction;
 
 // The bind entry dialog "User Entry": one key and its console command.
-class TForm4 : public QDialog {
+class TForm4 : public TitledDialog {
     Q_OBJECT
 public:
     explicit TForm4(QWidget* parent = nullptr);

@@ -1,5 +1,6 @@
 #include "profile/ui/setuppage.h"
 
+#include "app/ui/flowlayout.h"
 #include "app/ui/guard.h"
 #include "app/ui/logo.h"
 #include "app/ui/widgets.h"
@@ -7,7 +8,6 @@
 #include "launch/core/gamestart.h"
 #include "profile/core/inifile.h"
 
-#include <QAction>
 #include <QCheckBox>
 #include <QFrame>
 #include <QGridLayout>
@@ -18,10 +18,10 @@
 #include <QPainter>
 #include <QPainterPath>
 #include <QPushButton>
-#include <QToolBar>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QToolButton>
 #include <QVBoxLayout>
-#include <QWidgetAction>
 
 namespace {
 
@@ -29,6 +29,7 @@ using controls::compact;
 using controls::kMargin;
 using controls::kSpacing;
 const char* const kCaptionProperty = "quickLoadCaption";
+constexpr QSize kQuickLoadButtonSize(100, 86);
 
 // Path and profile names can be longer than their panels; they must never widen
 // the page beyond the window.
@@ -143,24 +144,26 @@ SetupPage::SetupPage(QWidget* parent)
         tr("Click buttons to load that Config. New buttons may be added for convenience"));
     auto* quickRow = new QHBoxLayout(quick);
     compact(quickRow);
-    auto* barFrame = new QFrame(quick);
-    barFrame->setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
-    barFrame->setBackgroundRole(QPalette::Base);
-    barFrame->setAutoFillBackground(true);
-    auto* barLayout = new QVBoxLayout(barFrame);
-    barLayout->setContentsMargins(1, 1, 1, 1);
-    ToolBar1 = new QToolBar(barFrame);
+    // The buttons wrap into rows; rows that do not fit are reached by scrolling, so
+    // that every bound profile keeps a button the user can see and click.
+    quickLoadArea = new QScrollArea(quick);
+    quickLoadArea->setObjectName(QStringLiteral("quickLoadArea"));
+    quickLoadArea->setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
+    quickLoadArea->setWidgetResizable(true);
+    quickLoadArea->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    quickLoadArea->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    // Like the buttons, the bar is no stop of the keyboard focus; the scroll bar and
+    // the mouse wheel scroll it.
+    quickLoadArea->setFocusPolicy(Qt::NoFocus);
+    quickLoadArea->verticalScrollBar()->setSingleStep(kQuickLoadButtonSize.height() / 2);
+    ToolBar1 = new QWidget;
     ToolBar1->setObjectName(QStringLiteral("ToolBar1"));
-    ToolBar1->setMovable(false);
-    ToolBar1->setFloatable(false);
-    ToolBar1->setIconSize(QSize(48, 48));
-    ToolBar1->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
-    ToolBar1->setContentsMargins(0, 0, 0, 0);
-    ToolBar1->layout()->setSpacing(0);
-    ToolBar1->setMinimumHeight(88);
-    ToolBar1->setStyleSheet(QStringLiteral("QToolBar { border: 0px; background: transparent; }"));
-    barLayout->addWidget(ToolBar1);
-    quickRow->addWidget(barFrame, 1);
+    ToolBar1->setBackgroundRole(QPalette::Base);
+    m_quickLoadLayout = new FlowLayout(ToolBar1);
+    m_quickLoadLayout->setContentsMargins(1, 1, 1, 1);
+    quickLoadArea->setWidget(ToolBar1);
+    quickLoadArea->setMinimumHeight(kQuickLoadButtonSize.height() + 2 * quickLoadArea->frameWidth() + 2);
+    quickRow->addWidget(quickLoadArea, 1);
 
     auto* quickCommands = new QVBoxLayout;
     quickCommands->setSpacing(kSpacing);
@@ -212,14 +215,14 @@ QToolButton* SetupPage::addQuickLoadButton(const QString& caption)
     // A profile name is shown as it is, not read for a mnemonic.
     b->setText(QString(caption).replace(QLatin1Char('&'), QLatin1String("&&")));
     b->setIcon(quickLoadIcon());
-    b->setIconSize(ToolBar1->iconSize());
+    b->setIconSize(QSize(48, 48));
     b->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
     b->setAutoRaise(true);
-    b->setFixedSize(100, 86);
+    b->setFixedSize(kQuickLoadButtonSize);
     b->setFocusPolicy(Qt::NoFocus);
     b->setStatusTip(
         tr("Click this button to load ") + QLatin1Char('"') + caption + QLatin1Char('"') + tr(" config."));
-    ToolBar1->addWidget(b);
+    m_quickLoadLayout->addWidget(b);
     m_quickLoad.append(b);
     connect(b, &QToolButton::clicked, this, [this, b] { Q_EMIT quickLoadClicked(quickLoadCaption(b)); });
     return b;
@@ -229,15 +232,10 @@ void SetupPage::removeQuickLoadButton(QToolButton* button)
 {
     if (!m_quickLoad.removeOne(button))
         return;
-    for (QAction* action : ToolBar1->actions()) {
-        auto* holder = qobject_cast<QWidgetAction*>(action);
-        if (holder && holder->defaultWidget() == button) {
-            ToolBar1->removeAction(action);
-            // The action owns its button, which may still be inside its own click.
-            action->deleteLater();
-            return;
-        }
-    }
+    m_quickLoadLayout->removeWidget(button);
+    button->hide();
+    // The button may still be inside its own click.
+    button->deleteLater();
 }
 
 void SetupPage::removeAllQuickLoadButtons()

@@ -11,8 +11,9 @@ class QCheckBox;
 class QLabel;
 class QLineEdit;
 class QPushButton;
-class QToolBar;
+class QScrollArea;
 class QToolButton;
+class FlowLayout;
 class Logo;
 
 namespace tk {
@@ -63,8 +64,10 @@ public:
     QPushButton* SpeedButton8 = nullptr; // "&Save"
     QPushButton* SpeedButton9 = nullptr; // "Save &As"
 
-    // Quick-load bar and its commands.
-    QToolBar* ToolBar1 = nullptr;
+    // Quick-load bar and its commands. ToolBar1 holds the buttons; the area scrolls
+    // through their rows.
+    QScrollArea* quickLoadArea = nullptr;
+    QWidget* ToolBar1 = nullptr;
     QPushButton* SpeedButton10 = nullptr; // "Add &Current Config"
     QPushButton* SpeedButton11 = nullptr; // "&Remove a Button"
     QPushButton* SpeedButton12 = nullptr; // "R&emove all Buttons"
@@ -78,4 +81,5 @@ Q_SIGNALS:
 
 private:
     QList<QToolButton*> m_quickLoad;
+    FlowLayout* m_quickLoadLayout = nullptr;
 };
