@@ -36,16 +36,22 @@ int main(int argc, char** argv)
         tk::InstallPaths::fromLauncherDir(QDir(QString::fromLocal8Bit(argv[1])).absolutePath()), interaction);
     form.show();
     form.startUp();
+    // Layouts settle over several rounds of posted events (a scroll bar appears once
+    // the rows it scrolls are laid out), so give each picture a few.
+    const auto settle = [] {
+        for (int round = 0; round < 5; ++round)
+            QApplication::processEvents();
+    };
     for (int i = 0; i < form.PageControl1->count(); ++i) {
         form.PageControl1->setCurrentIndex(i);
-        QApplication::processEvents();
+        settle();
         form.grab().save(QStringLiteral("%1/tab%2.png").arg(out).arg(i + 1));
     }
     const QList<QPair<QWidget*, QString>> dialogs { { form.Form2, QStringLiteral("about") },
         { form.Form3, QStringLiteral("editbot") }, { form.Form4, QStringLiteral("userentry") } };
     for (const auto& [dialog, name] : dialogs) {
         dialog->show();
-        QApplication::processEvents();
+        settle();
         dialog->grab().save(QStringLiteral("%1/%2.png").arg(out, name));
         dialog->hide();
     }
