@@ -149,6 +149,39 @@ TEST_F(Profiles, ModChoiceAndTeamsFollowTheLastTrueKey)
         readAll(file("none.tsf")).contains("[GameMod]\r\nDM=0\r\nCTF=0\r\nRA=0\r\nXATRIX=0\r\nROGUE=0\r\n"));
 }
 
+TEST_F(Profiles, RedAndBlueAreEnabledExactlyWhileBotsAreForcedOntoATeam)
+{
+    GamePage* game = form->gamePage;
+    auto expectColoursFollowForcing = [game](const char* when) {
+        EXPECT_EQ(game->CheckBox34->isEnabled(), game->RadioButton7->isChecked()) << when;
+        EXPECT_EQ(game->CheckBox35->isEnabled(), game->RadioButton7->isChecked()) << when;
+    };
+    const struct {
+        const char* ctf;
+        bool forced;
+    } loads[] = {
+        { "t1=0\r\nt2=1\r\n", true },
+        { "t1=0\r\nt2=0\r\n", false }, // neither team option checked
+        { "t1=1\r\nt2=0\r\n", false },
+        { "t1=0\r\nt2=1\r\n", true },
+        { "t1=1\r\nt2=1\r\n", true },
+        { "t1=0\r\nt2=0\r\n", false },
+    };
+    for (const auto& l : loads) {
+        writeAll(file("p.tsf"), QByteArray("[CTF]\r\n") + l.ctf);
+        load(QStringLiteral("p.tsf"));
+        EXPECT_EQ(game->RadioButton7->isChecked(), l.forced) << l.ctf;
+        expectColoursFollowForcing(l.ctf);
+    }
+    // The user's choices from there on.
+    game->RadioButton7->click();
+    expectColoursFollowForcing("forced by the user");
+    EXPECT_TRUE(game->CheckBox34->isEnabled());
+    game->RadioButton6->click();
+    expectColoursFollowForcing("auto-assigned by the user");
+    EXPECT_FALSE(game->CheckBox34->isEnabled());
+}
+
 TEST_F(Profiles, ListsReadOnlyTheirCountAndKeepLeftoversOnSave)
 {
     writeAll(file("p.tsf"),
