@@ -477,6 +477,42 @@ TEST_F(BotListFiles, ReplaceEntryComposesTheLineAndKeepsTheFlag)
     EXPECT_EQ(list.entries().at(0).line, bot("a"));
 }
 
+TEST_F(BotListFiles, ReplaceEntryKeepsTheBytesOfEveryValueLeftAsItWas)
+{
+    // Every value in Windows-1252; the editor shows them decoded.
+    const QByteArray stored
+        = "\"sv\" \"addbot\" \"Ren\xE9\" \"m\xE4le/gr\xFCnt\" \"bots/\xE9t\xE9.c\" \"h\xFCnk\"";
+    const QString name = QString::fromUtf8("Ren\u00e9"), model = QString::fromUtf8("m\u00e4le"),
+                  skin = QString::fromUtf8("gr\u00fcnt"), file = QString::fromUtf8("bots/\u00e9t\u00e9.c"),
+                  profile = QString::fromUtf8("h\u00fcnk"), typed = QString::fromUtf8("\u00e9");
+    const struct {
+        const char* label;
+        QStringList values; // name, model, skin, profile file, profile name
+        QByteArray line;
+    } cases[] = {
+        { "nothing changed", { name, model, skin, file, profile }, stored },
+        { "profile file changed", { name, model, skin, "bots/bill_c.c", profile },
+            "\"sv\" \"addbot\" \"Ren\xE9\" \"m\xE4le/gr\xFCnt\" \"bots/bill_c.c\" \"h\xFCnk\"" },
+        { "name changed", { typed + "mile", model, skin, file, profile },
+            "\"sv\" \"addbot\" \"\xC3\xA9mile\" \"m\xE4le/gr\xFCnt\" \"bots/\xE9t\xE9.c\" \"h\xFCnk\"" },
+        { "skin changed, ASCII", { name, model, "viper", file, profile },
+            "\"sv\" \"addbot\" \"Ren\xE9\" \"m\xE4le/viper\" \"bots/\xE9t\xE9.c\" \"h\xFCnk\"" },
+        // Kept and new bytes in one value would read back as other text.
+        { "skin changed, not ASCII", { name, model, typed, file, profile },
+            "\"sv\" \"addbot\" \"Ren\xE9\" \"m\xC3\xA4le/\xC3\xA9\" \"bots/\xE9t\xE9.c\" \"h\xFCnk\"" },
+    };
+    for (const auto& c : cases) {
+        write("bots.cfg", stored + "\r\n");
+        list.open(paths, "bots.cfg", false);
+        list.toggle(0);
+        ASSERT_TRUE(list.replaceEntry(0, c.values[0], c.values[1], c.values[2], c.values[3], c.values[4]));
+        EXPECT_EQ(list.entries().at(0).line, c.line) << c.label;
+        EXPECT_EQ(parseBotLine(c.line).modelSkin, c.values[1] + '/' + c.values[2]) << c.label;
+        // The name still matches a stored selection.
+        EXPECT_EQ(list.selectedNames(), QStringList { c.values[0] }) << c.label;
+    }
+}
+
 TEST_F(BotListFiles, SelectByNamesIsExactAndNeverClears)
 {
     openWith({ "bob", "Bob", "al", "bob", "carl" });

@@ -131,6 +131,16 @@ TEST_F(MiscPageTest, TypedValuesReachTheSettings)
     EXPECT_EQ(page->ComboBox1->count(), 0) << "a typed name does not join the list";
 }
 
+TEST_F(MiscPageTest, TypedCommandsAreGatheredAsTyped)
+{
+    page->Memo1->setFocus();
+    QTest::keyClicks(page->Memo1, QString::fromUtf8("say a\u00a0b"));
+    // Shift+Enter starts a new command as Enter does.
+    QTest::keyClick(page->Memo1, Qt::Key_Return, Qt::ShiftModifier);
+    QTest::keyClicks(page->Memo1, QStringLiteral("echo c"));
+    EXPECT_EQ(gathered().additionalCommands, QString::fromUtf8("say a\u00a0b\necho c"));
+}
+
 TEST(MiscPageExtraConfigList, FillKeepsALoadedTextAndOtherwiseShowsTheFirstName)
 {
     struct Case {

@@ -4,6 +4,7 @@
 #include "app/ui/spinedit.h"
 #include "app/ui/tform1.h"
 #include "bots/ui/botcfgpage.h"
+#include "launch/core/execfile.h"
 #include "launch/ui/dmflagspage.h"
 #include "maps/ui/mappage.h"
 #include "player/ui/bindspage.h"
@@ -27,6 +28,8 @@
 #include <QRadioButton>
 #include <QTabWidget>
 #include <QTemporaryDir>
+#include <QTextBlock>
+#include <QTextCursor>
 #include <QTreeWidget>
 #include <gtest/gtest.h>
 
@@ -164,6 +167,39 @@ TEST_F(Profiles, ModChoiceAndTeamsFollowTheLastTrueKey)
         readAll(file("none.tsf")).contains("[GameMod]\r\nDM=0\r\nCTF=0\r\nRA=0\r\nXATRIX=0\r\nROGUE=0\r\n"));
 }
 
+TEST_F(Profiles, RedAndBlueAreEnabledExactlyWhileBotsAreForcedOntoATeam)
+{
+    GamePage* game = form->gamePage;
+    auto expectColoursFollowForcing = [game](const char* when) {
+        EXPECT_EQ(game->CheckBox34->isEnabled(), game->RadioButton7->isChecked()) << when;
+        EXPECT_EQ(game->CheckBox35->isEnabled(), game->RadioButton7->isChecked()) << when;
+    };
+    const struct {
+        const char* ctf;
+        bool forced;
+    } loads[] = {
+        { "t1=0\r\nt2=1\r\n", true },
+        { "t1=0\r\nt2=0\r\n", false }, // neither team option checked
+        { "t1=1\r\nt2=0\r\n", false },
+        { "t1=0\r\nt2=1\r\n", true },
+        { "t1=1\r\nt2=1\r\n", true },
+        { "t1=0\r\nt2=0\r\n", false },
+    };
+    for (const auto& l : loads) {
+        writeAll(file("p.tsf"), QByteArray("[CTF]\r\n") + l.ctf);
+        load(QStringLiteral("p.tsf"));
+        EXPECT_EQ(game->RadioButton7->isChecked(), l.forced) << l.ctf;
+        expectColoursFollowForcing(l.ctf);
+    }
+    // The user's choices from there on.
+    game->RadioButton7->click();
+    expectColoursFollowForcing("forced by the user");
+    EXPECT_TRUE(game->CheckBox34->isEnabled());
+    game->RadioButton6->click();
+    expectColoursFollowForcing("auto-assigned by the user");
+    EXPECT_FALSE(game->CheckBox34->isEnabled());
+}
+
 TEST_F(Profiles, ListsReadOnlyTheirCountAndKeepLeftoversOnSave)
 {
     writeAll(file("p.tsf"),
@@ -184,6 +220,49 @@ TEST_F(Profiles, ListsReadOnlyTheirCountAndKeepLeftoversOnSave)
         << saved.data();
     load(QStringLiteral("p.tsf"));
     EXPECT_EQ(form->miscPage->Memo1->toPlainText(), "one");
+}
+
+TEST_F(Profiles, AdditionalCommandsAreKeptExactlyAsLoaded)
+{
+    // No-break spaces in Windows-1252 and in UTF-8, a line separator and a paragraph
+    // separator: characters a plain-text view of the memo would turn into others.
+    const QByteArray additional = "[Additional]\r\nCount=5\r\n"
+                                  "n0=say a\xA0"
+                                  "b\r\n"
+                                  "n1=say caf\xE9\xA0ok\r\n"
+                                  "n2=say c\xC2\xA0"
+                                  "d\r\n"
+                                  "n3=echo x\xE2\x80\xA8y\r\n"
+                                  "n4=echo p\xE2\x80\xA9q\r\n";
+    writeAll(file("p.tsf"), additional);
+    load(QStringLiteral("p.tsf"));
+    EXPECT_EQ(form->miscPage->Memo1->blockCount(), 5);
+
+    const QByteArray tark = tk::generateExecFile(form->gatherExecSettings(), form->paths());
+    EXPECT_TRUE(tark.contains("//Additional Parms.\r\n"
+                              "say a\xC2\xA0"
+                              "b\r\n"
+                              "say caf\xC3\xA9\xC2\xA0ok\r\n"
+                              "say c\xC2\xA0"
+                              "d\r\n"
+                              "echo x\xE2\x80\xA8y\r\n"
+                              "echo p\xE2\x80\xA9q\r\n\r\n"))
+        << tark.data();
+
+    save(QStringLiteral("p.tsf"));
+    EXPECT_TRUE(readAll(file("p.tsf")).startsWith(additional));
+
+    // A line the user edits is written anew; the others keep their bytes.
+    QTextCursor cursor(form->miscPage->Memo1->document()->firstBlock());
+    cursor.movePosition(QTextCursor::EndOfBlock);
+    cursor.insertText(QStringLiteral("!"));
+    save(QStringLiteral("p.tsf"));
+    QByteArray edited = additional;
+    edited.replace("n0=say a\xA0"
+                   "b\r\n",
+        "n0=say a\xC2\xA0"
+        "b!\r\n");
+    EXPECT_TRUE(readAll(file("p.tsf")).startsWith(edited));
 }
 
 TEST_F(Profiles, SelectionsThatCannotBeSavedLeaveTheStoredOnes)

@@ -147,6 +147,22 @@ TEST_F(BotEditorBehaviour, ChoosingTheSpartaFileSetsSpartacusAndIsSaved)
             .startsWith("\"sv\" \"addbot\" \"Grunt\" \"male/grunt\" \"bots/sparta_c.c\" \"spartacus\"\r\n"));
 }
 
+TEST_F(BotEditorBehaviour, ChangingOnlyTheCFileKeepsTheBytesOfTheOtherValues)
+{
+    // Saved on Windows: name, skin and profile in Windows-1252.
+    inst.writeBotFile(QStringLiteral("bots.cfg"),
+        kGrunt + "\r\n\"sv\" \"addbot\" \"Ren\xE9\" \"male/gr\xFCnt\" \"bots/hunk_c.c\" \"h\xFCnk\"\r\n");
+    start();
+    edit(1, [](TForm3& e) {
+        EXPECT_EQ(e.botName(), QString::fromUtf8("Ren\u00e9"));
+        typeInto(e.ComboBox4, QStringLiteral("bots/mine_c.c"));
+        QTest::mouseClick(e.BitBtn5, Qt::LeftButton);
+    });
+    EXPECT_EQ(inst.botFile(QStringLiteral("bots.cfg")),
+        kGrunt + "\r\n\"sv\" \"addbot\" \"Ren\xE9\" \"male/gr\xFCnt\" \"bots/mine_c.c\" \"h\xFCnk\"\r\n");
+    EXPECT_EQ(launcher->rows()[1], QString::fromUtf8("Ren\u00e9 | male/gr\u00fcnt | h\u00fcnk"));
+}
+
 TEST_F(BotEditorBehaviour, RandomWithoutModelsEmptiesModelAndSkinOnly)
 {
     // No players directory at all.

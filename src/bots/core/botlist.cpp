@@ -50,39 +50,85 @@ QString oneLine(QString text)
     return text;
 }
 
-void appendQuoted(QByteArray& out, const QString& value)
+// Values 3 to 6 of a line as the file holds them, viewed in the line.
+struct Values {
+    QByteArrayView name;
+    QByteArrayView modelSkin;
+    QByteArrayView profileFile;
+    QByteArrayView profileName;
+};
+
+Values takeValues(QByteArrayView line)
 {
-    out += '"';
-    out += encodeText(oneLine(value));
-    out += '"';
+    qsizetype pos = 0;
+    takeValue(line, pos);
+    takeValue(line, pos);
+    Values values;
+    values.name = takeValue(line, pos);
+    values.modelSkin = takeValue(line, pos);
+    values.profileFile = takeValue(line, pos);
+    values.profileName = takeValue(line, pos);
+    return values;
+}
+
+// The stored bytes when they read as the text wanted, else the text as UTF-8.
+QByteArray keptOrEncoded(QByteArrayView stored, const QString& storedText, const QString& wanted)
+{
+    return storedText == wanted ? stored.toByteArray() : encodeText(wanted);
+}
+
+QByteArray keptOrEncoded(QByteArrayView stored, const QString& wanted)
+{
+    return keptOrEncoded(stored, decodeField(stored), oneLine(wanted));
+}
+
+// Value 4 holds two values of the editor. An unchanged half keeps its bytes as long as the
+// whole still reads as the text wanted: kept Windows-1252 bytes beside new UTF-8 ones would
+// make the value read as Windows-1252 throughout.
+QByteArray modelSkinValue(QByteArrayView stored, const QString& model, const QString& skin)
+{
+    const QString wanted = oneLine(model + QLatin1Char('/') + skin);
+    const QString storedText = decodeField(stored);
+    if (storedText == wanted)
+        return stored.toByteArray();
+    // A "/" byte is the "/" character in UTF-8 and in Windows-1252 alike.
+    const qsizetype slash = stored.indexOf('/');
+    if (slash < 0)
+        return encodeText(wanted);
+    const ModelSkin old = splitModelSkin(storedText);
+    const QByteArray value = keptOrEncoded(stored.first(slash), old.model, oneLine(model)) + '/'
+        + keptOrEncoded(stored.sliced(slash + 1), old.skin, oneLine(skin));
+    return decodeField(value) == wanted ? value : encodeText(wanted);
 }
 
 } // namespace
 
 BotLineFields parseBotLine(QByteArrayView line)
 {
-    qsizetype pos = 0;
-    takeValue(line, pos);
-    takeValue(line, pos);
-    BotLineFields fields;
-    fields.name = decodeField(takeValue(line, pos));
-    fields.modelSkin = decodeField(takeValue(line, pos));
-    fields.profileFile = decodeField(takeValue(line, pos));
-    fields.profileName = decodeField(takeValue(line, pos));
-    return fields;
+    const Values values = takeValues(line);
+    return { decodeField(values.name), decodeField(values.modelSkin), decodeField(values.profileFile),
+        decodeField(values.profileName) };
 }
 
 QByteArray composeBotLine(const QString& name, const QString& model, const QString& skin,
     const QString& profileFile, const QString& profileName)
 {
-    QByteArray line = "\"sv\" \"addbot\" ";
-    appendQuoted(line, name);
-    line += ' ';
-    appendQuoted(line, model + QLatin1Char('/') + skin);
-    line += ' ';
-    appendQuoted(line, profileFile);
-    line += ' ';
-    appendQuoted(line, profileName);
+    return recomposeBotLine({}, name, model, skin, profileFile, profileName);
+}
+
+QByteArray recomposeBotLine(QByteArrayView stored, const QString& name, const QString& model,
+    const QString& skin, const QString& profileFile, const QString& profileName)
+{
+    const Values old = takeValues(stored);
+    QByteArray line = "\"sv\" \"addbot\" \"";
+    line += keptOrEncoded(old.name, name);
+    line += "\" \"";
+    line += modelSkinValue(old.modelSkin, model, skin);
+    line += "\" \"";
+    line += keptOrEncoded(old.profileFile, profileFile);
+    line += "\" \"";
+    line += keptOrEncoded(old.profileName, profileName);
+    line += '"';
     return line;
 }
 
@@ -200,7 +246,7 @@ bool BotList::replaceEntry(qsizetype index, const QString& name, const QString& 
     if (index < 0 || index >= m_entries.size())
         return false;
     BotEntry& e = m_entries[index];
-    e.line = composeBotLine(name, model, skin, profileFile, profileName);
+    e.line = recomposeBotLine(e.line, name, model, skin, profileFile, profileName);
     // The fields match what a later read of the line gives.
     e.name = oneLine(name);
     e.modelSkin = oneLine(model + QLatin1Char('/') + skin);

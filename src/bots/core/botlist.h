@@ -36,9 +36,14 @@ struct BotLineFields {
 // misread. Never fails: a line off the format gives whatever fields these rules yield.
 BotLineFields parseBotLine(QByteArrayView line);
 
-// "sv" "addbot" "<name>" "<model>/<skin>" "<profileFile>" "<profileName>".
+// "sv" "addbot" "<name>" "<model>/<skin>" "<profileFile>" "<profileName>", the values
+// written as UTF-8.
 QByteArray composeBotLine(const QString& name, const QString& model, const QString& skin,
     const QString& profileFile, const QString& profileName);
+// The same line for a bot stored as stored: a value that reads as it does in stored keeps
+// stored's bytes, whatever their encoding; only changed values are written as UTF-8.
+QByteArray recomposeBotLine(QByteArrayView stored, const QString& name, const QString& model,
+    const QString& skin, const QString& profileFile, const QString& profileName);
 
 struct ModelSkin {
     QString model;

@@ -226,14 +226,9 @@ GamePage::GamePage(QWidget* parent)
     PageControl2->addTab(ctf, tr("Capture the Flag"));
     PageControl2->setCurrentIndex(0);
 
-    connect(RadioButton6, &QRadioButton::toggled, this, [this](bool on) {
-        if (on)
-            setTeamBoxesEnabled(false);
-    });
-    connect(RadioButton7, &QRadioButton::toggled, this, [this](bool on) {
-        if (on)
-            setTeamBoxesEnabled(true);
-    });
+    // The colours follow "Force Bots onto Team..." both ways: it is unchecked when
+    // "Auto-assign" becomes checked, and also when a profile leaves both options off.
+    connect(RadioButton7, &QRadioButton::toggled, this, &GamePage::setTeamBoxesEnabled);
     // Exactly one colour is checked: each box sets the other to its opposite. The
     // second box's change sets the first to the state it already has, which emits
     // nothing, so the pair settles after one round.
@@ -296,10 +291,7 @@ void GamePage::clearModChoice()
 
 void GamePage::applyCtfTeamRule()
 {
-    if (RadioButton6->isChecked())
-        setTeamBoxesEnabled(false);
-    else if (RadioButton7->isChecked())
-        setTeamBoxesEnabled(true);
+    setTeamBoxesEnabled(RadioButton7->isChecked());
 }
 
 void GamePage::setTeamBoxesEnabled(bool enabled)

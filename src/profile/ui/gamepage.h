@@ -29,9 +29,9 @@ public:
     // Leaves all five mod buttons unchecked, as a profile may ask.
     void clearModChoice();
 
-    // "Red" and "Blue" are disabled while "Auto-assign Bots to the Teams" is checked and
-    // enabled while "Force Bots onto Team..." is; their checked states stay. Runs
-    // whenever either button becomes checked, and after a profile load.
+    // "Red" and "Blue" are enabled exactly while "Force Bots onto Team..." is checked,
+    // so also disabled when neither team option is; their checked states stay. Runs
+    // whenever that button changes state, and after a profile load.
     void applyCtfTeamRule();
 
     // A game set-up preset of the flags tab: the limits, pulled into their ranges, and

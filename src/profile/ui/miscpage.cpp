@@ -9,10 +9,13 @@
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QRadioButton>
+#include <QTextBlock>
+#include <QTextDocument>
 #include <QVBoxLayout>
 
 namespace {
@@ -35,6 +38,46 @@ QLabel* hintedLabel(QWidget* parent, const QString& text, const QString& hint)
     return l;
 }
 
+// Characters that the text document takes as the end of a line wherever they stand.
+bool endsBlock(QChar c)
+{
+    return c == QLatin1Char('\n') || c == QLatin1Char('\r') || c == QChar::ParagraphSeparator
+        || c == QChar(0xFDD0) || c == QChar(0xFDD1);
+}
+
+// A line that the memo cannot hold as one line of the document: it shows the line with a
+// line separator for each such character, and keeps the line itself beside that block for
+// as long as the block shows it unchanged.
+struct HeldLine : QTextBlockUserData {
+    HeldLine(QString line, QString shown)
+        : line(std::move(line))
+        , shown(std::move(shown))
+    { }
+    QString line;
+    QString shown;
+};
+
+// Each line of the memo is one console command. Shift+Enter would put a line separator
+// inside a line, which looks like a new line but reaches the game as part of the line
+// before it; here it starts a new line as Enter does.
+class CommandMemo : public QPlainTextEdit {
+public:
+    using QPlainTextEdit::QPlainTextEdit;
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override
+    {
+        if (!event->matches(QKeySequence::InsertLineSeparator)) {
+            QPlainTextEdit::keyPressEvent(event);
+            return;
+        }
+        QKeyEvent enter(event->type(), event->key(), event->modifiers() & ~Qt::ShiftModifier, event->text(),
+            event->isAutoRepeat(), ushort(event->count()));
+        QPlainTextEdit::keyPressEvent(&enter);
+        event->setAccepted(enter.isAccepted());
+    }
+};
+
 } // namespace
 
 MiscPage::MiscPage(QWidget* parent)
@@ -50,7 +93,7 @@ MiscPage::MiscPage(QWidget* parent)
     QGroupBox* commands = controls::group(this, tr("Additional Parameters/Commands"));
     auto* commandsLayout = new QVBoxLayout(commands);
     commandsLayout->setContentsMargins(4, 3, 4, 4);
-    Memo1 = new QPlainTextEdit(commands);
+    Memo1 = new CommandMemo(commands);
     Memo1->setObjectName(QStringLiteral("Memo1"));
     Memo1->setStatusTip(tr("Additional Parameters to exec. at console when game starts"));
     Memo1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
@@ -150,9 +193,43 @@ void MiscPage::applyEnableRules()
     CheckBox27Click();
 }
 
+QStringList MiscPage::additionalLines() const
+{
+    // Read block by block: the plain text of the document would turn a no-break space
+    // into a blank and a line separator into a line break.
+    const QTextDocument* doc = Memo1->document();
+    if (doc->isEmpty())
+        return {};
+    QStringList lines;
+    for (QTextBlock block = doc->begin(); block.isValid(); block = block.next()) {
+        QString text = block.text();
+        if (const auto* held = dynamic_cast<const HeldLine*>(block.userData()); held && held->shown == text)
+            text = held->line;
+        lines.append(text);
+    }
+    return lines;
+}
+
+void MiscPage::setAdditionalLines(const QStringList& lines)
+{
+    QStringList shown = lines;
+    for (QString& line : shown) {
+        for (QChar& c : line) {
+            if (endsBlock(c))
+                c = QChar::LineSeparator;
+        }
+    }
+    Memo1->setPlainText(shown.join(QLatin1Char('\n')));
+    QTextBlock block = Memo1->document()->begin();
+    for (qsizetype i = 0; i < lines.size() && block.isValid(); ++i, block = block.next()) {
+        if (shown[i] != lines[i])
+            block.setUserData(new HeldLine(lines[i], shown[i]));
+    }
+}
+
 void MiscPage::gatherExecSettings(tk::ExecSettings& settings) const
 {
-    settings.additionalCommands = Memo1->toPlainText();
+    settings.additionalCommands = additionalLines().join(QLatin1Char('\n'));
     settings.extraCfg = CheckBox27->isChecked();
     settings.extraCfgName = ComboBox1->currentText();
     settings.recordDemo = CheckBox21->isChecked();

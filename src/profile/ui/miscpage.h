@@ -29,6 +29,13 @@ public:
     // the profile) stays; an empty box shows the first name.
     void fillExtraConfigList(const QStringList& cfgFiles);
 
+    // The lines of the additional commands exactly as held, every character kept (a
+    // no-break space, a line or paragraph separator); none for an empty memo.
+    QStringList additionalLines() const;
+    // Shows lines in the memo, each as one line, and keeps each as it is for
+    // additionalLines() until the user edits it.
+    void setAdditionalLines(const QStringList& lines);
+
     // The demo controls follow "Record a Demo", the config box "Use extra config.
     // file". Each runs when its box is clicked; the profile load runs both.
     void applyEnableRules();

@@ -22,7 +22,6 @@
 #include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPlainTextEdit>
 #include <QRadioButton>
 #include <QTabWidget>
 
@@ -175,7 +174,7 @@ void ProfileStore::loadAdditional(const tk::IniFile& ini)
     QStringList lines;
     for (int k = 0; k < count; ++k)
         lines.append(ini.readString(kAdditional, item(k), QString()));
-    m_form.miscPage->Memo1->setPlainText(lines.join('\n'));
+    m_form.miscPage->setAdditionalLines(lines);
 }
 
 void ProfileStore::loadSelectedBots(const tk::IniFile& ini)
@@ -290,8 +289,7 @@ void ProfileStore::load(const QString& path)
 
 void ProfileStore::saveAdditional(tk::IniFile& ini) const
 {
-    const QString text = m_form.miscPage->Memo1->toPlainText();
-    const QStringList lines = text.isEmpty() ? QStringList() : text.split('\n');
+    const QStringList lines = m_form.miscPage->additionalLines();
     ini.writeInt(kAdditional, kCount, int(lines.size()));
     for (int k = 0; k < lines.size(); ++k)
         ini.writeString(kAdditional, item(k), lines[k]);
