@@ -286,10 +286,17 @@ TEST_F(BotListFiles, BinaryFilesAreNeitherReadNorReplaced)
         24);
     write("tarrakind", program);
     openWith({ "a", "b" });
-    const BotList::OpenResult result = list.open(paths, "tarrakind", false);
-    EXPECT_TRUE(result.fileMissing);
+    const BotList::OpenResult silent = list.open(paths, "tarrakind", false);
+    EXPECT_TRUE(silent.notBotList && !silent.fileMissing && silent.message.isEmpty());
+    // Reported as what it is, not as a missing file.
+    EXPECT_EQ(list.open(paths, "tarrakind", true).message, BotList::notBotListMessage("tarrakind"));
     EXPECT_EQ(names(), QStringList({ "a", "b" }));
-    EXPECT_THROW(list.save(paths), UserError);
+    try {
+        list.save(paths);
+        ADD_FAILURE() << "a binary file was replaced";
+    } catch (const UserError& e) {
+        EXPECT_EQ(e.message(), BotList::notBotListSaveMessage("tarrakind"));
+    }
     EXPECT_EQ(read("tarrakind"), program);
 }
 

@@ -98,10 +98,11 @@ TEST_F(MapCatalogueTest, ArchiveProblemsAreCollectedAndTheRefreshGoesOn)
     copyArchive("aasbadsig.zip", "aas1.zip"); // 2 of 4 entries readable
     copyArchive("aasnotzip.zip", "aas2.zip");
     copyArchive("aasjunk.zip", "aas3.zip"); // maps/q2dm1.aas, maps/base1.aas + junk
-    copyArchive("aaszip64.zip", "aas4.zip");
+    copyArchive("aaszip64.zip", "aas4.zip"); // maps/q2dm1.aas, readme.txt through a zip64 end record
     copyArchive("aassfxraw.zip", "aas5.zip"); // maps/q2dm3.aas, maps/base1.aas after a stub
     const tk::MapCatalogue catalogue = build();
-    EXPECT_EQ(mapNames(catalogue), QStringList({ "q2dm3", "base1", "q2dm1", "base1", "q2dm3", "base1" }));
+    EXPECT_EQ(mapNames(catalogue),
+        QStringList({ "q2dm3", "base1", "q2dm1", "base1", "q2dm1", "readme", "q2dm3", "base1" }));
 
     struct Expected {
         const char* archive;
@@ -111,8 +112,6 @@ TEST_F(MapCatalogueTest, ArchiveProblemsAreCollectedAndTheRefreshGoesOn)
         { "aas1.zip", tk::ZipDiagnostic::Unreadable, 2 },
         { "aas2.zip", tk::ZipDiagnostic::Unreadable, 0 },
         { "aas3.zip", tk::ZipDiagnostic::TrailingBytes, 2 },
-        { "aas4.zip", tk::ZipDiagnostic::DataInFront, 0 },
-        { "aas4.zip", tk::ZipDiagnostic::Unreadable, 0 },
         { "aas5.zip", tk::ZipDiagnostic::DataInFront, 2 },
     };
     ASSERT_EQ(catalogue.problems.size(), std::size(expected));

@@ -1,5 +1,6 @@
 #include "maps/core/ziplisting.h"
 
+#include <QCryptographicHash>
 #include <QDir>
 #include <QFile>
 #include <QStringDecoder>
@@ -168,6 +169,20 @@ QByteArray le32(quint32 v)
     return le16(quint16(v & 0xFFFF)) + le16(quint16(v >> 16));
 }
 
+QByteArray le64(quint64 v)
+{
+    return le32(quint32(v & 0xFFFFFFFF)) + le32(quint32(v >> 32));
+}
+
+// A zip64 end record at recordPos, with extensible data, followed by its locator.
+QByteArray zip64Tail(qint64 recordPos, quint64 entries, quint64 directorySize, quint64 offset,
+    const QByteArray& extensible = {})
+{
+    return QByteArray("PK\6\6", 4) + le64(44 + quint64(extensible.size())) + le16(45) + le16(45) + le32(0)
+        + le32(0) + le64(entries) + le64(entries) + le64(directorySize) + le64(offset) + extensible
+        + QByteArray("PK\6\7", 4) + le32(0) + le64(quint64(recordPos)) + le32(1);
+}
+
 QByteArray endRecord(quint16 entries, quint32 directorySize, quint32 offset, quint16 commentLength = 0)
 {
     return QByteArray("PK\5\6", 4) + le16(0) + le16(0) + le16(entries) + le16(entries) + le32(directorySize)
@@ -214,6 +229,31 @@ QList<HostileCase> hostileCases()
             { ZipDiagnostic::DataInFront } },
         { "comment length beyond the end of the file", header + endRecord(1, quint32(hsize), 0, 65535),
             { "maps/q2dm1.aas" }, {} },
+        { "zip64 directory larger than the file",
+            header + zip64Tail(hsize, 1, ~quint64(0), 0) + endRecord(1, 0xFFFFFFFF, 0xFFFFFFFF), {},
+            { ZipDiagnostic::Unreadable } },
+        { "zip64 count of 2^64-1, one entry present",
+            header + zip64Tail(hsize, ~quint64(0), quint64(hsize), 0) + endRecord(0xFFFF, quint32(hsize), 0),
+            { "maps/q2dm1.aas" }, { ZipDiagnostic::Unreadable } },
+        { "zip64 offset of 2^64-1",
+            header + zip64Tail(hsize, 1, quint64(hsize), ~quint64(0))
+                + endRecord(1, quint32(hsize), 0xFFFFFFFF),
+            { "maps/q2dm1.aas" }, { ZipDiagnostic::DataInFront } },
+        { "zip64 end record with extensible data, found through its locator",
+            header + zip64Tail(hsize, 1, quint64(hsize), 0, QByteArray(8, 'e'))
+                + endRecord(1, quint32(hsize), 0),
+            { "maps/q2dm1.aas" }, {} },
+        { "zip64 locator pointing past the file, no zip64 end record",
+            header + zip64Tail(hsize, 1, quint64(hsize), 0).sliced(56).replace(8, 8, le64(~quint64(0)))
+                + endRecord(1, quint32(hsize + 20), 0),
+            { "maps/q2dm1.aas" }, {} },
+        // Locator bytes that end the last header's comment are no zip64 locator.
+        { "locator signature in a comment",
+            centralHeader("maps/q2dm1.aas", 20) + zip64Tail(0, 0, 0, 0).sliced(56)
+                + endRecord(1, quint32(hsize + 20), 0),
+            { "maps/q2dm1.aas" }, {} },
+        { "zip64 archive behind a stub", QByteArray(100, 'x') + readData("zip64-utf8/aasfz.zip"),
+            lines(readData("zip64-utf8/aasfz.names")), { ZipDiagnostic::DataInFront } },
     };
 }
 
@@ -313,14 +353,93 @@ TEST(ZipListing, MessagesNameTheArchive)
     const QList<ZipDiagnostic> kinds
         = { ZipDiagnostic::Unreadable, ZipDiagnostic::DataInFront, ZipDiagnostic::TrailingBytes };
     QStringList texts;
-    for (const ZipDiagnostic kind : kinds) {
-        const QString text = tk::zipDiagnosticMessage(kind, "aasmaps.zip");
-        EXPECT_TRUE(text.contains("aasmaps.zip")) << text.toStdString();
-        EXPECT_FALSE(text.contains("%1"));
-        texts.append(text);
+    for (const qsizetype listed : { 0, 2 }) {
+        for (const ZipDiagnostic kind : kinds) {
+            const QString text = tk::zipDiagnosticMessage(kind, "aasmaps.zip", listed);
+            EXPECT_TRUE(text.contains("aasmaps.zip")) << text.toStdString();
+            EXPECT_FALSE(text.contains("%1"));
+            // No message claims maps are listed when none are.
+            if (listed == 0) {
+                EXPECT_FALSE(text.contains("listed all the same") || text.contains("are shown"))
+                    << text.toStdString();
+            }
+            texts.append(text);
+        }
     }
     texts.removeDuplicates();
-    EXPECT_EQ(texts.size(), kinds.size());
+    EXPECT_EQ(texts.size(), 2 * kinds.size());
+}
+
+QList<QByteArray> storedNames(const ZipListing& listing)
+{
+    QList<QByteArray> names;
+    for (const tk::ZipEntry& e : listing.entries)
+        names.append(e.storedName);
+    return names;
+}
+
+// Archives that every other reader lists through their zip64 end record or UTF-8 flag;
+// their .names files hold what the other readers listed, in UTF-8.
+TEST(ZipListing, Zip64AndUtf8FlaggedArchivesListWhatOtherReadersList)
+{
+    for (const char* file : { "aasfz", "aaspipe", "aasutf8dos" }) {
+        SCOPED_TRACE(file);
+        const QString base = QStringLiteral("zip64-utf8/") + file;
+        const QByteArray data = readData(base + ".zip");
+        const QList<QByteArray> expected = lines(readData(base + ".names"));
+        ASSERT_FALSE(expected.isEmpty());
+        for (const ZipListing& listing : { tk::listZipArchive(kDataDir + '/' + base + ".zip"),
+                 tk::listZipArchive(QByteArrayView(data)) }) {
+            EXPECT_EQ(storedNames(listing), expected);
+            QList<QString> names;
+            for (const tk::ZipEntry& e : listing.entries)
+                names.append(e.name);
+            QList<QString> expectedNames;
+            for (const QByteArray& name : expected)
+                expectedNames.append(QString::fromUtf8(name));
+            EXPECT_EQ(names, expectedNames);
+            EXPECT_TRUE(listing.diagnostics.isEmpty());
+        }
+    }
+}
+
+// Past 65,535 entries only the zip64 end record holds the count: the end record says 0xFFFF.
+TEST(ZipListing, SeventyThousandEntriesAreListedThroughTheZip64EndRecord)
+{
+    // The bytes Python's zipfile writes for empty entries dated 2024-01-01 12:00 (see the
+    // README beside the archives).
+    constexpr int kCount = 70000;
+    const QByteArray dosTime = le16(0x6000) + le16(0x5821);
+    QByteArray local, central;
+    QList<QByteArray> names;
+    for (int i = 0; i < kCount; ++i) {
+        const QByteArray name = QByteArray("maps/m") + QByteArray::number(i).rightJustified(5, '0') + ".aas";
+        const auto offset = quint32(local.size());
+        local += QByteArray("PK\3\4", 4) + le16(20) + le32(0) + dosTime + QByteArray(12, '\0')
+            + le16(quint16(name.size())) + le16(0) + name;
+        central += QByteArray("PK\1\2", 4) + le16(0x0314) + le16(20) + le32(0) + dosTime
+            + QByteArray(12, '\0') + le16(quint16(name.size())) + QByteArray(8, '\0') + le32(0600u << 16)
+            + le32(offset) + name;
+        names.append(name);
+    }
+    const qint64 directoryEnd = local.size() + central.size();
+    const QByteArray data = local + central
+        + zip64Tail(directoryEnd, kCount, quint64(central.size()), quint64(local.size()))
+        + endRecord(0xFFFF, quint32(central.size()), quint32(local.size()));
+    ASSERT_EQ(QCryptographicHash::hash(data, QCryptographicHash::Sha256).toHex(),
+        "2d72ad438bbee7a1ef3398fc64fca489481be8c114478765906ffe7f6e18fa3f");
+
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    QFile file(dir.filePath("aas70000.zip"));
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    ASSERT_EQ(file.write(data), data.size());
+    file.close();
+    for (const ZipListing& listing :
+        { tk::listZipArchive(file.fileName()), tk::listZipArchive(QByteArrayView(data)) }) {
+        EXPECT_EQ(storedNames(listing), names);
+        EXPECT_TRUE(listing.diagnostics.isEmpty());
+    }
 }
 
 } // namespace

@@ -359,6 +359,40 @@ TEST_F(BotCfgBehaviour, ChoosingOrTypingAnExistingFileOpensItWithNoBotSelected)
     EXPECT_TRUE(l.ui.messages.isEmpty());
 }
 
+// A bot list saved as UTF-16 by a Windows editor exists but holds NUL bytes: it is
+// neither read nor replaced, and the user is told why rather than that it is missing.
+TEST_F(BotCfgBehaviour, AFileThatIsNotPlainTextIsNamedSoAtLoadAndAtSave)
+{
+    QByteArray u16("\xFF\xFE", 2);
+    for (const char c : crlf({ L3 }))
+        u16 += QByteArray(1, c) + '\0';
+    inst.writeBotFile(QStringLiteral("u16.cfg"), u16);
+    bottest::writeFile(
+        inst.inLauncherDir(QStringLiteral("default.tsf")), "[BotDataFile]\r\nFileName=u16.cfg\r\n");
+    const QString atLoad = QStringLiteral("The file u16.cfg is not a bot list file: it is not plain text.");
+    Launcher& l = start();
+    EXPECT_EQ(l.ui.messages, QStringList { atLoad });
+    EXPECT_TRUE(l.rows().isEmpty());
+
+    // Passing it while typing says nothing; choosing it from the drop-down does.
+    l.typeBotFileName(QStringLiteral("bots.cfg"));
+    l.typeBotFileName(QStringLiteral("u16.cfg"));
+    EXPECT_EQ(l.ui.messages.size(), 1);
+    l.typeBotFileName(QStringLiteral("bots.cfg"));
+    l.chooseBotFileName(QStringLiteral("u16.cfg"));
+    EXPECT_EQ(l.ui.messages, (QStringList { atLoad, atLoad }));
+    EXPECT_EQ(l.page->botList().fileName(), QStringLiteral("u16.cfg"));
+    EXPECT_EQ(l.rows(), (QStringList { R1, R2, R3 }));
+
+    const QString atSave = atLoad + QStringLiteral(" The bots were not written to it.");
+    l.press(l.page->SpeedButton14);
+    l.clickRow(0);
+    l.press(l.page->SpeedButton16);
+    EXPECT_EQ(l.ui.messages, (QStringList { atLoad, atLoad, atSave, atSave }));
+    EXPECT_TRUE(l.ui.modalDialogs.isEmpty());
+    EXPECT_EQ(inst.botFile(QStringLiteral("u16.cfg")), u16);
+}
+
 TEST_F(BotCfgBehaviour, UnwritableBotFileShowsTheErrorAndAddDoesNotOpenTheEditor)
 {
     // A directory where the bot list file should be: the rename onto it fails.

@@ -9,6 +9,7 @@
 #include "bots/ui/tform3.h"
 #include "imaging/ui/imageview.h"
 #include "support/scriptedinteraction.h"
+#include "ui/clickhelpers.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -185,6 +186,8 @@ struct Launcher {
         page->botfilename->lineEdit()->selectAll();
         QTest::keyClicks(page->botfilename->lineEdit(), name);
     }
+    // Picks the item of that name in the drop-down of the bot file box with the mouse.
+    void chooseBotFileName(const QString& name) { chooseFromDropDown(page->botfilename, name); }
 };
 
 } // namespace bottest

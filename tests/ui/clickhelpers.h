@@ -1,10 +1,13 @@
 #pragma once
 
 #include <QAbstractButton>
+#include <QAbstractItemView>
+#include <QComboBox>
 #include <QRadioButton>
 #include <QStyle>
 #include <QStyleOptionButton>
 #include <QTest>
+#include <gtest/gtest.h>
 
 // Clicks a check box or radio button on its indicator: a layout may make the button
 // wider than its caption, and a click beside the caption does not toggle it.
@@ -15,4 +18,19 @@ inline void clickIndicator(QAbstractButton* button, Qt::MouseButton mouse = Qt::
     const QStyle::SubElement element = qobject_cast<QRadioButton*>(button) ? QStyle::SE_RadioButtonIndicator
                                                                            : QStyle::SE_CheckBoxIndicator;
     QTest::mouseClick(button, mouse, {}, button->style()->subElementRect(element, &opt, button).center());
+}
+
+// Picks an entry from the combo box's drop-down list with the mouse, as a user does:
+// unlike setting the current index, this also makes the box report the choice.
+inline void chooseFromDropDown(QComboBox* combo, const QString& text)
+{
+    const int row = combo->findText(text);
+    ASSERT_GE(row, 0) << text.toStdString();
+    combo->showPopup();
+    QAbstractItemView* view = combo->view();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(view->window()));
+    const QRect r = view->visualRect(view->model()->index(row, 0));
+    QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, r.center());
+    ASSERT_FALSE(view->isVisible());
+    ASSERT_EQ(combo->currentText(), text);
 }

@@ -199,8 +199,8 @@ TEST_F(MapPageBehaviour, ADamagedArchiveIsReportedAndTheNextOneStillListed)
         (QStringList { "q2dm3 | [Unknown]", "base1 | [Unknown]", "q2dm1 | [Unknown]", "base1 | [Unknown]",
             "q2dm3 | [Unknown]", "q2dm1 | [Unknown]" }));
     EXPECT_EQ(ui.messages,
-        (QStringList { tk::zipDiagnosticMessage(tk::ZipDiagnostic::Unreadable, "aasa.zip"),
-            tk::zipDiagnosticMessage(tk::ZipDiagnostic::TrailingBytes, "aasb.zip") }));
+        (QStringList { tk::zipDiagnosticMessage(tk::ZipDiagnostic::Unreadable, "aasa.zip", 2),
+            tk::zipDiagnosticMessage(tk::ZipDiagnostic::TrailingBytes, "aasb.zip", 2) }));
 }
 
 TEST_F(MapPageBehaviour, RefreshSelectsTheRememberedMapAgainAndLeavesThePanel)

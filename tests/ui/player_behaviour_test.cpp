@@ -12,7 +12,6 @@
 #include "support/scriptedinteraction.h"
 #include "ui/clickhelpers.h"
 
-#include <QAbstractItemView>
 #include <QApplication>
 #include <QCheckBox>
 #include <QClipboard>
@@ -144,20 +143,6 @@ protected:
     {
         combo->setFocus();
         QTest::keyClicks(combo->lineEdit(), keys);
-    }
-
-    // Picks an entry from the combo box's drop-down list with the mouse.
-    static void choose(QComboBox* combo, const QString& text)
-    {
-        const int row = combo->findText(text);
-        ASSERT_GE(row, 0) << text.toStdString();
-        combo->showPopup();
-        QAbstractItemView* view = combo->view();
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(view->window()));
-        const QRect r = view->visualRect(view->model()->index(row, 0));
-        QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, r.center());
-        ASSERT_FALSE(view->isVisible());
-        ASSERT_EQ(combo->currentText(), text);
     }
 
     Installation inst;
@@ -407,21 +392,21 @@ TEST_F(PlayerBehaviour, TypingAModelLetterByLetterListsSkinsOnlyForAWholeName)
 TEST_F(PlayerBehaviour, ChoosingASkinShowsItAndChoosingAModelKeepsSkinAndPreview)
 {
     page->fillModelList();
-    choose(page->ComboBox2, QStringLiteral("male"));
+    chooseFromDropDown(page->ComboBox2, QStringLiteral("male"));
     EXPECT_EQ(itemsOf(page->ComboBox3), (QStringList { "broken", "grunt", "Viper" }));
     EXPECT_TRUE(page->ImageEnDBView1->image().isNull());
 
-    choose(page->ComboBox3, QStringLiteral("grunt"));
+    chooseFromDropDown(page->ComboBox3, QStringLiteral("grunt"));
     const QImage grunt = groundTruth("skin296_ppmtopcx.ppm");
     EXPECT_EQ(differenceFrom(page->ImageEnDBView1->image(), grunt), "");
 
-    choose(page->ComboBox2, QStringLiteral("female"));
+    chooseFromDropDown(page->ComboBox2, QStringLiteral("female"));
     EXPECT_EQ(itemsOf(page->ComboBox3), QStringList { "athena" });
     EXPECT_EQ(page->ComboBox3->currentText(), QStringLiteral("grunt")) << "the old skin name stays";
     EXPECT_EQ(differenceFrom(page->ImageEnDBView1->image(), grunt), "")
         << "no preview until a skin is chosen";
 
-    choose(page->ComboBox3, QStringLiteral("athena"));
+    chooseFromDropDown(page->ComboBox3, QStringLiteral("athena"));
     EXPECT_EQ(differenceFrom(page->ImageEnDBView1->image(), groundTruth("skin256_pil.ppm")), "");
     EXPECT_TRUE(ui.messages.isEmpty()) << ui.messages.join('\n').toStdString();
 }
@@ -450,8 +435,8 @@ TEST_F(PlayerBehaviour, TypingASkinShowsItOnceItNamesAFile)
     type(page->ComboBox3, QStringLiteral("athena"));
     page->ComboBox2->setFocus();
     QApplication::processEvents();
-    choose(page->ComboBox2, QStringLiteral("female"));
-    choose(page->ComboBox3, QStringLiteral("athena"));
+    chooseFromDropDown(page->ComboBox2, QStringLiteral("female"));
+    chooseFromDropDown(page->ComboBox3, QStringLiteral("athena"));
     EXPECT_EQ(differenceFrom(page->ImageEnDBView1->image(), groundTruth("skin256_pil.ppm")), "");
     EXPECT_TRUE(ui.messages.isEmpty());
 }
@@ -459,17 +444,17 @@ TEST_F(PlayerBehaviour, TypingASkinShowsItOnceItNamesAFile)
 TEST_F(PlayerBehaviour, ARejectedSkinImageIsReportedOnceAndThePictureStays)
 {
     page->fillModelList();
-    choose(page->ComboBox2, QStringLiteral("male"));
-    choose(page->ComboBox3, QStringLiteral("grunt"));
+    chooseFromDropDown(page->ComboBox2, QStringLiteral("male"));
+    chooseFromDropDown(page->ComboBox3, QStringLiteral("grunt"));
     const QImage grunt = groundTruth("skin296_ppmtopcx.ppm");
 
-    choose(page->ComboBox3, QStringLiteral("broken"));
+    chooseFromDropDown(page->ComboBox3, QStringLiteral("broken"));
     EXPECT_EQ(ui.messages, QStringList { kUnrecognizedPcx });
     EXPECT_EQ(differenceFrom(page->ImageEnDBView1->image(), grunt), "");
 
     // Typed: once, when the text names the file; leaving the box, which makes the
     // typed entry the current one, shows it no second time.
-    choose(page->ComboBox3, QStringLiteral("grunt"));
+    chooseFromDropDown(page->ComboBox3, QStringLiteral("grunt"));
     ui.messages.clear();
     page->ComboBox3->lineEdit()->selectAll();
     type(page->ComboBox3, QStringLiteral("broken"));
@@ -494,10 +479,10 @@ TEST_F(PlayerBehaviour, UncheckingTheSetupKeepsTheTextsAndThePreview)
 {
     page->fillModelList();
     type(page->ComboBox2, QStringLiteral("male"));
-    choose(page->ComboBox3, QStringLiteral("grunt"));
+    chooseFromDropDown(page->ComboBox3, QStringLiteral("grunt"));
     page->Edit2->setText(QStringLiteral("Player"));
-    choose(page->ComboBox4, QStringLiteral("Right"));
-    choose(page->ComboBox5, QStringLiteral("Dot"));
+    chooseFromDropDown(page->ComboBox4, QStringLiteral("Right"));
+    chooseFromDropDown(page->ComboBox5, QStringLiteral("Dot"));
     const QImage shown = page->ImageEnDBView1->image();
     ASSERT_FALSE(shown.isNull());
 

@@ -4,6 +4,7 @@
 #include "app/core/textcodec.h"
 #include "app/core/usererror.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QSet>
 #include <cstring>
@@ -145,6 +146,20 @@ QString BotList::missingFileMessage(const QString& name)
     return QStringLiteral("Error: Could not locate file ") + name;
 }
 
+QString BotList::notBotListMessage(const QString& name)
+{
+    return QCoreApplication::translate(
+        "tk::BotList", "The file %1 is not a bot list file: it is not plain text.")
+        .arg(name);
+}
+
+QString BotList::notBotListSaveMessage(const QString& name)
+{
+    return QCoreApplication::translate("tk::BotList",
+        "The file %1 is not a bot list file: it is not plain text. The bots were not written to it.")
+        .arg(name);
+}
+
 QStringList BotList::listBotListFiles(const InstallPaths& paths)
 {
     return listFiles(paths.launcherDir, QStringLiteral("*.cfg"));
@@ -172,13 +187,14 @@ BotList::OpenResult BotList::open(const InstallPaths& paths, const QString& name
     QByteArray data;
     if (!readFile(path, &data))
         throw UserError(QStringLiteral("Cannot open file %1").arg(QDir::toNativeSeparators(path)));
-    // A name typed letter by letter passes names of other files ("tarrakind", the
-    // launcher itself, on the way to "tarrakind2.cfg"): a file holding NUL bytes is no
-    // bot list and is passed over like a missing one.
+    // A file holding NUL bytes (UTF-16 text, a program) is no bot list: its lines would
+    // reach the game garbled. A name typed letter by letter passes such files ("tarrakind",
+    // the launcher itself, on the way to "tarrakind2.cfg"), so they are passed over like
+    // a missing one, but named for what they are.
     if (data.contains('\0')) {
-        result.fileMissing = true;
+        result.notBotList = true;
         if (reportMissing)
-            result.message = missingFileMessage(name);
+            result.message = notBotListMessage(name);
         return result;
     }
     readContents(data);
@@ -216,8 +232,7 @@ void BotList::save(const InstallPaths& paths) const
     // bot lines, whatever name was typed.
     QByteArray current;
     if (fileExists(path) && readFile(path, &current) && current.contains('\0'))
-        throw UserError(QStringLiteral("Cannot create file %1: it is not a bot list file")
-                            .arg(QDir::toNativeSeparators(path)));
+        throw UserError(notBotListSaveMessage(m_fileName));
     QString reason;
     if (!writeFileAtomically(path, contents(), &reason))
         throw UserError(

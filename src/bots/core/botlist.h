@@ -59,12 +59,19 @@ public:
     static constexpr const char* kDefaultFileName = "bots.cfg";
 
     struct OpenResult {
-        bool fileMissing = false; // the bots were kept, now under the new name
+        bool fileMissing = false; // no such file: the bots were kept, now under the new name
+        bool notBotList = false; // a file that is not plain text: the bots were kept the same way
         QString message; // non-empty when the caller must show it
+
+        bool keptBots() const { return fileMissing || notBotList; }
     };
 
     // "Error: Could not locate file " + name.
     static QString missingFileMessage(const QString& name);
+    // What the user is told when the file named name holds NUL bytes (a UTF-16 text, a
+    // program): at opening, and when a save would replace it.
+    static QString notBotListMessage(const QString& name);
+    static QString notBotListSaveMessage(const QString& name);
     // The "*.cfg" files of the launcher directory, sorted without regard to case.
     static QStringList listBotListFiles(const InstallPaths& paths);
 
@@ -73,16 +80,17 @@ public:
     qsizetype size() const { return m_entries.size(); }
     qsizetype selectedCount() const;
 
-    // Makes name the current file and reads it. A missing file keeps the bots as they
-    // are; with reportMissing the result carries the message to show. Throws UserError
-    // when the file exists but cannot be read.
+    // Makes name the current file and reads it. A missing file, or one that is not plain
+    // text, keeps the bots as they are; with reportMissing the result carries the message
+    // to show. Throws UserError when the file exists but cannot be read.
     OpenResult open(const InstallPaths& paths, const QString& name, bool reportMissing);
     // Replaces the bots by one per non-empty line of data, all unselected.
     void readContents(const QByteArray& data);
     // Every line followed by CR LF: what save() writes.
     QByteArray contents() const;
     // Writes contents() to the current file, replacing it. Throws UserError with the
-    // system's reason on failure; the bots in memory are untouched either way.
+    // system's reason on failure, and without writing when the file is not plain text;
+    // the bots in memory are untouched either way.
     void save(const InstallPaths& paths) const;
     QString filePath(const InstallPaths& paths) const { return paths.inLauncherDir(m_fileName); }
 

@@ -167,6 +167,7 @@ BotCfgPage::BotCfgPage(QWidget* parent)
     connect(SpeedButton15, &QPushButton::clicked, this, &BotCfgPage::SpeedButton15Click);
     connect(SpeedButton16, &QPushButton::clicked, this, &BotCfgPage::SpeedButton16Click);
     connect(botfilename, &QComboBox::editTextChanged, this, &BotCfgPage::botfilenameChange);
+    connect(botfilename, &QComboBox::activated, this, &BotCfgPage::botfilenameSelect);
 }
 
 void BotCfgPage::gatherExecSettings(tk::ExecSettings& settings) const
@@ -207,9 +208,10 @@ void BotCfgPage::openBotListFile(const QString& name, bool reportMissing)
         botfilename->setEditText(name);
     }
     const tk::BotList::OpenResult result = m_bots.open(paths(), name, reportMissing);
+    m_notBotList = result.notBotList;
     if (!result.message.isEmpty())
         ui().showMessage(this, result.message);
-    if (!result.fileMissing)
+    if (!result.keptBots())
         refreshBotView();
 }
 
@@ -358,4 +360,13 @@ void BotCfgPage::SpeedButton16Click()
 void BotCfgPage::botfilenameChange(const QString& text)
 {
     guarded(ui(), this, [&] { openBotListFile(text, false); });
+}
+
+// A file chosen from the drop-down (or by Up, Down or Enter) has just been opened by the
+// change of text. Only then is a file that is not plain text reported: a name typed
+// letter by letter passes other files silently.
+void BotCfgPage::botfilenameSelect()
+{
+    if (m_notBotList)
+        ui().showMessage(this, tk::BotList::notBotListMessage(m_bots.fileName()));
 }

@@ -46,8 +46,8 @@ public:
     tk::BotList& botList() { return m_bots; }
     const tk::BotList& botList() const { return m_bots; }
 
-    // Makes name the current bot list file and reads it; a missing file keeps the bots
-    // and, with reportMissing, says so.
+    // Makes name the current bot list file and reads it; a missing file, or one that is
+    // not plain text, keeps the bots and, with reportMissing, says so.
     void openBotListFile(const QString& name, bool reportMissing);
     // Clears the highlight and sets the selected flag of every bot with one of the names.
     void selectByNames(const QStringList& names);
@@ -80,6 +80,7 @@ private:
     void SpeedButton15Click();
     void SpeedButton16Click();
     void botfilenameChange(const QString& text);
+    void botfilenameSelect();
 
     // The row with the list's selection highlight, or -1.
     qsizetype highlightedRow() const;
@@ -91,5 +92,7 @@ private:
     void refreshRowTexts(qsizetype index);
 
     tk::BotList m_bots;
+    // The last open found a file that is not plain text: choosing it says so.
+    bool m_notBotList = false;
     TForm3* m_editor = nullptr;
 };

@@ -34,7 +34,7 @@ struct MapCatalogue {
 
     QString message(const ArchiveProblem& problem) const
     {
-        return zipDiagnosticMessage(problem.kind, problem.archiveName);
+        return zipDiagnosticMessage(problem.kind, problem.archiveName, problem.entriesListed);
     }
 };
 

@@ -6,6 +6,7 @@
 #include <QFile>
 #include <QStringDecoder>
 #include <array>
+#include <optional>
 
 #if __has_include(<iconv.h>)
 #include <iconv.h>
@@ -19,6 +20,9 @@ namespace {
 constexpr qint64 kEndRecordSize = 22;
 constexpr qint64 kEndSearchSpan = kEndRecordSize + 0xFFFF; // the record and the longest comment
 constexpr qint64 kHeaderSize = 46;
+constexpr qint64 kZip64RecordSize = 56; // without extensible data
+constexpr qint64 kZip64LocatorSize = 20;
+constexpr quint16 kUtf8NameFlag = 0x0800;
 constexpr qint64 kReadChunk = 64 * 1024;
 constexpr qint64 kPaddingBlock = 512;
 
@@ -30,6 +34,11 @@ quint16 le16(const char* p)
 quint32 le32(const char* p)
 {
     return quint32(le16(p)) | quint32(le16(p + 2)) << 16;
+}
+
+quint64 le64(const char* p)
+{
+    return quint64(le32(p)) | quint64(le32(p + 4)) << 32;
 }
 
 bool hasSignature(const char* p, char third, char fourth)
@@ -186,6 +195,44 @@ bool allZero(QByteArrayView bytes)
     return true;
 }
 
+// What an end record says of the central directory: it ends at end, where the record
+// (or the zip64 end record) begins.
+struct Directory {
+    qint64 end = 0;
+    quint64 entryCount = 0;
+    quint64 size = 0;
+    quint64 storedOffset = 0;
+};
+
+// Archives of 65,535 entries or more, and those written as a stream or with zip64 forced,
+// put a zip64 end record and its locator between the central directory and the end
+// record; their counts, size and offset are the ones to read. The record normally lies
+// right before the locator; one with extensible data is found through the locator's
+// offset. A record counts only when it ends exactly at the locator, so stray signatures
+// in a comment or a damaged locator leave the end record's own fields in force.
+std::optional<Directory> zip64Directory(Source& source, qint64 recordPos)
+{
+    const qint64 locatorPos = recordPos - kZip64LocatorSize;
+    const qint64 lastStart = locatorPos - kZip64RecordSize;
+    if (lastStart < 0)
+        return std::nullopt;
+    const QByteArrayView locator = source.view(locatorPos, kZip64LocatorSize);
+    if (locator.size() < kZip64LocatorSize || !hasSignature(locator.data(), 6, 7))
+        return std::nullopt;
+    const quint64 storedRecordPos = le64(locator.data() + 8);
+    for (const quint64 candidate : { quint64(lastStart), storedRecordPos }) {
+        if (candidate > quint64(lastStart))
+            continue;
+        const QByteArrayView record = source.view(qint64(candidate), kZip64RecordSize);
+        if (record.size() < kZip64RecordSize || !hasSignature(record.data(), 6, 6)
+            || le64(record.data() + 4) != quint64(locatorPos) - candidate - 12)
+            continue;
+        return Directory { qint64(candidate), le64(record.data() + 32), le64(record.data() + 40),
+            le64(record.data() + 48) };
+    }
+    return std::nullopt;
+}
+
 ZipListing list(Source& source)
 {
     ZipListing listing;
@@ -215,9 +262,7 @@ ZipListing list(Source& source)
 
     const char* record = tail.data() + found;
     const qint64 recordPos = searchStart + found;
-    const quint16 entryCount = le16(record + 10);
-    const quint32 directorySize = le32(record + 12);
-    const quint32 storedOffset = le32(record + 16);
+    Directory directory { recordPos, le16(record + 10), le32(record + 12), le32(record + 16) };
     const qint64 recordEnd = recordPos + kEndRecordSize + le16(record + 20);
     if (recordEnd < size) {
         const qint64 trailing = size - recordEnd;
@@ -226,24 +271,29 @@ ZipListing list(Source& source)
         if (!padding)
             note(listing, ZipDiagnostic::TrailingBytes);
     }
+    // The tail's bytes are not used past this point: reading on may move the window.
+    if (const std::optional<Directory> zip64 = zip64Directory(source, recordPos))
+        directory = *zip64;
 
-    const qint64 start = recordPos - qint64(directorySize);
-    if (start < 0) {
+    if (directory.size > quint64(directory.end)) {
         note(listing, ZipDiagnostic::Unreadable);
         return listing;
     }
-    if (storedOffset != start)
+    const qint64 start = directory.end - qint64(directory.size);
+    if (directory.storedOffset != quint64(start))
         note(listing, ZipDiagnostic::DataInFront);
 
     // The entry count is only a claim: reserve no more than the file could hold.
-    listing.entries.reserve(qMin<qint64>(entryCount, (size - start) / kHeaderSize));
+    listing.entries.reserve(
+        qsizetype(qMin<quint64>(directory.entryCount, quint64(size - start) / kHeaderSize)));
     qint64 pos = start;
-    for (int i = 0; i < entryCount; ++i) {
+    for (quint64 i = 0; i < directory.entryCount; ++i) {
         const QByteArrayView header = source.view(pos, kHeaderSize);
         if (header.size() < kHeaderSize || !hasSignature(header.data(), 1, 2)) {
             note(listing, ZipDiagnostic::Unreadable);
             break;
         }
+        const bool utf8 = le16(header.data() + 8) & kUtf8NameFlag;
         const int version = quint8(header[4]);
         const int host = quint8(header[5]);
         const quint16 nameLength = le16(header.data() + 28);
@@ -261,7 +311,8 @@ ZipListing list(Source& source)
         ZipEntry entry;
         entry.storedName = name.toByteArray();
         entry.host = host;
-        entry.name = isOemHost(host, version) ? fromOem(name) : decodeText(entry.storedName);
+        // The UTF-8 flag holds over the host: writers on Windows set it with host 0.
+        entry.name = isOemHost(host, version) && !utf8 ? fromOem(name) : decodeText(entry.storedName);
         listing.entries.append(std::move(entry));
         pos = next;
     }
@@ -288,21 +339,30 @@ ZipListing listZipArchive(QByteArrayView data)
     return list(source);
 }
 
-QString zipDiagnosticMessage(ZipDiagnostic kind, const QString& archiveName)
+QString zipDiagnosticMessage(ZipDiagnostic kind, const QString& archiveName, qsizetype entriesListed)
 {
+    // A message says maps are listed only when some are.
+    const bool listed = entriesListed > 0;
     switch (kind) {
     case ZipDiagnostic::Unreadable:
-        return QCoreApplication::translate("tk::ZipListing",
-            "The map archive %1 cannot be read; only the maps listed before the damage are shown.")
+        return (listed ? QCoreApplication::translate("tk::ZipListing",
+                    "The map archive %1 cannot be read; only the maps listed before the damage are shown.")
+                       : QCoreApplication::translate("tk::ZipListing",
+                           "The map archive %1 cannot be read; none of its maps are listed."))
             .arg(archiveName);
     case ZipDiagnostic::DataInFront:
-        return QCoreApplication::translate("tk::ZipListing",
-            "The map archive %1 has extra data in front of its contents (it may be a self-extracting "
-            "archive). Its maps are listed all the same.")
+        return (listed ? QCoreApplication::translate("tk::ZipListing",
+                    "The map archive %1 has extra data in front of its contents (it may be a "
+                    "self-extracting archive). Its maps are listed all the same.")
+                       : QCoreApplication::translate("tk::ZipListing",
+                           "The map archive %1 has extra data in front of its contents (it may be a "
+                           "self-extracting archive)."))
             .arg(archiveName);
     case ZipDiagnostic::TrailingBytes:
-        return QCoreApplication::translate("tk::ZipListing",
-            "The map archive %1 has extra data after its end. Its maps are listed all the same.")
+        return (listed ? QCoreApplication::translate("tk::ZipListing",
+                    "The map archive %1 has extra data after its end. Its maps are listed all the same.")
+                       : QCoreApplication::translate(
+                           "tk::ZipListing", "The map archive %1 has extra data after its end."))
             .arg(archiveName);
     }
     return {};

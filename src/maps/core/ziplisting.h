@@ -11,8 +11,8 @@ namespace tk {
 // listed, never extracted.
 struct ZipEntry {
     QByteArray storedName; // the name's bytes exactly as stored
-    QString name; // storedName converted from code page 437 for MS-DOS, OS/2 and NTFS hosts,
-                  // otherwise storedName decoded with decodeText
+    QString name; // storedName converted from code page 437 for MS-DOS, OS/2 and NTFS hosts
+                  // unless flagged as UTF-8, otherwise storedName decoded with decodeText
     int host = 0; // high byte of "version made by"
 };
 
@@ -37,7 +37,8 @@ struct ZipListing {
     bool has(ZipDiagnostic kind) const { return diagnostics.contains(kind); }
 };
 
-// Lists the central directory of the archive at path. The file is read piecewise, so a
+// Lists the central directory of the archive at path, found through the zip64 end record
+// where the archive has one. The file is read piecewise, so a
 // damaged or hostile archive costs no more memory than its central directory holds.
 // A file that cannot be opened is Unreadable with no entries.
 ZipListing listZipArchive(const QString& path);
@@ -45,7 +46,8 @@ ZipListing listZipArchive(const QString& path);
 // The same over an archive held in memory.
 ZipListing listZipArchive(QByteArrayView data);
 
-// The message the user is shown for a diagnostic of the archive named archiveName.
-QString zipDiagnosticMessage(ZipDiagnostic kind, const QString& archiveName);
+// The message the user is shown for a diagnostic of the archive named archiveName, from
+// which entriesListed entries were listed.
+QString zipDiagnosticMessage(ZipDiagnostic kind, const QString& archiveName, qsizetype entriesListed);
 
 } // namespace tk
