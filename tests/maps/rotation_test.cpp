@@ -1,6 +1,7 @@
 #include "maps/core/rotation.h"
 
 #include "app/core/usererror.h"
+#include "support/printers.h"
 
 #include <QFile>
 #include <QTemporaryDir>
@@ -80,7 +81,7 @@ TEST(Rotation, FileErrorsCarryTheFullPath)
         tk::writeRotationFile(unwritable, { "q2dm1" });
         ADD_FAILURE() << "no error writing into a missing directory";
     } catch (const tk::UserError& e) {
-        EXPECT_EQ(e.message(), "Cannot create file " + unwritable);
+        EXPECT_THAT(e.message(), IsWriteError("Cannot create file ", unwritable));
     }
 }
 

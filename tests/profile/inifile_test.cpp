@@ -2,6 +2,7 @@
 
 #include "app/core/textcodec.h"
 #include "app/core/usererror.h"
+#include "support/printers.h"
 
 #include <QDir>
 #include <QFile>
@@ -487,7 +488,7 @@ void IniReferenceCase::runStep(
                 ini.save(path);
                 ADD_FAILURE() << "the write should have been refused";
             } catch (const tk::UserError& e) {
-                EXPECT_EQ(e.message(), QStringLiteral("Unable to write to ") + path);
+                EXPECT_THAT(e.message(), IsWriteError("Unable to write to ", path));
             }
             EXPECT_EQ(fileBytes(path), before);
         }
@@ -799,7 +800,7 @@ TEST(IniSave, RefusedWritesLeaveTheOldFile)
             ini.save(path);
             ADD_FAILURE() << "the write should have been refused";
         } catch (const tk::UserError& e) {
-            EXPECT_EQ(e.message(), QStringLiteral("Unable to write to ") + path);
+            EXPECT_THAT(e.message(), IsWriteError("Unable to write to ", path));
         }
         EXPECT_EQ(fileBytes(path), before);
     }

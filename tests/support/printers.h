@@ -23,3 +23,13 @@ inline void PrintTo(const QStringList& l, std::ostream* os)
         *os << " \"" << s.toStdString() << '"';
     *os << " }";
 }
+
+#include <gmock/gmock.h>
+
+// A write error in the launcher's words: the words, the path, ": " and the system's
+// reason after it.
+MATCHER_P2(IsWriteError, words, path, "")
+{
+    const QString head = QString(words) + QString(path) + QStringLiteral(": ");
+    return arg.startsWith(head) && arg.size() > head.size();
+}

@@ -23,7 +23,14 @@ public:
         QString proposed;
     };
 
+    struct Question {
+        QString text;
+        QStringList buttons;
+    };
+
     QStringList messages;
+    QList<Question> questions;
+    QQueue<int> choiceAnswers; // index of the button; when empty, the box is closed (-1)
     QList<Prompt> prompts;
     QQueue<std::optional<QString>> promptAnswers; // nullopt: the user cancels
     QQueue<QString> openFileAnswers; // empty: the user cancels
@@ -37,6 +44,11 @@ public:
     int modalResult = QDialog::Rejected; // without onModal
 
     void showMessage(QWidget*, const QString& text) override { messages.append(text); }
+    int askChoice(QWidget*, const QString& text, const QStringList& buttons) override
+    {
+        questions.append({ text, buttons });
+        return choiceAnswers.isEmpty() ? -1 : choiceAnswers.dequeue();
+    }
     QString prompt(QWidget*, const QString& caption, const QString& text, const QString& proposed,
         bool* accepted) override
     {

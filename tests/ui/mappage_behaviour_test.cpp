@@ -341,7 +341,8 @@ TEST_F(MapPageBehaviour, ARefusedTitleWriteIsReportedAndTheRowKeepsItsTitle)
     clickRow(0);
     ui.promptAnswers.enqueue(QStringLiteral("The Edge"));
     alterTitle();
-    EXPECT_EQ(ui.messages, QStringList { "Unable to write to " + inDir("mapnames.dat") });
+    EXPECT_THAT(
+        ui.messages, testing::ElementsAre(IsWriteError("Unable to write to ", inDir("mapnames.dat"))));
     EXPECT_EQ(rows(), QStringList { "q2dm1 | The Edge" });
 }
 
@@ -476,7 +477,8 @@ TEST_F(MapPageBehaviour, SaveIntoAMissingDirectoryFailsAfterTheNameChanged)
     ui.promptAnswers.enqueue(QStringLiteral("sub/duel"));
     press(page->SpeedButton26);
     EXPECT_EQ(page->Panel24->text(), QStringLiteral("sub/duel.lst"));
-    EXPECT_EQ(ui.messages, QStringList { "Cannot create file " + inDir("sub/duel.lst") });
+    EXPECT_THAT(
+        ui.messages, testing::ElementsAre(IsWriteError("Cannot create file ", inDir("sub/duel.lst"))));
     EXPECT_EQ(page->rotationEntries(), QList<QByteArray> { "q2dm1" });
 }
 

@@ -175,6 +175,7 @@ TEST(MiscPageExtraConfigList, FillKeepsALoadedTextAndOtherwiseShowsTheFirstName)
 class NoInteraction : public Interaction {
 public:
     void showMessage(QWidget*, const QString& text) override { messages.append(text); }
+    int askChoice(QWidget*, const QString&, const QStringList&) override { return -1; }
     QString prompt(QWidget*, const QString&, const QString&, const QString& proposed, bool* accepted) override
     {
         if (accepted)

@@ -356,7 +356,7 @@ TEST_F(Profiles, ARefusedSaveLeavesTheOldFile)
     try {
         save(QStringLiteral("blocker/p.tsf"));
     } catch (const tk::UserError& e) {
-        EXPECT_EQ(e.message(), "Unable to write to " + file("blocker/p.tsf"));
+        EXPECT_THAT(e.message(), IsWriteError("Unable to write to ", file("blocker/p.tsf")));
     }
     // A directory where the profile should be: the save fails, nothing else changes.
     QDir(dir).mkdir(QStringLiteral("dir.tsf"));
@@ -386,17 +386,25 @@ TEST_F(Profiles, AnAbsurdListCountIsCapped)
     EXPECT_EQ(form->bindsPage->bindRows().size(), 10000);
 }
 
-TEST_F(Profiles, ACloseWhoseSaveFailsKeepsTheWindowOpen)
+TEST_F(Profiles, ACloseWhoseSaveFailsOffersToCloseWithoutSaving)
 {
     form->show();
     form->profiles().setCurrentPath(file("blocker/p.tsf"));
     writeAll(file("blocker"), "");
     form->prefsPage->CheckBox26->setChecked(true);
+
+    ui.choiceAnswers.enqueue(1); // Cancel
     EXPECT_FALSE(form->close());
     EXPECT_TRUE(form->isVisible());
-    EXPECT_EQ(ui.messages.last(), "Unable to write to " + file("blocker/p.tsf"));
-    form->prefsPage->CheckBox26->setChecked(false);
+    ASSERT_EQ(ui.questions.size(), 1);
+    EXPECT_THAT(
+        ui.questions[0].text.section('\n', 0, 0), IsWriteError("Unable to write to ", file("blocker/p.tsf")));
+    EXPECT_EQ(ui.questions[0].buttons, (QStringList { "Close without Saving", "Cancel" }));
+
+    ui.choiceAnswers.enqueue(0);
     EXPECT_TRUE(form->close());
+    EXPECT_EQ(ui.questions.size(), 2);
+    EXPECT_TRUE(ui.messages.isEmpty());
 }
 
 } // namespace

@@ -170,7 +170,7 @@ TEST_F(ProfileCommands, ARefusedQuickLoadListWriteIsReported)
     start();
     QDir(dir).mkdir(QStringLiteral("quikload.ini"));
     click(setup->SpeedButton10);
-    EXPECT_EQ(ui.messages, QStringList { "Unable to write to " + file("quikload.ini") });
+    EXPECT_THAT(ui.messages, testing::ElementsAre(IsWriteError("Unable to write to ", file("quikload.ini"))));
 }
 
 // Every quick-load button can be scrolled into view and clicked where the user sees

@@ -161,6 +161,27 @@ bool writeFileAtomically(const QString& path, const QByteArray& data, QString* e
     return true;
 }
 
+namespace {
+
+QString withReason(QString text, const QString& reason)
+{
+    if (!reason.isEmpty())
+        text += QStringLiteral(": ") + reason;
+    return text;
+}
+
+} // namespace
+
+QString unableToWriteMessage(const QString& path, const QString& reason)
+{
+    return withReason(QStringLiteral("Unable to write to ") + QDir::toNativeSeparators(path), reason);
+}
+
+QString cannotCreateFileMessage(const QString& path, const QString& reason)
+{
+    return withReason(QStringLiteral("Cannot create file ") + QDir::toNativeSeparators(path), reason);
+}
+
 bool readFile(const QString& path, QByteArray* data, QString* errorText)
 {
     QFile file(path);

@@ -30,6 +30,12 @@ bool directoryExists(const QString& path); // a directory (or a link to one)
 // the platform's error text into errorText.
 bool writeFileAtomically(const QString& path, const QByteArray& data, QString* errorText = nullptr);
 
+// The launcher's words for a file it could not write, with the system's reason after
+// the path: "Unable to write to %s" for profiles and INI files, "Cannot create file %s"
+// for the files it replaces whole.
+QString unableToWriteMessage(const QString& path, const QString& reason);
+QString cannotCreateFileMessage(const QString& path, const QString& reason);
+
 // Reads a whole file; false when it cannot be opened.
 bool readFile(const QString& path, QByteArray* data, QString* errorText = nullptr);
 

@@ -11,12 +11,28 @@
 #include <QInputDialog>
 #include <QMessageBox>
 #include <QProcess>
+#include <QPushButton>
 #include <QUrl>
 
 void QtInteraction::showMessage(QWidget* parent, const QString& text)
 {
     QMessageBox box(QMessageBox::NoIcon, tk::applicationTitle(), text, QMessageBox::Ok, parent);
     box.exec();
+}
+
+int QtInteraction::askChoice(QWidget* parent, const QString& text, const QStringList& buttons)
+{
+    QMessageBox box(QMessageBox::Question, tk::applicationTitle(), text, QMessageBox::NoButton, parent);
+    QList<QPushButton*> added;
+    for (const QString& caption : buttons)
+        added.append(
+            box.addButton(caption, added.isEmpty() ? QMessageBox::AcceptRole : QMessageBox::RejectRole));
+    if (!added.isEmpty()) {
+        box.setDefaultButton(added.first());
+        box.setEscapeButton(added.last());
+    }
+    box.exec();
+    return int(added.indexOf(qobject_cast<QPushButton*>(box.clickedButton())));
 }
 
 QString QtInteraction::prompt(

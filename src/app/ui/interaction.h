@@ -21,6 +21,9 @@ public:
 
     // A plain message box with an OK button.
     virtual void showMessage(QWidget* parent, const QString& text) = 0;
+    // A question answered by one of buttons (their captions, the first the default);
+    // returns the index of the button chosen, or -1 when the box was closed otherwise.
+    virtual int askChoice(QWidget* parent, const QString& text, const QStringList& buttons) = 0;
     // A text prompt; cancelling returns the proposed answer and sets *accepted to false.
     virtual QString prompt(QWidget* parent, const QString& caption, const QString& text,
         const QString& proposed, bool* accepted = nullptr)
@@ -39,6 +42,7 @@ public:
 class QtInteraction : public Interaction {
 public:
     void showMessage(QWidget* parent, const QString& text) override;
+    int askChoice(QWidget* parent, const QString& text, const QStringList& buttons) override;
     QString prompt(QWidget* parent, const QString& caption, const QString& text, const QString& proposed,
         bool* accepted) override;
     QString openFileName(QWidget* parent, const QString& filter) override;

@@ -341,19 +341,29 @@ void TForm1::runLaunch()
         close();
 }
 
+bool TForm1::saveOnClose()
+{
+    const QString path = m_profiles->currentPath();
+    if (!m_profiles->confirmSave(path))
+        return false;
+    try {
+        mapPage->saveRotationFile();
+        m_profiles->save(path);
+        return true;
+    } catch (const tk::UserError& e) {
+        // The settings could not be kept; the user decides whether to leave them.
+        const int choice = m_ui.askChoice(this,
+            e.message() + QStringLiteral("\n\n") + tr("The current settings were not saved."),
+            { tr("Close without Saving"), tr("Cancel") });
+        return choice == 0;
+    }
+}
+
 void TForm1::closeEvent(QCloseEvent* event)
 {
-    if (!m_closed && prefsPage->CheckBox26->isChecked()) {
-        const bool saved = guarded(m_ui, this, [this] {
-            mapPage->saveRotationFile();
-            m_profiles->save(m_profiles->currentPath());
-        });
-        // A save that failed stops the close, as any failed action stops: the window
-        // stays open with the settings that could not be saved.
-        if (!saved) {
-            event->ignore();
-            return;
-        }
+    if (!m_closed && prefsPage->CheckBox26->isChecked() && !saveOnClose()) {
+        event->ignore();
+        return;
     }
     // Nothing to unload: the archive listing needs no outside library.
     m_closed = true;

@@ -94,6 +94,8 @@ public:
 protected:
     void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
+    // The save of the close sequence; false when the window is to stay open.
+    bool saveOnClose();
 
 private:
     void buildShell();

@@ -235,8 +235,7 @@ void BotList::save(const InstallPaths& paths) const
         throw UserError(notBotListSaveMessage(m_fileName));
     QString reason;
     if (!writeFileAtomically(path, contents(), &reason))
-        throw UserError(
-            QStringLiteral("Cannot create file %1: %2").arg(QDir::toNativeSeparators(path), reason));
+        throw UserError(cannotCreateFileMessage(path, reason));
 }
 
 bool BotList::toggle(qsizetype index)

@@ -319,7 +319,7 @@ void writeExecFile(const ExecSettings& settings, const InstallPaths& paths)
     const QString path = paths.inLauncherDir(execFileName());
     QString reason;
     if (!writeFileAtomically(path, generateExecFile(settings, paths), &reason))
-        throw UserError(QStringLiteral("Cannot create file %1\n%2").arg(path, reason));
+        throw UserError(cannotCreateFileMessage(path, reason));
 }
 
 } // namespace tk

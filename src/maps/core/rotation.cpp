@@ -27,8 +27,9 @@ QList<QByteArray> readRotationFile(const QString& fullPath)
 
 void writeRotationFile(const QString& fullPath, const QList<QByteArray>& entries)
 {
-    if (!writeFileAtomically(fullPath, composeRotation(entries)))
-        throw UserError(QStringLiteral("Cannot create file ") + fullPath);
+    QString reason;
+    if (!writeFileAtomically(fullPath, composeRotation(entries), &reason))
+        throw UserError(cannotCreateFileMessage(fullPath, reason));
 }
 
 QString rotationFileNameFromAnswer(const QString& answer)

@@ -27,7 +27,7 @@ QByteArray composeRotation(const QList<QByteArray>& entries);
 // Throws UserError("Cannot open file " + fullPath) when the file cannot be read.
 QList<QByteArray> readRotationFile(const QString& fullPath);
 
-// Replaces the file whole; throws UserError("Cannot create file " + fullPath) on failure,
+// Replaces the file whole; throws UserError("Cannot create file " + fullPath + reason) on failure,
 // leaving any old file as it was.
 void writeRotationFile(const QString& fullPath, const QList<QByteArray>& entries);
 

@@ -487,9 +487,13 @@ void IniFile::save(const QString& path) const
     const QFileInfo info(path);
     const QFileDevice::Permissions anyWrite
         = QFileDevice::WriteOwner | QFileDevice::WriteGroup | QFileDevice::WriteOther;
-    const bool guarded = info.exists() && (!info.isReadable() || !(info.permissions() & anyWrite));
-    if (guarded || !writeFileAtomically(path, contents()))
-        throw UserError(QStringLiteral("Unable to write to ") + path);
+    if (info.exists() && !info.isReadable())
+        throw UserError(unableToWriteMessage(path, QStringLiteral("the file cannot be read")));
+    if (info.exists() && !(info.permissions() & anyWrite))
+        throw UserError(unableToWriteMessage(path, QStringLiteral("the file is read-only")));
+    QString reason;
+    if (!writeFileAtomically(path, contents(), &reason))
+        throw UserError(unableToWriteMessage(path, reason));
 }
 
 void IniFile::setLineText(Line& line, QByteArray text)

@@ -38,7 +38,8 @@ void ProfileCommands::SpeedButton7Click()
 
 void ProfileCommands::SpeedButton8Click()
 {
-    guarded(m_form.interaction(), &m_form, [&] { m_store.save(m_store.currentPath()); });
+    if (m_store.confirmSave(m_store.currentPath()))
+        guarded(m_form.interaction(), &m_form, [&] { m_store.save(m_store.currentPath()); });
 }
 
 void ProfileCommands::SpeedButton9Click()
@@ -53,8 +54,10 @@ void ProfileCommands::SpeedButton9Click()
     if (name.isEmpty())
         name = QStringLiteral("maps");
     name += QStringLiteral(".tsf");
-    m_form.setupPage->Panel23->setText(name);
     const QString path = m_form.paths().inLauncherDir(name);
+    if (!m_store.confirmSave(path))
+        return;
+    m_form.setupPage->Panel23->setText(name);
     guarded(m_form.interaction(), &m_form, [&] {
         m_store.save(path);
         m_store.setCurrentPath(path);

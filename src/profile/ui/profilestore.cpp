@@ -2,6 +2,7 @@
 
 #include "app/core/fileutil.h"
 #include "app/ui/colorswatch.h"
+#include "app/ui/interaction.h"
 #include "app/ui/prefspage.h"
 #include "app/ui/spinedit.h"
 #include "app/ui/tform1.h"
@@ -19,6 +20,7 @@
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
@@ -214,6 +216,8 @@ void ProfileStore::load(const QString& path)
     const tk::InstallPaths& paths = f.paths();
 
     setCurrentPath(path);
+    // Cleared once the last step has run; an error on the way leaves it set.
+    m_partlyLoadedPath = path;
     const tk::IniFile ini = tk::IniFile::load(path);
 
     f.botCfgPage->openBotListFile(fileNamePart(ini.readString(QStringLiteral("BotDataFile"),
@@ -285,6 +289,22 @@ void ProfileStore::load(const QString& path)
     f.gamePage->applyCtfTeamRule();
 
     f.setupPage->rebuildQuickLoadBar();
+    m_partlyLoadedPath.clear();
+}
+
+bool ProfileStore::confirmSave(const QString& path)
+{
+    if (m_partlyLoadedPath.isEmpty() || QFileInfo(path) != QFileInfo(m_partlyLoadedPath))
+        return true;
+    const QString name = QFileInfo(path).fileName();
+    return m_form.interaction().askChoice(&m_form,
+               QCoreApplication::translate("ProfileStore",
+                   "%1 was only partly loaded. Saving now replaces its later settings with the values "
+                   "shown. Save anyway?")
+                   .arg(name),
+               { QCoreApplication::translate("ProfileStore", "Save"),
+                   QCoreApplication::translate("ProfileStore", "Cancel") })
+        == 0;
 }
 
 void ProfileStore::saveAdditional(tk::IniFile& ini) const
@@ -341,5 +361,8 @@ void ProfileStore::save(const QString& path)
             saveKey(ini, key);
     }
     ini.save(path);
+    // The file now holds what is shown.
+    if (!m_partlyLoadedPath.isEmpty() && QFileInfo(path) == QFileInfo(m_partlyLoadedPath))
+        m_partlyLoadedPath.clear();
     f.mapPage->saveRotationFile();
 }

@@ -28,6 +28,11 @@ public:
     // and the rotation file. The profile is replaced once, atomically.
     void save(const QString& path);
 
+    // A load that stopped at an error leaves the profile's later settings unread. Before
+    // a save over that same file replaces them with the values shown, the user is asked;
+    // true when the save may go on (always for any other file).
+    bool confirmSave(const QString& path);
+
 private:
     void loadKeys(const tk::IniFile& ini, const QString& section);
     void loadKey(const tk::IniFile& ini, const tk::ProfileKey& key);
@@ -41,4 +46,5 @@ private:
 
     TForm1& m_form;
     QString m_currentPath;
+    QString m_partlyLoadedPath; // the profile whose load stopped part way, if any
 };
