@@ -352,6 +352,24 @@ TEST_F(PlayerBehaviour, ModelsAndSkinsComeFromThePlayersDirectory)
     EXPECT_TRUE(ui.messages.isEmpty());
 }
 
+TEST_F(PlayerBehaviour, NamesThatWouldBreakAConsoleLineAreLeftOutAndToldOnce)
+{
+    ASSERT_TRUE(QDir().mkpath(inst.players + QStringLiteral("/evil;quit")));
+    inst.copy("skin256_pil.pcx", "male/sk\"x.pcx");
+    page->ComboBox2->setEditText(QStringLiteral("male"));
+    for (int fill = 0; fill < 2; ++fill)
+        page->fillModelList();
+    EXPECT_EQ(itemsOf(page->ComboBox2), (QStringList { "Cyborg", "female", "male" }));
+    EXPECT_EQ(itemsOf(page->ComboBox3), (QStringList { "broken", "grunt", "Viper" }));
+    // Each name once, however often the lists are filled.
+    ui.messages.sort();
+    ASSERT_EQ(ui.messages.size(), 2) << ui.messages.join('|').toStdString();
+    EXPECT_TRUE(ui.messages[0].startsWith("These player models are left out of the model list:"));
+    EXPECT_TRUE(ui.messages[0].endsWith("\nevil;quit"));
+    EXPECT_TRUE(ui.messages[1].startsWith("These skins are left out of the skin list:"));
+    EXPECT_TRUE(ui.messages[1].endsWith("\nmale/sk\"x"));
+}
+
 TEST_F(PlayerBehaviour, WithoutAPlayersDirectoryTheListsStayAsTheyAre)
 {
     QDir(inst.quake2 + QStringLiteral("/baseq2")).removeRecursively();

@@ -47,6 +47,44 @@ protected:
     void click(QAbstractButton* b) { QTest::mouseClick(b, Qt::LeftButton); }
 };
 
+TEST_F(ProfileCommands, ASaveOverAPartlyLoadedProfileAsksFirst)
+{
+    // The skin image is damaged: the load stops there and never reads the binds.
+    QDir().mkpath(quake2 + "/baseq2/players/male");
+    writeAll(quake2 + "/baseq2/players/male/grunt.pcx", "not a picture");
+    const QByteArray profile = "[Binds]\r\nEnabled=1\r\nCount=1\r\nn0=\"\"x\" \"say hi\"\"\r\n";
+    writeAll(file("p.tsf"), profile);
+    start();
+    ui.openFileAnswers.enqueue(file("p.tsf"));
+    click(setup->SpeedButton7);
+    ASSERT_EQ(ui.messages.last(), "unrecognized PCX");
+
+    ui.choiceAnswers.enqueue(1); // Cancel
+    click(setup->SpeedButton8);
+    ASSERT_EQ(ui.questions.size(), 1);
+    EXPECT_EQ(ui.questions[0].text,
+        "p.tsf was only partly loaded. Saving now replaces its later settings with the values shown. Save "
+        "anyway?");
+    EXPECT_EQ(ui.questions[0].buttons, (QStringList { "Save", "Cancel" }));
+    EXPECT_EQ(readAll(file("p.tsf")), profile);
+
+    // Under another name nothing is asked.
+    ui.promptAnswers.enqueue(QStringLiteral("other"));
+    click(setup->SpeedButton9);
+    EXPECT_EQ(ui.questions.size(), 1);
+    EXPECT_TRUE(QFile::exists(file("other.tsf")));
+
+    // Saved over on purpose, the file holds what is shown and a later save asks nothing.
+    ui.openFileAnswers.enqueue(file("p.tsf"));
+    click(setup->SpeedButton7);
+    ui.choiceAnswers.enqueue(0);
+    click(setup->SpeedButton8);
+    EXPECT_EQ(ui.questions.size(), 2);
+    EXPECT_NE(readAll(file("p.tsf")), profile);
+    click(setup->SpeedButton8);
+    EXPECT_EQ(ui.questions.size(), 2);
+}
+
 TEST_F(ProfileCommands, SaveAsCutsTheNameAtItsFirstFullStop)
 {
     start();

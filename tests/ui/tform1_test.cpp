@@ -1,6 +1,7 @@
 #include "app/ui/prefspage.h"
 #include "app/ui/spinedit.h"
 #include "app/ui/tform1.h"
+#include "maps/ui/mappage.h"
 #include "player/ui/playerpage.h"
 #include "profile/ui/gamepage.h"
 #include "profile/ui/setuppage.h"
@@ -71,6 +72,23 @@ TEST(Launch, WritesTheExecFileAndStartsTheGameWithTheInitialSettings)
         (QStringList { "+set", "dedicated", "0", "+set", "game", "TarraKind", "+exec", "tark.cfg" }));
     EXPECT_EQ(start.workingDirectory, inst.quake2);
     EXPECT_TRUE(l.form.isVisible()); // "Leave Tarrakind! open" is checked by default
+}
+
+TEST(Launch, RotationEntriesThatWouldBreakTheExecFileAreLeftOutAndToldOnce)
+{
+    Installation inst;
+    Launcher l(inst.paths());
+    l.form.mapPage->CheckBox22->setChecked(true);
+    l.form.mapPage->setRotationEntries({ "q2dm1", "x\";quit;\"", "q2dm2" });
+    l.pressLaunch();
+    l.pressLaunch();
+    ASSERT_EQ(l.ui.messages.size(), 1);
+    EXPECT_TRUE(l.ui.messages[0].startsWith("These rotation entries are left out of the exec file:"));
+    EXPECT_TRUE(l.ui.messages[0].endsWith("\nx\";quit;\""));
+    EXPECT_TRUE(readAll(inst.launcherDir + "/tark.cfg").contains("set sv_maplist \"q2dm1 q2dm2 \"\r\n"));
+    EXPECT_EQ(l.ui.starts.size(), 2);
+    // The rotation file keeps what the list holds.
+    EXPECT_EQ(readAll(inst.launcherDir + "/maps.lst"), "q2dm1\r\nx\";quit;\"\r\nq2dm2\r\n");
 }
 
 TEST(Launch, DedicatedServerChangesOnlyTheDigit)

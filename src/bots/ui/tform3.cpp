@@ -302,18 +302,24 @@ bool TForm3::open(const tk::BotList& bots, qsizetype target)
     setValues(fields.name, modelSkin.model, modelSkin.skin, fields.profileFile, fields.profileName);
 
     // Without a players directory the items stay as the last opening left them.
-    if (const std::optional<QStringList> models = tk::listModels(m_paths.quake2Dir)) {
+    QStringList leftOut;
+    if (const std::optional<QStringList> models = tk::listModels(m_paths.quake2Dir, &leftOut)) {
         replaceItems(ComboBox2, *models);
         const QString players = tk::playersDirectory(m_paths.quake2Dir);
         QStringList looseSkins;
         for (const QString& file : tk::listFiles(players, QStringLiteral("*.pcx"))) {
-            if (const std::optional<QString> skin = tk::usableSkinName(file))
+            const std::optional<QString> skin = tk::usableSkinName(file);
+            if (skin && tk::isConsoleSafe(*skin))
                 looseSkins.append(*skin);
+            else if (skin)
+                leftOut.append(*skin);
         }
         replaceItems(ComboBox3, looseSkins);
         applyModelChange();
     }
     reloadPreview();
+
+    tellLeftOut(leftOut);
 
     const int result = m_ui ? m_ui->runModal(this) : exec();
     return result == QDialog::Accepted;
@@ -335,8 +341,19 @@ void TForm3::applyModelChange()
 {
     // Unlike the Player tab, a model without a directory keeps the skins last offered.
     const QString model = botModel();
-    if (tk::directoryExists(tk::playersDirectory(m_paths.quake2Dir) + QLatin1Char('/') + model))
-        replaceItems(ComboBox3, tk::listSkins(m_paths.quake2Dir, model));
+    if (!tk::directoryExists(tk::playersDirectory(m_paths.quake2Dir) + QLatin1Char('/') + model))
+        return;
+    QStringList leftOut;
+    replaceItems(ComboBox3, tk::listSkins(m_paths.quake2Dir, model, &leftOut));
+    tellLeftOut(leftOut);
+}
+
+void TForm3::tellLeftOut(const QStringList& names)
+{
+    const QStringList untold = m_leftOut.untold(names);
+    if (!untold.isEmpty() && m_ui)
+        m_ui->showMessage(
+            this, tk::leftOutMessage(tr("These player models and skins are left out of the lists:"), untold));
 }
 
 void TForm3::reloadPreview()

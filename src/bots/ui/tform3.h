@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/core/consoletext.h"
 #include "app/core/installpaths.h"
 #include "app/ui/titleddialog.h"
 
@@ -96,11 +97,14 @@ private:
     // The change rules, run by the handlers above and by the opening steps.
     void applyModelChange();
     void reloadPreview();
+    // Tells the user, once a run, which model or skin names the lists leave out.
+    void tellLeftOut(const QStringList& names);
     // Replaces the items of combo and keeps its text, without running a change rule.
     void replaceItems(QComboBox* combo, const QStringList& items);
     void setTextQuietly(QComboBox* combo, const QString& text);
 
     Interaction* m_ui = nullptr;
+    tk::LeftOutNames m_leftOut; // told about once a run
     tk::InstallPaths m_paths;
     qsizetype m_target = -1;
     QList<Hint> m_hints;
