@@ -529,6 +529,40 @@ TEST(DemoName, SequentialNames)
     }
 }
 
+TEST(DemoName, AFreeNameIsFreeInTheGameDirectoryAndInTheEnginesUserFolders)
+{
+    QTemporaryDir home;
+    const QString data = home.filePath(QStringLiteral("data"));
+    const QByteArray oldHome = qgetenv("HOME");
+    qputenv("HOME", QFile::encodeName(home.path()));
+    for (const char* dir :
+        { "data/YamagiQ2/tarrakind/demos", ".yq2/tarrakind/demos", ".local/share/YamagiQ2/tarrakind/demos" })
+        ASSERT_TRUE(QDir(home.path()).mkpath(QLatin1String(dir)));
+    auto touch = [&](const QString& path) {
+        QFile f(home.filePath(path));
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    };
+    Install install;
+    install.addDemo(QStringLiteral("d.dm2"));
+    touch(QStringLiteral(".local/share/YamagiQ2/tarrakind/demos/d2.dm2"));
+    touch(QStringLiteral(".yq2/tarrakind/demos/d3.dm2"));
+    touch(QStringLiteral("data/YamagiQ2/tarrakind/demos/d5.dm2"));
+
+    // Without XDG_DATA_HOME the engine writes below ~/.local/share.
+    qunsetenv("XDG_DATA_HOME");
+    EXPECT_EQ(tk::demoNameToUse(QStringLiteral("d"), true, install.paths), QStringLiteral("d4"));
+    qputenv("XDG_DATA_HOME", QFile::encodeName(data));
+    touch(QStringLiteral("data/YamagiQ2/tarrakind/demos/d2.dm2"));
+    touch(QStringLiteral("data/YamagiQ2/tarrakind/demos/d4.dm2"));
+    EXPECT_EQ(tk::demoNameToUse(QStringLiteral("d"), true, install.paths), QStringLiteral("d6"));
+    // A relative XDG_DATA_HOME is no base directory at all.
+    qputenv("XDG_DATA_HOME", "relative/data");
+    EXPECT_EQ(tk::demoNameToUse(QStringLiteral("d"), true, install.paths), QStringLiteral("d4"));
+
+    qunsetenv("XDG_DATA_HOME");
+    qputenv("HOME", oldHome);
+}
+
 TEST(DemoName, MissingDemosDirectoryMeansNoName)
 {
     Install install;

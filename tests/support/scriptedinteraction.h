@@ -73,8 +73,13 @@ public:
         modalDialogs.append(dialog);
         return onModal ? onModal(dialog) : modalResult;
     }
-    bool startDetached(const tk::GameStartCommand& command) override
+    // Records each start; with realStarts the game is started for real (and a start that
+    // fails is not recorded).
+    bool realStarts = false;
+    bool startDetached(const tk::GameStartCommand& command, QString* reason) override
     {
+        if (realStarts && !tk::startGameDetached(command, reason))
+            return false;
         starts.append({ command.program, command.arguments, command.workingDirectory });
         return true;
     }

@@ -1,7 +1,9 @@
 #ifdef QT_WIDGETS_LIB
 #include <QApplication>
 #endif
+#include <QFile>
 #include <QGuiApplication>
+#include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 // Every test program gets an application object; widget tests need a QApplication,
@@ -10,6 +12,11 @@ int main(int argc, char** argv)
 {
     qputenv(
         "QT_QPA_PLATFORM", qgetenv("QT_QPA_PLATFORM").isEmpty() ? "offscreen" : qgetenv("QT_QPA_PLATFORM"));
+    // The engine's per-user folders lie below the home directory: no test may find the
+    // developer's demos or scripts there, so every run gets an empty home of its own.
+    QTemporaryDir home;
+    qputenv("HOME", QFile::encodeName(home.path()));
+    qunsetenv("XDG_DATA_HOME");
     ::testing::InitGoogleTest(&argc, argv);
 #ifdef QT_WIDGETS_LIB
     QApplication app(argc, argv);

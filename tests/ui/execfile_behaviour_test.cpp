@@ -298,8 +298,9 @@ TEST_F(ExecFileFromTheWindow, ExtraConfigFileLine)
     EXPECT_EQ(block(heading), QStringList { "exec bots.cfg" });
     m->ComboBox1->setCurrentIndex(m->ComboBox1->findText(QStringLiteral("tark.cfg")));
     EXPECT_EQ(block(heading), QStringList { "exec tark.cfg" });
+    // The engine would split a name with a blank: it goes in quotes.
     retype(m->ComboBox1, QStringLiteral("my setup.cfg"));
-    EXPECT_EQ(block(heading), QStringList { "exec my setup.cfg" });
+    EXPECT_EQ(block(heading), QStringList { "exec \"my setup.cfg\"" });
     retype(m->ComboBox1, QString());
     EXPECT_EQ(block(heading), QStringList());
     retype(m->ComboBox1, QStringLiteral("extra.cfg"));

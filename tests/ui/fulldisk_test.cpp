@@ -70,7 +70,7 @@ protected:
         writeAll(
             file("bots.cfg"), "\"sv\" \"addbot\" \"Hunk\" \"male/grunt\" \"bots/hunk_c.c\" \"hunk\"\r\n");
         writeAll(file("q2dm1.aas"), "aas");
-        writeAll(file("maps.lst"), "q2dm3\r\n");
+        writeAll(file("maps.lst"), "q2dm1\r\n");
         writeAll(file("mapnames.dat"), "[MapTitles]\r\nq2dm1=The Edge\r\n");
         writeAll(file("default.tsf"), "[MapControl]\r\nRotation=1\r\nRotationFile=maps.lst\r\n");
         writeAll(file("quikload.ini"), "[QuikLoad]\r\nNumber=0\r\nOnClick=0\r\n");

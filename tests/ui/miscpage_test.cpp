@@ -185,7 +185,7 @@ public:
     QString openFileName(QWidget*, const QString&) override { return {}; }
     std::optional<QColor> chooseColor(QWidget*, const QColor&) override { return std::nullopt; }
     int runModal(QDialog*) override { return QDialog::Rejected; }
-    bool startDetached(const tk::GameStartCommand&) override { return false; }
+    bool startDetached(const tk::GameStartCommand&, QString*) override { return false; }
     void openUrl(const QUrl&) override { }
 
     QStringList messages;

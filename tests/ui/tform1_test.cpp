@@ -80,13 +80,23 @@ TEST(Launch, RotationEntriesThatWouldBreakTheExecFileAreLeftOutAndToldOnce)
     Launcher l(inst.paths());
     l.form.mapPage->CheckBox22->setChecked(true);
     l.form.mapPage->setRotationEntries({ "q2dm1", "x\";quit;\"", "q2dm2" });
+
+    // The pre-launch check names them among its findings.
+    l.ui.choiceAnswers.enqueue(0); // Launch anyway
+    l.pressLaunch();
+    ASSERT_EQ(l.ui.questions.size(), 1);
+    EXPECT_TRUE(l.ui.questions[0].text.contains("These rotation entries are left out of the exec file:"));
+    EXPECT_TRUE(l.ui.questions[0].text.contains("\nx\";quit;\""));
+
+    // Without the check they are told once.
+    l.form.prefsPage->CheckBox50->setChecked(false);
     l.pressLaunch();
     l.pressLaunch();
     ASSERT_EQ(l.ui.messages.size(), 1);
     EXPECT_TRUE(l.ui.messages[0].startsWith("These rotation entries are left out of the exec file:"));
     EXPECT_TRUE(l.ui.messages[0].endsWith("\nx\";quit;\""));
     EXPECT_TRUE(readAll(inst.launcherDir + "/tark.cfg").contains("set sv_maplist \"q2dm1 q2dm2 \"\r\n"));
-    EXPECT_EQ(l.ui.starts.size(), 2);
+    EXPECT_EQ(l.ui.starts.size(), 3);
     // The rotation file keeps what the list holds.
     EXPECT_EQ(readAll(inst.launcherDir + "/maps.lst"), "q2dm1\r\nx\";quit;\"\r\nq2dm2\r\n");
 }

@@ -4,9 +4,17 @@ namespace tk {
 
 namespace {
 
+// Characters that no console value can hold, quoted or not.
+constexpr bool unwritable(char16_t c)
+{
+    return c < 0x20 || c == 0x7F || c == '"';
+}
+
+// And those that need quotes to stay in their value; names from files may not hold
+// them at all, since they go into lines unquoted.
 constexpr bool unsafe(char16_t c)
 {
-    return c < 0x20 || c == 0x7F || c == ';' || c == '"';
+    return unwritable(c) || c == ';';
 }
 
 } // namespace
@@ -27,6 +35,18 @@ bool isConsoleSafe(const QByteArray& bytes)
             return false;
     }
     return true;
+}
+
+std::optional<QByteArray> consoleValue(const QByteArray& value)
+{
+    bool quote = false;
+    for (const char c : value) {
+        const uchar u = uchar(c);
+        if (unwritable(u))
+            return std::nullopt;
+        quote = quote || u == ' ' || u == ';' || u >= 0x80;
+    }
+    return quote ? '"' + value + '"' : value;
 }
 
 int consoleCommandCount(const QByteArray& line)

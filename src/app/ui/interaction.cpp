@@ -70,16 +70,9 @@ int QtInteraction::runModal(QDialog* dialog)
     return dialog->exec();
 }
 
-bool QtInteraction::startDetached(const tk::GameStartCommand& command)
+bool QtInteraction::startDetached(const tk::GameStartCommand& command, QString* reason)
 {
-    QProcess process;
-    process.setProgram(command.program);
-    process.setArguments(command.arguments);
-#ifdef Q_OS_WIN
-    process.setNativeArguments(command.nativeArguments);
-#endif
-    process.setWorkingDirectory(command.workingDirectory);
-    return process.startDetached();
+    return tk::startGameDetached(command, reason);
 }
 
 void QtInteraction::openUrl(const QUrl& url)

@@ -34,7 +34,8 @@ public:
     // Shows a modal dialog and returns its result code.
     virtual int runModal(QDialog* dialog) = 0;
     // Starts a program without waiting for it; the launcher does not own the process.
-    virtual bool startDetached(const tk::GameStartCommand& command) = 0;
+    // False, with the reason, when it could not be started.
+    virtual bool startDetached(const tk::GameStartCommand& command, QString* reason) = 0;
     virtual void openUrl(const QUrl& url) = 0;
 };
 
@@ -48,6 +49,6 @@ public:
     QString openFileName(QWidget* parent, const QString& filter) override;
     std::optional<QColor> chooseColor(QWidget* parent, const QColor& initial) override;
     int runModal(QDialog* dialog) override;
-    bool startDetached(const tk::GameStartCommand& command) override;
+    bool startDetached(const tk::GameStartCommand& command, QString* reason) override;
     void openUrl(const QUrl& url) override;
 };

@@ -46,6 +46,10 @@ PrefsPage::PrefsPage(QWidget* parent)
     colourRow->addWidget(colortest);
     colourRow->addWidget(controls::label(general, tr("Use this colour (Click to change)")), 1);
     options->addLayout(colourRow);
+    CheckBox50 = controls::checkBox(general, "CheckBox50", tr("Check the match before launching"),
+        tr("Before the game starts, show what would make the match go wrong in the engine"));
+    CheckBox50->setChecked(true);
+    options->addWidget(CheckBox50);
     grid->addWidget(general, 0, 0);
 
     QLabel* note = controls::note(this,

@@ -29,4 +29,5 @@ public:
     QCheckBox* CheckBox26 = nullptr; // save profile on close
     QCheckBox* CheckBox25 = nullptr; // light-up captions
     ColorSwatch* colortest = nullptr; // light-up colour
+    QCheckBox* CheckBox50 = nullptr; // check the match before launching
 };

@@ -18,6 +18,7 @@
 #include "bots/ui/tform3.h"
 #include "launch/core/execfile.h"
 #include "launch/core/gamestart.h"
+#include "launch/core/prelaunchcheck.h"
 #include "launch/ui/dmflagspage.h"
 #include "maps/ui/mappage.h"
 #include "player/ui/bindspage.h"
@@ -32,6 +33,7 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QCloseEvent>
+#include <QFileInfo>
 #include <QFrame>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -306,6 +308,7 @@ void TForm1::showAbout()
 tk::ExecSettings TForm1::gatherExecSettings() const
 {
     tk::ExecSettings s;
+    setupPage->gatherExecSettings(s);
     botCfgPage->gatherExecSettings(s);
     dmFlagsPage->gatherExecSettings(s);
     gamePage->gatherExecSettings(s);
@@ -323,19 +326,33 @@ void TForm1::launch()
 
 void TForm1::runLaunch()
 {
-    mapPage->saveRotationFile();
-    mapPage->tellLeftOutRotationEntries();
-    tk::writeExecFile(gatherExecSettings(), m_paths);
+    const tk::ExecSettings settings = gatherExecSettings();
+    const QByteArray script = tk::generateExecFile(settings, m_paths);
+    // Before anything is written or started, the user sees what would go wrong.
+    if (prefsPage->CheckBox50->isChecked()) {
+        const QList<tk::LaunchFinding> findings = tk::checkLaunch(settings, script, m_paths);
+        if (!findings.isEmpty()
+            && m_ui.askChoice(this, tk::launchFindingsText(findings), { tr("Launch anyway"), tr("Cancel") })
+                != 0)
+            return;
+    } else {
+        mapPage->tellLeftOutRotationEntries();
+    }
 
-    const tk::GameStartCommand game
-        = tk::gameStartCommand(m_paths, setupPage->exefile->text(), gamePage->dedicated->isChecked());
-    if (!tk::fileExists(game.program)) {
+    mapPage->saveRotationFile();
+    tk::writeExecFile(script, m_paths);
+
+    const tk::GameStartCommand game = tk::gameStartCommand(m_paths, settings.executable, settings.dedicated);
+    // An empty name names the Quake2 directory itself, which is no program.
+    if (settings.executable.isEmpty() || !QFileInfo::exists(game.program)) {
         m_ui.showMessage(this, tk::missingExecutableMessage(game.program));
         return;
     }
-    // A failed start is not reported: the files are written, and the game can be
-    // started by hand with the same command line.
-    m_ui.startDetached(game);
+    QString reason;
+    if (!m_ui.startDetached(game, &reason)) {
+        m_ui.showMessage(this, tk::couldNotStartMessage(game.program, reason));
+        return;
+    }
 
     if (!prefsPage->CheckBox24->isChecked())
         close();

@@ -4,7 +4,9 @@
 #include "app/core/fileutil.h"
 #include "app/core/textcodec.h"
 #include "app/core/usererror.h"
+#include "launch/core/engine.h"
 
+#include <QFileInfo>
 #include <QLatin1StringView>
 
 namespace tk {
@@ -113,8 +115,10 @@ void writeAdditional(ScriptWriter& out, const ExecSettings& s)
         out.line(encodeText(l));
     out.blank();
     out.line("//Additional Exec. File");
-    if (s.extraCfg && !s.extraCfgName.isEmpty())
-        out.line("exec " + encodeText(s.extraCfgName));
+    if (s.extraCfg && !s.extraCfgName.isEmpty()) {
+        if (const std::optional<QByteArray> name = consoleValue(encodeText(s.extraCfgName)))
+            out.line("exec " + *name);
+    }
     out.blank();
 }
 
@@ -135,7 +139,9 @@ void writePlayer(ScriptWriter& out, const ExecSettings& s)
 {
     out.line("//Player Setup");
     if (s.playerSetup) {
-        out.line("name " + encodeText(s.playerName));
+        // A name that no console line can hold is left out: the pre-launch check names it.
+        if (const std::optional<QByteArray> name = consoleValue(encodeText(s.playerName)))
+            out.line("name " + *name);
         if (!s.model.isEmpty() && !s.skin.isEmpty())
             out.line("skin " + encodeText(s.model) + '/' + encodeText(s.skin));
         else
@@ -270,8 +276,11 @@ void writeBots(ScriptWriter& out, const ExecSettings& s)
 void writeDemo(ScriptWriter& out, const ExecSettings& s, const InstallPaths& paths)
 {
     out.line("//Demo Options");
-    if (s.recordDemo && !s.demoName.isEmpty())
-        out.line("record " + encodeText(demoNameToUse(s.demoName, s.sequentialDemo, paths)));
+    if (s.recordDemo && !s.demoName.isEmpty()) {
+        const QString name = demoNameToUse(s.demoName, s.sequentialDemo, paths);
+        if (const std::optional<QByteArray> value = consoleValue(encodeText(name)))
+            out.line("record " + *value);
+    }
 }
 
 } // namespace
@@ -280,11 +289,18 @@ QString demoNameToUse(const QString& base, bool sequential, const InstallPaths& 
 {
     if (!sequential)
         return base;
-    const QChar sep = InstallPaths::separator();
-    const QString demosDir = paths.quake2Dir + sep + paths.gameDirName + sep + QStringLiteral("demos") + sep;
-    // The game creates the file when it records; we only look for a free name.
+    // The game creates the file when it records, in whichever of these folders the
+    // installation uses; we only look for a name that is free in all of them.
+    const QStringList dirs = demoDirectories(paths.quake2Dir, paths.gameDirName);
+    auto taken = [&dirs](const QString& name) {
+        for (const QString& dir : dirs) {
+            if (QFileInfo::exists(dir + QLatin1Char('/') + name + QStringLiteral(".dm2")))
+                return true;
+        }
+        return false;
+    };
     QString candidate = base;
-    for (qint64 n = 2; fileExists(demosDir + candidate + QStringLiteral(".dm2")); ++n)
+    for (qint64 n = 2; taken(candidate); ++n)
         candidate = base + QString::number(n);
     return candidate;
 }
@@ -316,9 +332,14 @@ QList<QByteArray> consoleSafeRotationEntries(const QList<QByteArray>& entries)
 
 void writeExecFile(const ExecSettings& settings, const InstallPaths& paths)
 {
+    writeExecFile(generateExecFile(settings, paths), paths);
+}
+
+void writeExecFile(const QByteArray& script, const InstallPaths& paths)
+{
     const QString path = paths.inLauncherDir(execFileName());
     QString reason;
-    if (!writeFileAtomically(path, generateExecFile(settings, paths), &reason))
+    if (!writeFileAtomically(path, script, &reason))
         throw UserError(cannotCreateFileMessage(path, reason));
 }
 

@@ -18,12 +18,15 @@ QByteArray generateExecFile(const ExecSettings& settings, const InstallPaths& pa
 QList<QByteArray> consoleSafeRotationEntries(const QList<QByteArray>& entries);
 
 // The demo name to record under: base itself, or with sequential naming the first of
-// base, base2, base3, ... that has no file in the game's demos directory.
+// base, base2, base3, ... that has no file in any folder the engine records into (see
+// demoDirectories).
 QString demoNameToUse(const QString& base, bool sequential, const InstallPaths& paths);
 
 // Replaces launcher directory + "/tark.cfg" as a whole; the old file stays intact when
 // the write fails. Throws UserError with the reason on failure.
 void writeExecFile(const ExecSettings& settings, const InstallPaths& paths);
+// The same for a script generated before.
+void writeExecFile(const QByteArray& script, const InstallPaths& paths);
 
 // Name of the exec file in the launcher directory, as the command line names it.
 inline QString execFileName()

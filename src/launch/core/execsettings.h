@@ -1,8 +1,11 @@
 #pragma once
 
+#include "launch/core/gamestart.h"
+
 #include <QByteArray>
 #include <QList>
 #include <QString>
+#include <QStringList>
 #include <array>
 #include <optional>
 
@@ -20,6 +23,9 @@ enum class ModChoice { None, Deathmatch, CaptureTheFlag, RocketArena, Xatrix, Ro
 // Every value the exec file and the game start are made from, gathered from the
 // main window's controls at launch time. Defaults are those of a new window.
 struct ExecSettings {
+    // Setup tab.
+    QString executable = defaultExecutableName(); // file name in the Quake2 directory
+
     // Deathmatch flags tab.
     QString dmflags = QStringLiteral("280084"); // the text exactly as typed
     int capturelimit = 8;
@@ -70,6 +76,7 @@ struct ExecSettings {
 
     // Map tab.
     std::optional<QString> selectedMap;
+    QStringList catalogueMaps; // the map names of the catalogue, for the pre-launch check
     bool rotation = false;
     QList<QByteArray> rotationEntries; // as held, bytes exact
 

@@ -2,6 +2,10 @@
 
 #include "launch/core/execfile.h"
 
+#include <QDir>
+#include <QFileInfo>
+#include <QProcess>
+
 namespace tk {
 
 namespace {
@@ -47,6 +51,39 @@ GameStartCommand gameStartCommand(
         command.arguments = gameArguments(dedicated, paths.gameDirName);
     command.workingDirectory = paths.quake2Dir;
     return command;
+}
+
+bool startGameDetached(const GameStartCommand& command, QString* reason)
+{
+    const QFileInfo info(command.program);
+    if (info.isDir()) {
+        *reason = QStringLiteral("it is a directory");
+        return false;
+    }
+    if (!info.isExecutable()) {
+        *reason = QStringLiteral("it is not marked as executable");
+        return false;
+    }
+    QProcess process;
+    process.setProgram(command.program);
+    process.setArguments(command.arguments);
+#ifdef Q_OS_WIN
+    process.setNativeArguments(command.nativeArguments);
+#endif
+    process.setWorkingDirectory(command.workingDirectory);
+    if (process.startDetached())
+        return true;
+    // Qt names the system call that failed; the user needs only its reason.
+    *reason = process.errorString();
+    const qsizetype colon = reason->indexOf(QStringLiteral(": "));
+    if (colon > 0 && !reason->left(colon).contains(QLatin1Char(' ')))
+        *reason = reason->mid(colon + 2);
+    return false;
+}
+
+QString couldNotStartMessage(const QString& executablePath, const QString& reason)
+{
+    return QStringLiteral("Could not start %1: %2").arg(QDir::toNativeSeparators(executablePath), reason);
 }
 
 QString missingExecutableMessage(const QString& executablePath)

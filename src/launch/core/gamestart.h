@@ -37,6 +37,14 @@ QString windowsCommandLine(bool dedicated, const QString& gameDirName);
 GameStartCommand gameStartCommand(const InstallPaths& paths, const QString& executableName, bool dedicated,
     bool windowsRules = InstallPaths::isWindows());
 
+// Starts the game without waiting for it; the launcher does not own the process. False,
+// with the reason in *reason, when it could not be started: a directory, a file that is
+// not executable or not a program.
+bool startGameDetached(const GameStartCommand& command, QString* reason);
+
+// Shown, and the launch stopped, when the game could not be started.
+QString couldNotStartMessage(const QString& executablePath, const QString& reason);
+
 // Shown, and the launch stopped, when nothing exists at the executable path.
 QString missingExecutableMessage(const QString& executablePath);
 

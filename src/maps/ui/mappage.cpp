@@ -435,6 +435,10 @@ void MapPage::gatherExecSettings(tk::ExecSettings& settings) const
     settings.selectedMap = selectedMapName();
     settings.rotation = CheckBox22->isChecked();
     settings.rotationEntries = rotationEntries();
+    settings.catalogueMaps.clear();
+    settings.catalogueMaps.reserve(ListView2->topLevelItemCount());
+    for (int i = 0; i < ListView2->topLevelItemCount(); ++i)
+        settings.catalogueMaps.append(ListView2->topLevelItem(i)->text(0));
 }
 
 void MapPage::tellLeftOutRotationEntries()

@@ -53,6 +53,7 @@ const QList<ProfileKey>& profileKeys()
             { "Launcher", "SaveOnClose", T::Bool, "0", "CheckBox26" },
             { "Launcher", "LightUpButtons", T::Bool, "1", "CheckBox25" },
             { "Launcher", "LightUpColor", T::Int, "255", "colortest" },
+            { "Launcher", "CheckMatch", T::Bool, "1", "CheckBox50" },
             { "GameMod", "DM", T::Bool, "1", "RadioButton3" },
             { "GameMod", "CTF", T::Bool, "0", "RadioButton4" },
             { "GameMod", "RA", T::Bool, "0", "RadioButton5" },

@@ -191,10 +191,9 @@ SetupPage::SetupPage(QWidget* parent)
     page->addWidget(Image1);
 }
 
-void SetupPage::gatherExecSettings(tk::ExecSettings&) const
+void SetupPage::gatherExecSettings(tk::ExecSettings& settings) const
 {
-    // The executable name is read by the game start itself; nothing here reaches
-    // the exec file.
+    settings.executable = exefile->text();
 }
 
 QIcon SetupPage::quickLoadIcon()

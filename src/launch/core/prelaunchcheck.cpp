@@ -1,0 +1,167 @@
+#include "launch/core/prelaunchcheck.h"
+
+#include "app/core/consoletext.h"
+#include "app/core/fileutil.h"
+#include "app/core/textcodec.h"
+#include "launch/core/engine.h"
+#include "launch/core/execfile.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QLocale>
+#include <QSet>
+
+namespace tk {
+
+namespace {
+
+QString number(qsizetype n)
+{
+    return QLocale::c().toString(qlonglong(n));
+}
+
+void checkSize(const QByteArray& execFile, QList<LaunchFinding>& findings)
+{
+    if (execFile.size() >= kEngineScriptLimit)
+        findings.append({ LaunchFinding::Kind::ScriptTooLarge,
+            QStringLiteral("The exec file is %1 bytes long. The engine drops a script of %2 bytes or more "
+                           "whole, so not one of its lines would run. Select fewer bots or shorten the "
+                           "additional commands.")
+                .arg(number(execFile.size()), number(kEngineScriptLimit)) });
+
+    QStringList longLines;
+    qsizetype start = 0;
+    for (qsizetype lineNumber = 1; start < execFile.size(); ++lineNumber) {
+        qsizetype end = execFile.indexOf('\n', start);
+        if (end < 0)
+            end = execFile.size();
+        qsizetype length = end - start;
+        if (length > 0 && execFile.at(end - 1) == '\r')
+            --length;
+        if (length > kEngineLineLimit)
+            longLines.append(QStringLiteral("%1 (%2 bytes)").arg(lineNumber).arg(number(length)));
+        start = end + 1;
+    }
+    if (!longLines.isEmpty())
+        findings.append({ LaunchFinding::Kind::LineTooLong,
+            QStringLiteral("The engine cuts a line of the exec file after %1 bytes, so these lines would "
+                           "not run as written: line %2.")
+                .arg(number(kEngineLineLimit), longLines.join(QStringLiteral(", line "))) });
+}
+
+void checkValues(const ExecSettings& s, QList<LaunchFinding>& findings)
+{
+    const struct {
+        bool used;
+        QString value;
+        const char* what;
+    } values[] = {
+        { s.playerSetup, s.playerName, "The player name" },
+        { s.recordDemo, s.demoName, "The demo name" },
+        { s.extraCfg, s.extraCfgName, "The extra config file name" },
+    };
+    for (const auto& v : values) {
+        if (v.used && !consoleValue(encodeText(v.value)))
+            findings.append({ LaunchFinding::Kind::UnwritableValue,
+                QStringLiteral(
+                    "%1 \"%2\" cannot be written into the exec file: it holds a double quote "
+                    "or a line break, which would end its value or its line. Its line is left out.")
+                    .arg(QLatin1String(v.what), printableName(v.value)) });
+    }
+}
+
+void checkBots(const ExecSettings& s, QList<LaunchFinding>& findings)
+{
+    // The player takes a place of their own unless the server is dedicated.
+    const qsizetype room = qMax(0, s.maxclients - (s.dedicated ? 0 : 1));
+    if (s.selectedBotLines.size() <= room)
+        return;
+    findings.append({ LaunchFinding::Kind::TooManyBots,
+        (s.dedicated ? QStringLiteral("%1 bots are selected, but the server has room for %2 (max clients).")
+                     : QStringLiteral("%1 bots are selected, but the server has room for %2 (max clients, "
+                                      "less one for you)."))
+                .arg(s.selectedBotLines.size())
+                .arg(room)
+            + QStringLiteral(" The others would not join.") });
+}
+
+void checkRotation(const ExecSettings& s, QList<LaunchFinding>& findings)
+{
+    if (!s.rotation)
+        return;
+    const QSet<QString> known(s.catalogueMaps.cbegin(), s.catalogueMaps.cend());
+    QStringList unknown;
+    QStringList leftOut;
+    for (const QByteArray& entry : s.rotationEntries) {
+        const QString name = decodeText(entry);
+        if (!isConsoleSafe(entry))
+            leftOut.append(name);
+        else if (!known.contains(name) && !unknown.contains(name))
+            unknown.append(name);
+    }
+    if (!unknown.isEmpty())
+        findings.append({ LaunchFinding::Kind::RotationMapUnknown,
+            QStringLiteral("The rotation names maps with no navigation file in the map list: %1. The bots "
+                           "cannot find their way on them.")
+                .arg(unknown.join(QStringLiteral(", "))) });
+    if (!leftOut.isEmpty())
+        findings.append({ LaunchFinding::Kind::RotationEntryLeftOut,
+            leftOutMessage(
+                QStringLiteral("These rotation entries are left out of the exec file:"), leftOut) });
+}
+
+void checkShadowing(const ExecSettings& s, const InstallPaths& paths, QList<LaunchFinding>& findings)
+{
+    QStringList scripts { execFileName() };
+    if (s.extraCfg && !s.extraCfgName.isEmpty())
+        scripts.append(s.extraCfgName);
+    for (const QString& dir : engineUserGameDirectories(paths.gameDirName)) {
+        for (const QString& script : scripts) {
+            const QString path = dir + QLatin1Char('/') + script;
+            if (fileExists(path))
+                findings.append({ LaunchFinding::Kind::ScriptShadowed,
+                    QStringLiteral("%1 would run instead of the %2 in the launcher's directory: the engine "
+                                   "looks in its own folder first. Delete or rename it.")
+                        .arg(QDir::toNativeSeparators(path), script) });
+        }
+    }
+}
+
+void checkExecutable(const ExecSettings& s, const InstallPaths& paths, QList<LaunchFinding>& findings)
+{
+    // A profile from someone else can name any program below the Quake2 directory.
+    // An empty name is reported as a missing executable at launch.
+    const QString path = QDir::cleanPath(executablePath(paths, s.executable));
+    if (s.executable.isEmpty() || QFileInfo(path).absolutePath() == QDir::cleanPath(paths.quake2Dir))
+        return;
+    findings.append({ LaunchFinding::Kind::ExecutableElsewhere,
+        QStringLiteral(
+            "The executable \"%1\" is not a file right in the Quake II directory. LAUNCH! would run "
+            "%2.")
+            .arg(s.executable, QDir::toNativeSeparators(path)) });
+}
+
+} // namespace
+
+QList<LaunchFinding> checkLaunch(
+    const ExecSettings& settings, const QByteArray& execFile, const InstallPaths& paths)
+{
+    QList<LaunchFinding> findings;
+    checkSize(execFile, findings);
+    checkValues(settings, findings);
+    checkBots(settings, findings);
+    checkRotation(settings, findings);
+    checkShadowing(settings, paths, findings);
+    checkExecutable(settings, paths, findings);
+    return findings;
+}
+
+QString launchFindingsText(const QList<LaunchFinding>& findings)
+{
+    QStringList texts;
+    for (const LaunchFinding& f : findings)
+        texts.append(QStringLiteral("\u2022 ") + f.text);
+    return QStringLiteral("The match may not go as set up:\n\n") + texts.join(QStringLiteral("\n\n"));
+}
+
+} // namespace tk

@@ -1,0 +1,37 @@
+#pragma once
+
+#include "app/core/installpaths.h"
+#include "launch/core/execsettings.h"
+
+#include <QByteArray>
+#include <QList>
+#include <QString>
+
+namespace tk {
+
+// Something about the match that would go wrong in the engine, in plain words.
+struct LaunchFinding {
+    enum class Kind {
+        ScriptTooLarge, // the engine drops the whole script
+        LineTooLong, // the engine cuts lines
+        UnwritableValue, // a typed value no console line can hold; its line is left out
+        TooManyBots, // more bots than the server has room for
+        RotationMapUnknown, // a rotation map with no navigation file
+        RotationEntryLeftOut, // a rotation entry that would break the map list
+        ScriptShadowed, // a script in the engine's user folder runs instead
+        ExecutableElsewhere, // the executable is not a file right in the Quake2 directory
+    };
+    Kind kind;
+    QString text;
+    bool operator==(const LaunchFinding&) const = default;
+};
+
+// The findings for a launch with these settings and the exec file generated from them,
+// before anything is written or started. Empty when nothing is wrong.
+QList<LaunchFinding> checkLaunch(
+    const ExecSettings& settings, const QByteArray& execFile, const InstallPaths& paths);
+
+// The findings as one text, for the dialog that offers to launch anyway.
+QString launchFindingsText(const QList<LaunchFinding>& findings);
+
+} // namespace tk
