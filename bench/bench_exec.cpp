@@ -1,6 +1,7 @@
 #include "app/core/installpaths.h"
 #include "launch/core/execfile.h"
 #include "launch/core/execsettings.h"
+#include "launch/core/prelaunchcheck.h"
 
 #include <QDir>
 #include <QFile>
@@ -94,6 +95,23 @@ void BM_WriteDefaultExecFile(benchmark::State& state)
     }
 }
 BENCHMARK(BM_WriteDefaultExecFile)->Unit(benchmark::kMicrosecond);
+
+// The pre-launch check of a 64-bot match: what it adds to LAUNCH!.
+void BM_PreLaunchCheck(benchmark::State& state)
+{
+    Tree tree;
+    tk::ExecSettings settings = busySettings();
+    for (int i = 32; i < 64; ++i)
+        settings.selectedBotLines.append(
+            R"("sv" "addbot" "bot)" + QByteArray::number(i) + R"(" "male/grunt" "bots/hunk_c.c" "hunk")");
+    settings.maxclients = 65;
+    for (int i = 1; i <= 8; ++i)
+        settings.catalogueMaps.append(QStringLiteral("q2dm%1").arg(i));
+    const QByteArray script = tk::generateExecFile(settings, tree.paths);
+    for (auto _ : state)
+        benchmark::DoNotOptimize(tk::checkLaunch(settings, script, tree.paths));
+}
+BENCHMARK(BM_PreLaunchCheck)->Unit(benchmark::kMicrosecond);
 
 } // namespace
 

@@ -22,6 +22,9 @@ int main(int argc, char** argv)
     for (int i = 0; i + 1 < args.size(); ++i) {
         if (args[i] == "+set" && i + 2 < args.size() && args[i + 1] == "game")
             game = args[i + 2];
+        // The engine reads the value as a console line does: one pair of quotes goes.
+        if (game.size() >= 2 && game.startsWith('"') && game.endsWith('"'))
+            game = game.mid(1, game.size() - 2);
         if (args[i] == "+exec")
             exec = args[i + 1];
     }

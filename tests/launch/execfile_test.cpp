@@ -349,6 +349,44 @@ TEST(ExecFile, PlayerRows)
     });
 }
 
+TEST(ExecFile, TypedValuesTheEngineWouldSplitAreQuotedAndUnwritableOnesLeftOut)
+{
+    auto named = [](const char* name) {
+        return [=](ExecSettings& s) {
+            s.playerSetup = true;
+            s.playerName = QString::fromUtf8(name);
+        };
+    };
+    const QByteArray player = "//Player Setup", skin = "skin male/grunt";
+    runRowCases({
+        { "plain as before", named("Ace"), player, skin, { "name Ace" } },
+        { "a blank", named("Big Bob"), player, skin, { "name \"Big Bob\"" } },
+        { "a byte the engine takes for a blank", named("J\xc3\xb6rg"), player, skin,
+            { "name \"J\xc3\xb6rg\"" } },
+        { "a line break", named("Big\nquit"), player, skin, {} },
+        { "a double quote", named("say \"hi\""), player, skin, {} },
+        { "extra config with a semicolon",
+            [](ExecSettings& s) {
+                s.extraCfg = true;
+                s.extraCfgName = QStringLiteral("a;quit.cfg");
+            },
+            "//Additional Exec. File", "//Key Bindings", { "exec \"a;quit.cfg\"", "" } },
+    });
+}
+
+TEST(ExecFile, TheExtraConfigIsNamedAsItExists)
+{
+    Install install;
+    QFile f(install.paths.launcherDir + QStringLiteral("/Extra.CFG"));
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    ExecSettings s;
+    s.extraCfg = true;
+    s.extraCfgName = QStringLiteral("extra.cfg");
+    EXPECT_EQ(
+        block(crlfLines(tk::generateExecFile(s, install.paths)), "//Additional Exec. File", "//Key Bindings"),
+        (Lines { "exec Extra.CFG", "" }));
+}
+
 TEST(ExecFile, ModBlocks)
 {
     const QByteArray from = "set lagvariance 0";
@@ -482,6 +520,8 @@ TEST(ExecFile, DemoRow)
         { "empty name", true, "", true, {} },
         { "overwrite", true, "tarkdemo", false, { "record tarkdemo" } },
         { "sequential skips taken names", true, "tarkdemo", true, { "record tarkdemo3" } },
+        { "a blank needs quotes", true, "my demo", false, { "record \"my demo\"" } },
+        { "a quote cannot be written", true, "my \"demo\"", false, {} },
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);

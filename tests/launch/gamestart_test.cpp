@@ -52,9 +52,11 @@ TEST(GameStart, EmptyExecutableNameIsNeverAFile)
 TEST(GameStart, ArgumentList)
 {
     EXPECT_EQ(tk::gameArguments(false, QStringLiteral("TARRAKIND")),
-        (QStringList { "+set", "dedicated", "0", "+set", "game", "TARRAKIND", "+exec", "tark.cfg" }));
+        (QStringList { "+set", "dedicated", "0", "+set", "game", "\"TARRAKIND\"", "+exec", "tark.cfg" }));
+    // The engine parses each "+" group again: only in quotes do these names stay whole.
     EXPECT_EQ(tk::gameArguments(true, QStringLiteral("my bots")),
-        (QStringList { "+set", "dedicated", "1", "+set", "game", "my bots", "+exec", "tark.cfg" }));
+        (QStringList { "+set", "dedicated", "1", "+set", "game", "\"my bots\"", "+exec", "tark.cfg" }));
+    EXPECT_EQ(tk::gameArguments(false, QStringLiteral("a;b")).at(5), QStringLiteral("\"a;b\""));
 }
 
 TEST(GameStart, WindowsCommandLine)
@@ -71,7 +73,7 @@ TEST(GameStart, CommandPerPlatform)
     tk::GameStartCommand expectedLinux;
     expectedLinux.program = QStringLiteral("/games/q2/quake2");
     expectedLinux.arguments
-        = QStringList { "+set", "dedicated", "1", "+set", "game", "tarrakind", "+exec", "tark.cfg" };
+        = QStringList { "+set", "dedicated", "1", "+set", "game", "\"tarrakind\"", "+exec", "tark.cfg" };
     expectedLinux.workingDirectory = QStringLiteral("/games/q2");
     EXPECT_EQ(tk::gameStartCommand(unixPaths, QStringLiteral("quake2"), true, false), expectedLinux);
 

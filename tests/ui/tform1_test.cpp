@@ -67,9 +67,9 @@ TEST(Launch, WritesTheExecFileAndStartsTheGameWithTheInitialSettings)
     ASSERT_EQ(l.ui.starts.size(), 1);
     const auto& start = l.ui.starts.first();
     EXPECT_EQ(start.program, inst.quake2 + "/quake2");
-    // The game directory's case is kept; no quotes in an argument list.
+    // The game directory's case is kept, in the quotes the engine needs.
     EXPECT_EQ(start.arguments,
-        (QStringList { "+set", "dedicated", "0", "+set", "game", "TarraKind", "+exec", "tark.cfg" }));
+        (QStringList { "+set", "dedicated", "0", "+set", "game", "\"TarraKind\"", "+exec", "tark.cfg" }));
     EXPECT_EQ(start.workingDirectory, inst.quake2);
     EXPECT_TRUE(l.form.isVisible()); // "Leave Tarrakind! open" is checked by default
 }
@@ -131,6 +131,29 @@ TEST(Launch, AMissingExecutableIsReportedAndNothingIsStarted)
     l.pressLaunch();
     ASSERT_EQ(l.ui.messages.size(), 1);
     EXPECT_TRUE(l.ui.messages.first().endsWith(inst.quake2 + "/ does not exist."));
+}
+
+TEST(Launch, AGameThatCannotBeStartedIsReportedAndTheWindowStaysOpen)
+{
+    Installation inst; // its "quake2" is a file without execute permission
+    Launcher l(inst.paths());
+    l.ui.realStarts = true;
+    l.form.prefsPage->CheckBox24->setChecked(false);
+    l.pressLaunch();
+    EXPECT_EQ(l.ui.messages,
+        QStringList { "Could not start " + inst.quake2 + "/quake2: it is not marked as executable" });
+    EXPECT_TRUE(l.form.isVisible());
+    EXPECT_TRUE(l.ui.starts.isEmpty());
+
+    // A program the system cannot run gives the system's reason.
+    QFile exe(inst.quake2 + "/quake2");
+    exe.setPermissions(exe.permissions() | QFile::ExeOwner);
+    writeAll(inst.quake2 + "/quake2", "\x01\x02 not a program");
+    l.ui.messages.clear();
+    l.pressLaunch();
+    ASSERT_EQ(l.ui.messages.size(), 1);
+    EXPECT_EQ(l.ui.messages[0], "Could not start " + inst.quake2 + "/quake2: Exec format error");
+    EXPECT_TRUE(l.form.isVisible());
 }
 
 TEST(Launch, ClosesAfterTheStartWhenNotToBeLeftOpen)

@@ -47,6 +47,17 @@ bool matchFrom(const QChar* n, const QChar* nEnd, const QChar* p, const QChar* p
     return p == pEnd;
 }
 
+bool sameIgnoringCase(const QString& a, const QString& b)
+{
+    if (a.size() != b.size())
+        return false;
+    for (qsizetype i = 0; i < a.size(); ++i) {
+        if (lowerAscii(a[i].unicode()) != lowerAscii(b[i].unicode()))
+            return false;
+    }
+    return true;
+}
+
 QStringList sorted(QStringList names)
 {
     std::sort(names.begin(), names.end(), lessCaseInsensitive);
@@ -103,6 +114,23 @@ bool fileExists(const QString& path)
 {
     const QFileInfo info(path);
     return info.exists() && info.isFile();
+}
+
+QString existingFileName(const QString& dir, const QString& name)
+{
+    if (name.isEmpty() || fileExists(dir + QLatin1Char('/') + name))
+        return name;
+    QString found;
+    const QFileInfoList entries = QDir(dir).entryInfoList(QDir::Files | QDir::Hidden | QDir::NoDotAndDotDot);
+    for (const QFileInfo& info : entries) {
+        const QString candidate = info.fileName();
+        if (!sameIgnoringCase(candidate, name))
+            continue;
+        if (!found.isEmpty())
+            return name; // more than one: none is the one meant
+        found = candidate;
+    }
+    return found.isEmpty() ? name : found;
 }
 
 bool directoryExists(const QString& path)

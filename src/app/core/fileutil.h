@@ -22,6 +22,12 @@ QStringList listFiles(const QString& dir, const QString& pattern);
 QStringList listSubdirectories(const QString& dir);
 
 bool fileExists(const QString& path); // a regular file (or a link to one)
+
+// The name under which a file named by a profile or by the user is found in dir: name
+// itself when it exists as given; otherwise the one regular file of dir whose name equals
+// it without regard to ASCII letter case (files made on Windows name others in any case);
+// name unchanged when none or several match.
+QString existingFileName(const QString& dir, const QString& name);
 bool directoryExists(const QString& path); // a directory (or a link to one)
 
 // Replaces (or creates) the file at path with data through a temporary file in the

@@ -106,7 +106,7 @@ void writeServerSettings(ScriptWriter& out, const ExecSettings& s)
     out.blank();
 }
 
-void writeAdditional(ScriptWriter& out, const ExecSettings& s)
+void writeAdditional(ScriptWriter& out, const ExecSettings& s, const InstallPaths& paths)
 {
     out.line("//Additional Parms.");
     // Every line of the memo, the last one too, gets its own line end: an empty memo
@@ -116,7 +116,10 @@ void writeAdditional(ScriptWriter& out, const ExecSettings& s)
     out.blank();
     out.line("//Additional Exec. File");
     if (s.extraCfg && !s.extraCfgName.isEmpty()) {
-        if (const std::optional<QByteArray> name = consoleValue(encodeText(s.extraCfgName)))
+        // The engine looks the name up as given; a profile from Windows may name it in
+        // other letter case.
+        const QString file = existingFileName(paths.launcherDir, s.extraCfgName);
+        if (const std::optional<QByteArray> name = consoleValue(encodeText(file)))
             out.line("exec " + *name);
     }
     out.blank();
@@ -309,7 +312,7 @@ QByteArray generateExecFile(const ExecSettings& settings, const InstallPaths& pa
 {
     ScriptWriter out;
     writeServerSettings(out, settings);
-    writeAdditional(out, settings);
+    writeAdditional(out, settings, paths);
     writeBinds(out, settings);
     writePlayer(out, settings);
     writeMod(out, settings);

@@ -1,5 +1,6 @@
 #include "launch/core/gamestart.h"
 
+#include "app/core/fileutil.h"
 #include "launch/core/execfile.h"
 
 #include <QDir>
@@ -29,9 +30,11 @@ QString executablePath(const InstallPaths& paths, const QString& executableName,
 
 QStringList gameArguments(bool dedicated, const QString& gameDirName)
 {
+    // The engine joins each "+" group into a console line and parses it again: in quotes,
+    // a name with a blank or ";" stays whole (and a plain name is read the same).
     return { QStringLiteral("+set"), QStringLiteral("dedicated"), dedicatedDigit(dedicated),
-        QStringLiteral("+set"), QStringLiteral("game"), gameDirName, QStringLiteral("+exec"),
-        execFileName() };
+        QStringLiteral("+set"), QStringLiteral("game"), QLatin1Char('"') + gameDirName + QLatin1Char('"'),
+        QStringLiteral("+exec"), execFileName() };
 }
 
 QString windowsCommandLine(bool dedicated, const QString& gameDirName)
@@ -40,11 +43,25 @@ QString windowsCommandLine(bool dedicated, const QString& gameDirName)
         + gameDirName + QStringLiteral("\" +exec ") + execFileName();
 }
 
+QString executableToRun(const InstallPaths& paths, const QString& executableName, bool windowsRules)
+{
+    if (windowsRules)
+        return executableName;
+    const QString name = existingFileName(paths.quake2Dir, executableName);
+    // Profiles made on Windows name the game "quake2.exe"; here it is "quake2".
+    if (!fileExists(executablePath(paths, name, false))
+        && name.compare(QLatin1String("quake2.exe"), Qt::CaseInsensitive) == 0
+        && fileExists(executablePath(paths, defaultExecutableName(false), false)))
+        return defaultExecutableName(false);
+    return name;
+}
+
 GameStartCommand gameStartCommand(
     const InstallPaths& paths, const QString& executableName, bool dedicated, bool windowsRules)
 {
     GameStartCommand command;
-    command.program = executablePath(paths, executableName, windowsRules);
+    command.program
+        = executablePath(paths, executableToRun(paths, executableName, windowsRules), windowsRules);
     if (windowsRules)
         command.nativeArguments = windowsCommandLine(dedicated, paths.gameDirName);
     else

@@ -27,13 +27,20 @@ QString defaultExecutableName(bool windowsRules = InstallPaths::isWindows());
 QString executablePath(
     const InstallPaths& paths, const QString& executableName, bool windowsRules = InstallPaths::isWindows());
 
-// {"+set", "dedicated", "0"|"1", "+set", "game", gameDirName, "+exec", "tark.cfg"}.
+// {"+set", "dedicated", "0"|"1", "+set", "game", "\"" + gameDirName + "\"", "+exec", "tark.cfg"}.
 QStringList gameArguments(bool dedicated, const QString& gameDirName);
 
 // " +set dedicated 0 +set game "TARRAKIND" +exec tark.cfg": the string begins with a
 // blank and does not hold the executable's name.
 QString windowsCommandLine(bool dedicated, const QString& gameDirName);
 
+// The name of the file that runs for executableName: the name itself, or the file of the
+// Quake2 directory that differs from it only in letter case, or "quake2" for a
+// "quake2.exe" that does not exist. Names stay as they are on Windows.
+QString executableToRun(
+    const InstallPaths& paths, const QString& executableName, bool windowsRules = InstallPaths::isWindows());
+
+// The command for executableToRun(executableName).
 GameStartCommand gameStartCommand(const InstallPaths& paths, const QString& executableName, bool dedicated,
     bool windowsRules = InstallPaths::isWindows());
 

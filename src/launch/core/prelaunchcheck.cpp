@@ -5,6 +5,7 @@
 #include "app/core/textcodec.h"
 #include "launch/core/engine.h"
 #include "launch/core/execfile.h"
+#include "launch/core/gamestart.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -17,7 +18,7 @@ namespace {
 
 QString number(qsizetype n)
 {
-    return QLocale::c().toString(qlonglong(n));
+    return QLocale(QLocale::English, QLocale::UnitedStates).toString(qlonglong(n));
 }
 
 void checkSize(const QByteArray& execFile, QList<LaunchFinding>& findings)
@@ -131,7 +132,7 @@ void checkExecutable(const ExecSettings& s, const InstallPaths& paths, QList<Lau
 {
     // A profile from someone else can name any program below the Quake2 directory.
     // An empty name is reported as a missing executable at launch.
-    const QString path = QDir::cleanPath(executablePath(paths, s.executable));
+    const QString path = QDir::cleanPath(executablePath(paths, executableToRun(paths, s.executable)));
     if (s.executable.isEmpty() || QFileInfo(path).absolutePath() == QDir::cleanPath(paths.quake2Dir))
         return;
     findings.append({ LaunchFinding::Kind::ExecutableElsewhere,

@@ -227,11 +227,15 @@ void ProfileStore::load(const QString& path)
     // An old profile without the key loads "maps.txt" but later saves "maps.lst". Without
     // a "maps.txt" the list comes from "maps.lst", or the next save would write an empty
     // list over the rotation the user keeps there.
-    const QString oldRotationDefault = tk::fileExists(paths.inLauncherDir(QStringLiteral("maps.txt")))
+    // Names from Windows may be written in any letter case: the file is used under its
+    // real name.
+    const QString launcherDir = paths.launcherDir;
+    const QString oldRotationDefault
+        = tk::fileExists(paths.inLauncherDir(tk::existingFileName(launcherDir, QStringLiteral("maps.txt"))))
         ? QStringLiteral("maps.txt")
         : QStringLiteral("maps.lst");
-    const QString oldRotationFile
-        = ini.readString(kMapControl, QStringLiteral("RotationFile"), oldRotationDefault);
+    const QString oldRotationFile = tk::existingFileName(
+        launcherDir, ini.readString(kMapControl, QStringLiteral("RotationFile"), oldRotationDefault));
     f.mapPage->setRotationFileName(oldRotationFile);
     if (tk::fileExists(paths.inLauncherDir(oldRotationFile)))
         f.mapPage->loadRotationFile(paths.inLauncherDir(oldRotationFile));
@@ -256,8 +260,8 @@ void ProfileStore::load(const QString& path)
 
     loadKey(ini, key("MapControl", "Rotation"));
     f.mapPage->applyEnableRules();
-    f.mapPage->setRotationFileName(
-        ini.readString(kMapControl, QStringLiteral("RotationFile"), QStringLiteral("maps.lst")));
+    f.mapPage->setRotationFileName(tk::existingFileName(launcherDir,
+        ini.readString(kMapControl, QStringLiteral("RotationFile"), QStringLiteral("maps.lst"))));
     f.mapPage->refreshCatalogue();
     f.mapPage->selectMapByName(ini.readString(kMapControl, QStringLiteral("Selected"), QString()));
 

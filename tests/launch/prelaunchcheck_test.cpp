@@ -1,0 +1,188 @@
+#include "app/core/consoletext.h"
+#include "app/core/fileutil.h"
+#include "launch/core/gamestart.h"
+#include "launch/core/prelaunchcheck.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+namespace {
+
+using Kind = tk::LaunchFinding::Kind;
+
+void touch(const QString& path)
+{
+    QFile f(path);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly)) << path.toStdString();
+}
+
+// A Quake2 directory with its game executable and the launcher's game directory, and a
+// home of its own for the engine's user folders.
+class PreLaunchCheck : public testing::Test {
+protected:
+    QTemporaryDir root;
+    QByteArray oldHome = qgetenv("HOME");
+    tk::InstallPaths paths;
+    tk::ExecSettings settings;
+
+    void SetUp() override
+    {
+        ASSERT_TRUE(QDir(root.path()).mkpath(QStringLiteral("quake2/TARRAKIND")));
+        ASSERT_TRUE(QDir(root.path()).mkpath(QStringLiteral("home")));
+        touch(root.filePath(QStringLiteral("quake2/quake2")));
+        qputenv("HOME", QFile::encodeName(root.filePath(QStringLiteral("home"))));
+        qunsetenv("XDG_DATA_HOME");
+        paths = tk::InstallPaths::fromLauncherDir(root.filePath(QStringLiteral("quake2/TARRAKIND")), false);
+    }
+    void TearDown() override { qputenv("HOME", oldHome); }
+
+    QList<Kind> kinds(const QByteArray& script = "map q2dm1\r\n") const
+    {
+        QList<Kind> out;
+        for (const tk::LaunchFinding& f : tk::checkLaunch(settings, script, paths))
+            out.append(f.kind);
+        return out;
+    }
+};
+
+// A script of exactly total bytes in lines of lineLength bytes (CR LF not counted).
+QByteArray script(qsizetype total, qsizetype lineLength)
+{
+    QByteArray s;
+    while (s.size() + lineLength + 2 <= total)
+        s += QByteArray(lineLength, 'a') + "\r\n";
+    return s + QByteArray(total - s.size(), 'b');
+}
+
+TEST(ConsoleValue, QuotesWhatTheEngineWouldSplitAndRefusesWhatNoLineCanHold)
+{
+    const struct {
+        QByteArray value;
+        std::optional<QByteArray> written;
+    } cases[] = {
+        { "Player", "Player" },
+        { "", "" },
+        { "Big Bob", "\"Big Bob\"" },
+        { "a;b", "\"a;b\"" },
+        { "J\xc3\xb6rg", "\"J\xc3\xb6rg\"" },
+        { "Ren\xe9", "\"Ren\xe9\"" },
+        { "say \"hi\"", std::nullopt },
+        { "two\nlines", std::nullopt },
+        { "tab\there", std::nullopt },
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(tk::consoleValue(c.value), c.written) << c.value.toStdString();
+}
+
+TEST_F(PreLaunchCheck, AnOrdinaryMatchHasNoFindings)
+{
+    EXPECT_EQ(kinds(), QList<Kind> {});
+}
+
+TEST_F(PreLaunchCheck, ScriptAndLineLimitsOfTheEngine)
+{
+    EXPECT_EQ(kinds(script(32767, 1000)), QList<Kind> {});
+    EXPECT_EQ(kinds(script(32768, 1000)), QList<Kind> { Kind::ScriptTooLarge });
+    EXPECT_EQ(kinds(script(5000, 1023)), QList<Kind> {});
+    EXPECT_EQ(kinds(script(5000, 1024)), QList<Kind> { Kind::LineTooLong });
+    // The text names the lines.
+    const auto findings = tk::checkLaunch(settings, "x\r\n" + QByteArray(1024, 'y') + "\r\n", paths);
+    ASSERT_EQ(findings.size(), 1);
+    EXPECT_TRUE(findings[0].text.contains("line 2 (1,024 bytes)")) << findings[0].text.toStdString();
+}
+
+TEST_F(PreLaunchCheck, ValuesThatNoConsoleLineCanHoldAreNamedWhenUsed)
+{
+    settings.playerName = QStringLiteral("say \"hi\"");
+    settings.demoName = QStringLiteral("a\nb");
+    settings.extraCfgName = QStringLiteral("x\".cfg");
+    EXPECT_EQ(kinds(), QList<Kind> {}) << "none of them is used";
+    settings.playerSetup = settings.recordDemo = settings.extraCfg = true;
+    EXPECT_EQ(kinds(), QList<Kind>(3, Kind::UnwritableValue));
+    settings.playerName = QStringLiteral("Big Bob");
+    EXPECT_EQ(kinds(), QList<Kind>(2, Kind::UnwritableValue)) << "a blank is written in quotes";
+}
+
+TEST_F(PreLaunchCheck, BotsNeedRoomOnTheServer)
+{
+    settings.maxclients = 4;
+    settings.selectedBotLines = QList<QByteArray>(3, "sv addbot x");
+    EXPECT_EQ(kinds(), QList<Kind> {});
+    settings.selectedBotLines.append("sv addbot y");
+    EXPECT_EQ(kinds(), QList<Kind> { Kind::TooManyBots }) << "the player takes a place";
+    settings.dedicated = true;
+    EXPECT_EQ(kinds(), QList<Kind> {});
+}
+
+TEST_F(PreLaunchCheck, RotationMapsNeedANavigationFile)
+{
+    settings.catalogueMaps = { "q2dm1", "q2dm2" };
+    settings.rotationEntries = { "q2dm1", "base1", "x;y" };
+    EXPECT_EQ(kinds(), QList<Kind> {}) << "rotation off";
+    settings.rotation = true;
+    EXPECT_EQ(kinds(), (QList<Kind> { Kind::RotationMapUnknown, Kind::RotationEntryLeftOut }));
+}
+
+TEST_F(PreLaunchCheck, ScriptsInTheEnginesUserFolderRunInstead)
+{
+    const QString home = root.filePath(QStringLiteral("home"));
+    ASSERT_TRUE(QDir(home).mkpath(QStringLiteral(".local/share/YamagiQ2/TARRAKIND")));
+    ASSERT_TRUE(QDir(home).mkpath(QStringLiteral(".yq2/TARRAKIND")));
+    touch(home + QStringLiteral("/.yq2/TARRAKIND/extra.cfg"));
+    settings.extraCfgName = QStringLiteral("extra.cfg");
+    EXPECT_EQ(kinds(), QList<Kind> {});
+    settings.extraCfg = true;
+    EXPECT_EQ(kinds(), QList<Kind> { Kind::ScriptShadowed });
+    touch(home + QStringLiteral("/.local/share/YamagiQ2/TARRAKIND/tark.cfg"));
+    EXPECT_EQ(kinds(), QList<Kind>(2, Kind::ScriptShadowed));
+}
+
+TEST_F(PreLaunchCheck, TheExecutableMustLieRightInTheQuake2Directory)
+{
+    for (const char* name : { "quake2", "quake2.exe", "missing" })
+        EXPECT_EQ((settings.executable = QLatin1String(name), kinds()), QList<Kind> {}) << name;
+    for (const char* name : { "baseq2/players/evil/run", "../quake2", "/bin/sh" }) {
+        settings.executable = QLatin1String(name);
+        const auto findings = tk::checkLaunch(settings, {}, paths);
+        ASSERT_EQ(findings.size(), 1) << name;
+        EXPECT_EQ(findings[0].kind, Kind::ExecutableElsewhere);
+    }
+    // A name is always taken inside the Quake2 directory, whatever it starts with.
+    EXPECT_TRUE(tk::checkLaunch(settings, {}, paths)[0].text.endsWith(
+        "LAUNCH! would run " + paths.quake2Dir + "/bin/sh."));
+}
+
+TEST(ExistingFileName, FindsTheOneFileThatDiffersOnlyInLetterCase)
+{
+    QTemporaryDir dir;
+    for (const char* name : { "bots.cfg", "Maps.lst", "MAPS.LST", "Extra.CFG" })
+        touch(dir.filePath(QLatin1String(name)));
+    const struct {
+        const char* named;
+        const char* found;
+    } cases[] = {
+        { "bots.cfg", "bots.cfg" }, // exists as given
+        { "BOTS.CFG", "bots.cfg" }, // one match
+        { "extra.cfg", "Extra.CFG" },
+        { "maps.lst", "maps.lst" }, // two matches: none is the one meant
+        { "none.cfg", "none.cfg" }, // no match
+        { "", "" },
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(tk::existingFileName(dir.path(), QLatin1String(c.named)), QLatin1String(c.found))
+            << c.named;
+
+    // The game: a profile from Windows names "quake2.exe".
+    ASSERT_TRUE(QDir(dir.path()).mkpath(QStringLiteral("TK")));
+    const auto paths = tk::InstallPaths::fromLauncherDir(dir.filePath(QStringLiteral("TK")), false);
+    EXPECT_EQ(tk::executableToRun(paths, QStringLiteral("quake2.exe"), false), QStringLiteral("quake2.exe"));
+    touch(dir.filePath(QStringLiteral("quake2")));
+    EXPECT_EQ(tk::executableToRun(paths, QStringLiteral("quake2.exe"), false), QStringLiteral("quake2"));
+    EXPECT_EQ(tk::executableToRun(paths, QStringLiteral("Quake2"), false), QStringLiteral("quake2"));
+    touch(dir.filePath(QStringLiteral("quake2.exe")));
+    EXPECT_EQ(tk::executableToRun(paths, QStringLiteral("quake2.exe"), false), QStringLiteral("quake2.exe"));
+}
+
+} // namespace
