@@ -2,21 +2,27 @@
 # End-to-end: stages an installation tree, starts the real launcher under Xvfb,
 # waits for its window and takes a screenshot; opens the About box with "?", takes
 # a screenshot of it and closes it with its OK button; drags the window by its title
-# panel with the left and the right mouse button; closes it with its own "Close"
-# button and checks that the program ended.
+# panel with the left and the right mouse button; presses "LAUNCH!" and checks what the
+# demo stand-in of the game was given; closes the launcher with its own "Close" button
+# and checks that the program ended.
 set -euo pipefail
 # E2E_TRACE=1 traces every step.
 [ -n "${E2E_TRACE:-}" ] && set -x
 if [ "${1:-}" != "--inside-xvfb" ]; then
-  launcher="$1"; out="$2"; makedemo="$3"
+  launcher="$1"; out="$2"; makedemo="$3"; standin="$4"
   rm -rf "$out"; mkdir -p "$out/quake2/TARRAKIND"
   "$makedemo" "$out/quake2" TARRAKIND
   cp "$launcher" "$out/quake2/TARRAKIND/tarrakind"
+  cp "$standin" "$out/quake2/quake2"
   exec xvfb-run -a -s "-screen 0 1024x768x24" "$0" --inside-xvfb "$out"
 fi
 out="$2"
 # The launcher must open a real window on the Xvfb display.
 unset QT_QPA_PLATFORM
+# A home of its own: no script or demo of the machine's user may take part.
+export HOME="$out/home"
+unset XDG_DATA_HOME
+mkdir -p "$HOME"
 pid=""
 
 fail() {
@@ -95,6 +101,15 @@ run() {
   drag 1 40 30
   drag 3 -70 -50
 
+  # "LAUNCH!" sits at the right end of the bottom strip. The demo profile needs no
+  # question before the start; the stand-in notes what it was given.
+  geometry "$wid"
+  xdotool mousemove $((X + WIDTH - 60)) $((Y + HEIGHT - 14)) click 1
+  started() { grep -q 'argv\[6\] = "TARRAKIND"' "$out/quake2/standin.log" 2>/dev/null; }
+  wait_for 100 started || fail "the game stand-in was not started with the quoted game directory"
+  grep -q '^Exec file: *.*/quake2/TARRAKIND/tark.cfg$' "$out/quake2/standin.log" || fail "the stand-in found no exec file"
+  pkill -f "^$out/quake2/quake2" || true
+
   # "Close" sits at the right end of the title panel.
   geometry "$wid"
   xdotool mousemove $((X + WIDTH - 26)) $((Y + 11)) click 1
@@ -103,6 +118,7 @@ run() {
   wait "$pid"
   pid=""
   echo "window shown, screenshot taken; About box opened by \"?\", shot and closed by OK;" \
-    "window dragged by its title panel with the left and the right button; closed by its Close button"
+    "window dragged by its title panel with the left and the right button; LAUNCH! started the game" \
+    "stand-in with the quoted game directory; closed by its Close button"
 }
 run
