@@ -1,5 +1,6 @@
 #include "maps/core/ziplisting.h"
 
+#include "app/core/fileutil.h"
 #include "app/core/textcodec.h"
 
 #include <QCoreApplication>
@@ -323,8 +324,8 @@ ZipListing list(Source& source)
 
 ZipListing listZipArchive(const QString& path)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly | QIODevice::Unbuffered)) {
+    QFile file;
+    if (!openRegularFile(path, file)) {
         ZipListing listing;
         note(listing, ZipDiagnostic::Unreadable);
         return listing;

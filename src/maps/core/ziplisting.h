@@ -40,7 +40,7 @@ struct ZipListing {
 // Lists the central directory of the archive at path, found through the zip64 end record
 // where the archive has one. The file is read piecewise, so a
 // damaged or hostile archive costs no more memory than its central directory holds.
-// A file that cannot be opened is Unreadable with no entries.
+// A file that cannot be opened, or that is not a regular file, is Unreadable with no entries.
 ZipListing listZipArchive(const QString& path);
 
 // The same over an archive held in memory.

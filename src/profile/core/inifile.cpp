@@ -221,12 +221,13 @@ IniFile::IniFile(QByteArray contents)
     parse();
 }
 
-IniFile IniFile::load(const QString& path)
+IniFile IniFile::load(const QString& path, FileCheck* check)
 {
     QByteArray data;
-    if (!readFile(path, &data))
-        return IniFile();
-    return IniFile(std::move(data));
+    const FileCheck read = readFile(path, &data, kMaxFileSize);
+    if (check)
+        *check = read;
+    return read ? IniFile(std::move(data)) : IniFile();
 }
 
 void IniFile::parse()
@@ -488,6 +489,9 @@ void IniFile::save(const QString& path) const
     const QFileDevice::Permissions anyWrite
         = QFileDevice::WriteOwner | QFileDevice::WriteGroup | QFileDevice::WriteOther;
     const bool guarded = info.exists() && (!info.isReadable() || !(info.permissions() & anyWrite));
+    // Nor does a file that load() refused (a pipe, a device, one too large to read).
+    if (const FileCheck check = checkFile(path, kMaxFileSize); check.refused())
+        throw UserError(QStringLiteral("Unable to write to %1: %2").arg(path, check.reason));
     if (guarded || !writeFileAtomically(path, contents()))
         throw UserError(QStringLiteral("Unable to write to ") + path);
 }
