@@ -22,6 +22,11 @@ struct ReadCase {
     const char* reason; // empty: the system's text, whatever it is
 };
 
+void PrintTo(const ReadCase& c, std::ostream* os)
+{
+    *os << c.label;
+}
+
 std::shared_ptr<void> fileOf(const QString& path, qint64 size)
 {
     writeAll(path, QByteArray(size, 'x'));

@@ -7,6 +7,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QFile>
 #include <QHeaderView>
 #include <QImage>
 #include <QLabel>
@@ -14,6 +15,7 @@
 #include <QTemporaryDir>
 #include <QTreeView>
 #include <gtest/gtest.h>
+#include <malloc.h>
 
 using pagetest::clickIndicator;
 using pagetest::typeAndLeave;
@@ -159,6 +161,31 @@ TEST_F(BotCfgPageTest, BotListFilesKeepTheTypedName)
     page.setBotListFiles({ QStringLiteral("z.cfg") });
     EXPECT_EQ(page.botfilename->count(), 1);
     EXPECT_EQ(page.botfilename->currentText(), QStringLiteral("mine.cfg"));
+}
+
+// A bot costs about what its line costs, its row included: half a million one-character
+// lines take well under a hundred bytes each, where rows of widget items took 700.
+TEST_F(BotCfgPageTest, ABotCostsLittleMoreThanItsLine)
+{
+#if defined(__GLIBC__) && !defined(__SANITIZE_ADDRESS__)
+    constexpr int kLines = 500000;
+    QFile file(paths.inLauncherDir(QStringLiteral("many.cfg")));
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    ASSERT_EQ(file.write(QByteArray(2 * kLines, 'x').replace("xx", "x\n")), 2 * kLines);
+    file.close();
+    const auto heapInUse = [] {
+        const struct mallinfo2 heap = mallinfo2();
+        return qint64(heap.uordblks + heap.hblkhd);
+    };
+    const qint64 before = heapInUse();
+    page.openBotListFile(QStringLiteral("many.cfg"), false);
+    page.ListView1->scrollToBottom(); // every row is laid out
+    QApplication::processEvents();
+    ASSERT_EQ(page.ListView1->model()->rowCount(), kLines);
+    EXPECT_LT((heapInUse() - before) / kLines, 128);
+#else
+    GTEST_SKIP() << "the heap is counted through glibc's allocator";
+#endif
 }
 
 TEST(BotCfgPageLayout, EverythingFitsInTheMainWindow)

@@ -27,6 +27,11 @@ struct UnreadableCase {
     const char* saveMessage; // what a save that would replace it says, with the same %1 and %2
 };
 
+void PrintTo(const UnreadableCase& c, std::ostream* os)
+{
+    *os << c.label;
+}
+
 const char* const kProfileNotRead = "The profile %1 was not read: %2. The settings take their default "
                                     "values, and saving will not replace the file.";
 const char* const kUnableToWrite = "Unable to write to %1: %2";

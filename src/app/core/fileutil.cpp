@@ -180,8 +180,9 @@ FileCheck tooLarge(qint64 size, qint64 maxSize)
 #ifdef Q_OS_UNIX
 FileCheck systemFailure(int error)
 {
-    const QString reason = QString::fromLocal8Bit(std::strerror(error));
-    return { error == ENOENT || error == ENOTDIR ? FileState::Missing : FileState::Failed, 0, reason };
+    // A path that cannot name a file (through a file, too long, a loop of links) holds none.
+    const bool none = error == ENOENT || error == ENOTDIR || error == ENAMETOOLONG || error == ELOOP;
+    return { none ? FileState::Missing : FileState::Failed, 0, QString::fromLocal8Bit(std::strerror(error)) };
 }
 
 FileCheck checkStat(const struct stat& st, qint64 maxSize)

@@ -39,7 +39,7 @@ inline constexpr qint64 kMaxSettingsFileSize = 4 * 1024 * 1024;
 // What is found at a path the launcher is about to read.
 enum class FileState {
     Readable, // a regular file (or a link to one) of at most the size allowed
-    Missing, // nothing there, or a path through a file
+    Missing, // nothing there, or a path that cannot name a file (through a file, too long)
     Directory, // a directory: nothing to read, and nothing a write could replace
     NotRegular, // a pipe, a device, a socket: reading could block or never end
     TooLarge, // a regular file larger than allowed
