@@ -38,7 +38,8 @@ private:
 QByteArray golden(const char* name)
 {
     QByteArray data;
-    EXPECT_TRUE(tk::readFile(QStringLiteral(TARRAKIND_TEST_GOLDEN "/") + QLatin1String(name), &data));
+    EXPECT_TRUE(tk::readFile(
+        QStringLiteral(TARRAKIND_TEST_GOLDEN "/") + QLatin1String(name), &data, tk::kMaxSettingsFileSize));
     return data;
 }
 
@@ -546,7 +547,7 @@ TEST(WriteExecFile, WritesTarkCfgInLauncherDirectory)
     }
     tk::writeExecFile(ExecSettings {}, install.paths);
     QByteArray written;
-    ASSERT_TRUE(tk::readFile(path, &written));
+    ASSERT_TRUE(tk::readFile(path, &written, tk::kMaxSettingsFileSize));
     EXPECT_EQ(written, golden("tark_defaults.cfg"));
     EXPECT_EQ(QDir(install.paths.launcherDir).entryList(QDir::Files | QDir::Hidden),
         QStringList { QStringLiteral("tark.cfg") });
