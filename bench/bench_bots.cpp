@@ -38,11 +38,33 @@ void BM_OpenBotListFile(benchmark::State& state)
     for (auto _ : state) {
         tk::BotList list;
         list.open(paths, "bots.cfg", true);
-        benchmark::DoNotOptimize(list.entries().data());
+        benchmark::DoNotOptimize(list.size());
     }
     state.SetItemsProcessed(state.iterations() * state.range(0));
 }
-BENCHMARK(BM_OpenBotListFile)->Arg(100)->Arg(10000)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_OpenBotListFile)->Arg(100)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond);
+
+// 10 MB of one-character lines: the most bots a file of that size can hold.
+void BM_OpenOneCharacterLines(benchmark::State& state)
+{
+    QTemporaryDir dir;
+    const tk::InstallPaths paths = tk::InstallPaths::fromLauncherDir(dir.path());
+    QFile file(dir.path() + "/bots.cfg");
+    QByteArray data;
+    for (int i = 0; i < 10 * 1024 * 1024 / 2; ++i)
+        data += "x\n";
+    if (!file.open(QIODevice::WriteOnly) || file.write(data) < 0) {
+        state.SkipWithError("cannot write the bot list file");
+        return;
+    }
+    file.close();
+    tk::BotList list;
+    for (auto _ : state) {
+        list.open(paths, "bots.cfg", true);
+        benchmark::DoNotOptimize(list.size());
+    }
+}
+BENCHMARK(BM_OpenOneCharacterLines)->Unit(benchmark::kMillisecond);
 
 void BM_SaveBotListFile(benchmark::State& state)
 {

@@ -3,12 +3,14 @@
 #include "benchsupport.h"
 #include "bots/ui/botcfgpage.h"
 
+#include <QAbstractItemModel>
 #include <QApplication>
 #include <QFile>
 #include <QMouseEvent>
 #include <QTemporaryDir>
-#include <QTreeWidget>
+#include <QTreeView>
 #include <benchmark/benchmark.h>
+#include <sys/resource.h>
 
 namespace {
 
@@ -27,18 +29,26 @@ QByteArray botListFile(int n)
     return out;
 }
 
+// The highest resident size of the process so far, in MB (Linux counts ru_maxrss in KB).
+double peakResidentMB()
+{
+    rusage usage {};
+    getrusage(RUSAGE_SELF, &usage);
+    return double(usage.ru_maxrss) / 1024.0;
+}
+
 struct ShownTab {
     QTemporaryDir dir;
     tk::InstallPaths paths;
     QuietInteraction ui;
     BotCfgPage page;
 
-    explicit ShownTab(int bots)
+    explicit ShownTab(const QByteArray& contents)
     {
         paths = tk::InstallPaths::fromLauncherDir(dir.path(), false);
         QFile f(paths.inLauncherDir(QStringLiteral("bots.cfg")));
         f.open(QIODevice::WriteOnly);
-        f.write(botListFile(bots));
+        f.write(contents);
         f.close();
         page.attach(paths, ui);
         page.resize(584, 355);
@@ -52,28 +62,55 @@ struct ShownTab {
         QApplication::processEvents();
         page.ListView1->viewport()->repaint();
     }
+    int rows() const { return page.ListView1->model()->rowCount(); }
 };
 
-void BM_OpenAndShowBotList(benchmark::State& state)
+// Peak resident size is a process-wide high-water mark: run one case per process
+// (--benchmark_filter) for its own figure. "peak_growth_MB" is what the case added to
+// the peak the process had reached before its first set-up (the file's bytes included).
+void openAndShow(benchmark::State& state, const QByteArray& contents, int rows)
 {
-    ShownTab tab(int(state.range(0)));
+    static const double before = peakResidentMB();
+    ShownTab tab(contents);
     for (auto _ : state) {
         tab.page.openBotListFile(QStringLiteral("bots.cfg"), false);
         tab.paint();
     }
-    if (tab.page.ListView1->topLevelItemCount() != state.range(0))
+    if (tab.rows() != rows)
         state.SkipWithError("the list does not show every bot");
+    const double peak = peakResidentMB();
+    state.counters["peak_MB"] = peak;
+    state.counters["peak_growth_MB"] = peak - before;
 }
-BENCHMARK(BM_OpenAndShowBotList)->Arg(100)->Arg(10000)->Unit(benchmark::kMillisecond);
+
+void BM_OpenAndShowBotList(benchmark::State& state)
+{
+    const int n = int(state.range(0));
+    openAndShow(state, botListFile(n), n);
+}
+BENCHMARK(BM_OpenAndShowBotList)->Arg(100)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond);
+
+// 10 MB of one-character lines: the most entries a file of that size can hold.
+void BM_OpenAndShowOneCharacterLines(benchmark::State& state)
+{
+    const int n = 10 * 1024 * 1024 / 2;
+    QByteArray contents;
+    contents.reserve(2 * n);
+    for (int i = 0; i < n; ++i)
+        contents += "x\n";
+    openAndShow(state, contents, n);
+}
+BENCHMARK(BM_OpenAndShowOneCharacterLines)->Unit(benchmark::kMillisecond);
 
 // A double click on a visible row of a long list: one row changes, not all of them.
 void BM_ToggleOneBot(benchmark::State& state)
 {
-    ShownTab tab(int(state.range(0)));
+    ShownTab tab(botListFile(int(state.range(0))));
     tab.page.openBotListFile(QStringLiteral("bots.cfg"), false);
     tab.paint();
-    QWidget* viewport = tab.page.ListView1->viewport();
-    const QPointF at = tab.page.ListView1->visualItemRect(tab.page.ListView1->topLevelItem(2)).center();
+    QTreeView* list = tab.page.ListView1;
+    QWidget* viewport = list->viewport();
+    const QPointF at = list->visualRect(list->model()->index(2, 0)).center();
     const QPointF global = viewport->mapToGlobal(at);
     for (auto _ : state) {
         QMouseEvent press(QEvent::MouseButtonPress, at, global, Qt::LeftButton, Qt::LeftButton, {});

@@ -153,6 +153,95 @@ void BM_ZipListingOneArchive(benchmark::State& state)
 }
 BENCHMARK(BM_ZipListingOneArchive)->Unit(benchmark::kMicrosecond);
 
+void put64(QByteArray& out, quint64 v)
+{
+    put32(out, quint32(v & 0xFFFFFFFF));
+    put32(out, quint32(v >> 32));
+}
+
+QByteArray centralHeader(const QByteArray& name, quint16 commentLength)
+{
+    QByteArray out("PK\1\2", 4);
+    put16(out, 0x031E);
+    put16(out, 20);
+    out += QByteArray(20, '\0');
+    put16(out, quint16(name.size()));
+    put16(out, 0);
+    put16(out, commentLength);
+    out += QByteArray(12, '\0');
+    return out + name;
+}
+
+// Bytes this process has read through read() and its kin so far.
+qint64 bytesReadSoFar()
+{
+    QFile io(QStringLiteral("/proc/self/io"));
+    if (!io.open(QIODevice::ReadOnly))
+        return 0;
+    for (const QByteArray& line : io.readAll().split('\n')) {
+        if (line.startsWith("rchar:"))
+            return line.mid(6).trimmed().toLongLong();
+    }
+    return 0;
+}
+
+// A hostile archive: its directory is stated as one header whose comment leads past the
+// zip64 end record, into that record's extensible data, where 65,000 more headers lie
+// 64 KB apart (a sparse file of 4 GB). Reading them all would mean reading 4 GB.
+void BM_ZipListingHeadersSpreadBeyondTheDirectory(benchmark::State& state)
+{
+    constexpr qint64 kSpread = 65000;
+    constexpr qint64 kGap = 64 * 1024;
+    QTemporaryDir dir;
+    QFile file(dir.filePath("aasspread.zip"));
+    const QByteArray first = centralHeader("maps/q2dm1.aas", 56);
+    QByteArray record("PK\6\6", 4);
+    put64(record, 44 + quint64(kSpread * kGap));
+    put16(record, 45);
+    put16(record, 45);
+    put32(record, 0);
+    put32(record, 0);
+    put64(record, kSpread + 1);
+    put64(record, kSpread + 1);
+    put64(record, quint64(first.size()));
+    put64(record, 0);
+    QByteArray tail("PK\6\7", 4);
+    put32(tail, 0);
+    put64(tail, quint64(first.size()));
+    put32(tail, 1);
+    tail += QByteArray("PK\5\6", 4);
+    put16(tail, 0);
+    put16(tail, 0);
+    put16(tail, 0xFFFF);
+    put16(tail, 0xFFFF);
+    put32(tail, quint32(first.size()));
+    put32(tail, 0);
+    put16(tail, 0);
+    const qint64 spreadStart = first.size() + record.size();
+    if (!file.open(QIODevice::WriteOnly) || file.write(first + record) < 0) {
+        state.SkipWithError("cannot write the archive");
+        return;
+    }
+    for (qint64 i = 0; i < kSpread; ++i) {
+        const QByteArray name = "maps/m" + QByteArray::number(i).rightJustified(5, '0') + ".aas";
+        file.seek(spreadStart + i * kGap);
+        file.write(centralHeader(name, quint16(kGap - 46 - name.size())));
+    }
+    file.seek(spreadStart + kSpread * kGap);
+    file.write(tail);
+    file.close();
+
+    qint64 bytesRead = 0;
+    for (auto _ : state) {
+        const qint64 before = bytesReadSoFar();
+        const tk::ZipListing listing = tk::listZipArchive(file.fileName());
+        bytesRead += bytesReadSoFar() - before;
+        benchmark::DoNotOptimize(listing.entries.data());
+    }
+    state.counters["bytes_read"] = double(bytesRead) / double(state.iterations());
+}
+BENCHMARK(BM_ZipListingHeadersSpreadBeyondTheDirectory)->Unit(benchmark::kMillisecond);
+
 } // namespace
 
 BENCHMARK_MAIN();

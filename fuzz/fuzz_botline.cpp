@@ -17,8 +17,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
     tk::BotList list;
     list.readContents(bytes);
-    for (const tk::BotEntry& e : list.entries()) {
-        if (e.line.isEmpty() || e.line.contains('\r') || e.line.contains('\n'))
+    for (qsizetype i = 0; i < list.size(); ++i) {
+        const QByteArray line = list.line(i);
+        if (line.isEmpty() || line.contains('\r') || line.contains('\n'))
             std::abort();
     }
 
@@ -27,8 +28,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (reread.size() != list.size())
         std::abort();
     for (qsizetype i = 0; i < list.size(); ++i) {
-        const tk::BotEntry& a = list.entries().at(i);
-        const tk::BotEntry& b = reread.entries().at(i);
+        const tk::BotEntry a = list.entry(i);
+        const tk::BotEntry b = reread.entry(i);
         if (a.line != b.line || a.name != b.name || a.modelSkin != b.modelSkin
             || a.profileFile != b.profileFile || a.profileName != b.profileName)
             std::abort();

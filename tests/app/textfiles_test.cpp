@@ -65,7 +65,7 @@ TEST(AtomicWrite, ReplacesOrLeavesTheOldFile)
     ASSERT_TRUE(tk::writeFileAtomically(path, "one"));
     ASSERT_TRUE(tk::writeFileAtomically(path, "two"));
     QByteArray data;
-    ASSERT_TRUE(tk::readFile(path, &data));
+    ASSERT_TRUE(tk::readFile(path, &data, 16));
     EXPECT_EQ(data, "two");
 
     QString error;

@@ -187,15 +187,15 @@ protected:
     QList<bool> flags() const
     {
         QList<bool> f;
-        for (const BotEntry& e : list.entries())
-            f.append(e.selected);
+        for (qsizetype i = 0; i < list.size(); ++i)
+            f.append(list.isSelected(i));
         return f;
     }
     QStringList names() const
     {
         QStringList n;
-        for (const BotEntry& e : list.entries())
-            n.append(e.name);
+        for (qsizetype i = 0; i < list.size(); ++i)
+            n.append(list.entry(i).name);
         return n;
     }
 
@@ -228,10 +228,10 @@ TEST_F(BotListFiles, EmptyLinesVanishAndLinesStayPaired)
     write("bots.cfg", bot("a") + "\r\n\r\n" + bot("b") + "\n\n\n" + "   " + "\r" + bot("c"));
     list.open(paths, "bots.cfg", false);
     ASSERT_EQ(names(), QStringList({ "a", "b", "", "c" }));
-    EXPECT_EQ(list.entries().at(0).line, bot("a"));
-    EXPECT_EQ(list.entries().at(1).line, bot("b"));
-    EXPECT_EQ(list.entries().at(2).line, "   "); // blanks are not an empty line
-    EXPECT_EQ(list.entries().at(3).line, bot("c"));
+    EXPECT_EQ(list.entry(0).line, bot("a"));
+    EXPECT_EQ(list.entry(1).line, bot("b"));
+    EXPECT_EQ(list.entry(2).line, "   "); // blanks are not an empty line
+    EXPECT_EQ(list.entry(3).line, bot("c"));
     list.save(paths);
     EXPECT_EQ(read("bots.cfg"), bot("a") + "\r\n" + bot("b") + "\r\n   \r\n" + bot("c") + "\r\n");
 }
@@ -335,8 +335,8 @@ TEST_F(BotListFiles, RoundTripKeepsEveryByte)
     write("bots.cfg", data);
     list.open(paths, "bots.cfg", false);
     ASSERT_EQ(list.size(), 4);
-    EXPECT_EQ(list.entries().at(0).name, QString::fromUtf8("J\u00e9r\u00f4me"));
-    EXPECT_EQ(list.entries().at(2).name, QString::fromUtf8("caf\u00e9"));
+    EXPECT_EQ(list.entry(0).name, QString::fromUtf8("J\u00e9r\u00f4me"));
+    EXPECT_EQ(list.entry(2).name, QString::fromUtf8("caf\u00e9"));
     for (qsizetype i = 0; i < list.size(); ++i)
         list.toggle(i);
     EXPECT_EQ(list.selectedLines(), lines);
@@ -414,7 +414,7 @@ TEST_F(BotListFiles, PickRandomRedrawsUntilDistinct)
             random.seed(seed);
             EXPECT_EQ(list.pickRandom(k, random), k);
             for (qsizetype i = 0; i < list.size(); ++i)
-                EXPECT_EQ(list.entries().at(i).selected, expected.count(std::uint32_t(i)) == 1)
+                EXPECT_EQ(list.entry(i).selected, expected.count(std::uint32_t(i)) == 1)
                     << "seed " << seed << " k " << k << " index " << i;
             EXPECT_EQ(random.state(), s) << "seed " << seed << " k " << k;
         }
@@ -439,7 +439,7 @@ TEST_F(BotListFiles, AddBotTakesTheFirstFreeName)
         list.toggle(0);
         const qsizetype index = list.addBot();
         ASSERT_EQ(index, qsizetype(c.existing.size()));
-        const BotEntry& e = list.entries().at(index);
+        const BotEntry e = list.entry(index);
         EXPECT_EQ(e.name, QString(c.expected));
         EXPECT_EQ(e.line,
             QByteArray(R"("sv" "addbot" ")") + c.expected + R"(" "male/grunt" "bots/hunk_c.c" "hunk")");
@@ -448,7 +448,7 @@ TEST_F(BotListFiles, AddBotTakesTheFirstFreeName)
         EXPECT_EQ(e.profileName, "hunk");
         EXPECT_FALSE(e.selected);
         if (index > 0) {
-            EXPECT_TRUE(list.entries().at(0).selected);
+            EXPECT_TRUE(list.entry(0).selected);
         }
     }
 }
@@ -473,7 +473,7 @@ TEST_F(BotListFiles, ReplaceEntryComposesTheLineAndKeepsTheFlag)
     openWith({ "a", "b" });
     list.toggle(1);
     EXPECT_TRUE(list.replaceEntry(1, "bob", "female", "athena", "", "java"));
-    const BotEntry& e = list.entries().at(1);
+    const BotEntry e = list.entry(1);
     EXPECT_EQ(e.line, QByteArray(R"("sv" "addbot" "bob" "female/athena" "" "java")"));
     EXPECT_EQ(e.name, "bob");
     EXPECT_EQ(e.modelSkin, "female/athena");
@@ -481,7 +481,7 @@ TEST_F(BotListFiles, ReplaceEntryComposesTheLineAndKeepsTheFlag)
     EXPECT_EQ(e.profileName, "java");
     EXPECT_TRUE(e.selected);
     EXPECT_FALSE(list.replaceEntry(2, "x", "m", "s", "f", "p"));
-    EXPECT_EQ(list.entries().at(0).line, bot("a"));
+    EXPECT_EQ(list.entry(0).line, bot("a"));
 }
 
 TEST_F(BotListFiles, ReplaceEntryKeepsTheBytesOfEveryValueLeftAsItWas)
@@ -513,7 +513,7 @@ TEST_F(BotListFiles, ReplaceEntryKeepsTheBytesOfEveryValueLeftAsItWas)
         list.open(paths, "bots.cfg", false);
         list.toggle(0);
         ASSERT_TRUE(list.replaceEntry(0, c.values[0], c.values[1], c.values[2], c.values[3], c.values[4]));
-        EXPECT_EQ(list.entries().at(0).line, c.line) << c.label;
+        EXPECT_EQ(list.entry(0).line, c.line) << c.label;
         EXPECT_EQ(parseBotLine(c.line).modelSkin, c.values[1] + '/' + c.values[2]) << c.label;
         // The name still matches a stored selection.
         EXPECT_EQ(list.selectedNames(), QStringList { c.values[0] }) << c.label;

@@ -39,7 +39,8 @@ private:
 QByteArray golden(const char* name)
 {
     QByteArray data;
-    EXPECT_TRUE(tk::readFile(QStringLiteral(TARRAKIND_TEST_GOLDEN "/") + QLatin1String(name), &data));
+    EXPECT_TRUE(tk::readFile(
+        QStringLiteral(TARRAKIND_TEST_GOLDEN "/") + QLatin1String(name), &data, tk::kMaxSettingsFileSize));
     return data;
 }
 
@@ -621,7 +622,7 @@ TEST(WriteExecFile, WritesTarkCfgInLauncherDirectory)
     }
     tk::writeExecFile(ExecSettings {}, install.paths);
     QByteArray written;
-    ASSERT_TRUE(tk::readFile(path, &written));
+    ASSERT_TRUE(tk::readFile(path, &written, tk::kMaxSettingsFileSize));
     EXPECT_EQ(written, golden("tark_defaults.cfg"));
     EXPECT_EQ(QDir(install.paths.launcherDir).entryList(QDir::Files | QDir::Hidden),
         QStringList { QStringLiteral("tark.cfg") });

@@ -1,9 +1,11 @@
 #include "maps/core/rotation.h"
 
 #include "app/core/usererror.h"
+#include "support/fifo.h"
 #include "support/printers.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -83,6 +85,45 @@ TEST(Rotation, FileErrorsCarryTheFullPath)
     } catch (const tk::UserError& e) {
         EXPECT_THAT(e.message(), IsWriteError("Cannot create file ", unwritable));
     }
+}
+
+// A rotation file that is not read (a pipe, or one larger than any rotation) is named
+// with the reason, and a save does not replace it with the list in memory.
+TEST(Rotation, AFileThatIsNotReadIsNotReplaced)
+{
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    const QString big = dir.filePath("big.lst");
+    const QByteArray bytes = QByteArray(4 * 1024 * 1024, 'x') + "\r\n";
+    {
+        QFile f(big);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        ASSERT_EQ(f.write(bytes), bytes.size());
+    }
+    const QString pipe = dir.filePath("pipe.lst");
+    GuardedFifo fifo(pipe);
+    ASSERT_TRUE(fifo.created());
+    for (const auto& [path, reason] :
+        { std::pair { big, "it is larger than 4 MB" }, std::pair { pipe, "it is not a regular file" } }) {
+        SCOPED_TRACE(qPrintable(path));
+        try {
+            tk::readRotationFile(path);
+            ADD_FAILURE() << "the file was read";
+        } catch (const tk::UserError& e) {
+            EXPECT_EQ(e.message(), QStringLiteral("Cannot open file %1: %2").arg(path, reason));
+        }
+        try {
+            tk::writeRotationFile(path, { "q2dm1" });
+            ADD_FAILURE() << "the file was replaced";
+        } catch (const tk::UserError& e) {
+            EXPECT_EQ(e.message(), QStringLiteral("Cannot create file %1: %2").arg(path, reason));
+        }
+    }
+    QFile f(big);
+    ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+    EXPECT_EQ(f.readAll(), bytes);
+    EXPECT_FALSE(QFileInfo(pipe).isFile());
+    EXPECT_FALSE(fifo.readerWasStuck());
 }
 
 TEST(Rotation, SaveAnswerGivesFileName)

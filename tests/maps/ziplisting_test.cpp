@@ -449,4 +449,54 @@ TEST(ZipListing, SeventyThousandEntriesAreListedThroughTheZip64EndRecord)
     }
 }
 
+// Bytes this process has read through read() and its kin so far.
+qint64 bytesReadSoFar()
+{
+    QFile io(QStringLiteral("/proc/self/io"));
+    if (!io.open(QIODevice::ReadOnly))
+        return -1;
+    for (const QByteArray& line : io.readAll().split('\n')) {
+        if (line.startsWith("rchar:"))
+            return line.mid(6).trimmed().toLongLong();
+    }
+    return -1;
+}
+
+// A directory stated as one header, whose comment leads past the zip64 end record into
+// that record's extensible data, where a thousand more headers lie 64 KB apart (a sparse
+// file of 64 MB): reading them all would cost 64 MB.
+TEST(ZipListing, HeadersBeyondTheStatedDirectoryAreNotRead)
+{
+    constexpr int kSpread = 1000;
+    constexpr qint64 kGap = 64 * 1024;
+    const QByteArray first = centralHeader("maps/q2dm1.aas", 56);
+    const qint64 recordPos = first.size();
+    const qint64 spreadStart = recordPos + 56;
+    QByteArray tail = zip64Tail(recordPos, kSpread + 1, quint64(first.size()), 0);
+    tail.replace(4, 8, le64(44 + quint64(kSpread * kGap)));
+
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    QFile file(dir.filePath("aasspread.zip"));
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(first + tail.first(56));
+    for (int i = 0; i < kSpread; ++i) {
+        ASSERT_TRUE(file.seek(spreadStart + i * kGap));
+        const QByteArray name = "maps/m" + QByteArray::number(i).rightJustified(4, '0') + ".aas";
+        file.write(centralHeader(name, quint16(kGap - 46 - name.size())));
+    }
+    ASSERT_TRUE(file.seek(spreadStart + kSpread * kGap));
+    file.write(tail.sliced(56) + endRecord(0xFFFF, quint32(first.size()), 0));
+    file.close();
+
+    const qint64 before = bytesReadSoFar();
+    ASSERT_GE(before, 0);
+    const ZipListing listing = tk::listZipArchive(file.fileName());
+    const qint64 read = bytesReadSoFar() - before;
+    EXPECT_TRUE(listing.entries.isEmpty());
+    EXPECT_EQ(listing.diagnostics, QList<ZipDiagnostic> { ZipDiagnostic::Unreadable });
+    // The end records and a little around them, nothing of the headers beyond.
+    EXPECT_LT(read, 4 * kGap);
+}
+
 } // namespace

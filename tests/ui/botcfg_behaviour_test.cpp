@@ -121,7 +121,7 @@ TEST_F(BotCfgBehaviour, DoubleClickWithNoFocusedBotTogglesNothing)
     // keyboard focus, and Qt then makes the first row current: undo that here); a
     // double click beside the rows finds none.
     Launcher& l = start();
-    l.list()->setCurrentItem(nullptr);
+    l.list()->setCurrentIndex(QModelIndex());
     l.doubleClickBelowTheRows();
     EXPECT_TRUE(l.selectedBots().isEmpty());
     EXPECT_TRUE(l.tickedRows().isEmpty());
@@ -212,7 +212,7 @@ TEST_F(BotCfgBehaviour, AddFillsTheGapBetweenNames)
     l.press(l.page->SpeedButton14);
     EXPECT_EQ(botsCfg(), crlf({ L1, L3, R"("sv" "addbot" "noname2" "male/grunt" "bots/hunk_c.c" "hunk")" }));
     l.press(l.page->SpeedButton14);
-    EXPECT_EQ(l.page->botList().entries().last().name, QStringLiteral("noname4"));
+    EXPECT_EQ(l.page->botList().entry(l.page->botList().size() - 1).name, QStringLiteral("noname4"));
     EXPECT_EQ(l.ui.modalDialogs.size(), 2);
 }
 
@@ -391,6 +391,58 @@ TEST_F(BotCfgBehaviour, AFileThatIsNotPlainTextIsNamedSoAtLoadAndAtSave)
     EXPECT_EQ(l.ui.messages, (QStringList { atLoad, atLoad, atSave, atSave }));
     EXPECT_TRUE(l.ui.modalDialogs.isEmpty());
     EXPECT_EQ(inst.botFile(QStringLiteral("u16.cfg")), u16);
+}
+
+// A file too large to be a bot list is passed while a name is typed, named when chosen,
+// and never read: the bots on screen stay.
+TEST_F(BotCfgBehaviour, AFileTooLargeIsNamedWhenChosen)
+{
+    inst.writeBotFile(QStringLiteral("big.cfg"), QByteArray(16 * 1024 * 1024, 'x') + "\r\n");
+    Launcher& l = start();
+    l.typeBotFileName(QStringLiteral("big.cfg"));
+    EXPECT_TRUE(l.ui.messages.isEmpty());
+    l.typeBotFileName(QStringLiteral("bots.cfg"));
+    l.chooseBotFileName(QStringLiteral("big.cfg"));
+    EXPECT_EQ(l.ui.messages,
+        QStringList {
+            "The file big.cfg is too large to be a bot list file (17 MB; at most 16 MB are read)." });
+    EXPECT_EQ(l.page->botList().fileName(), QStringLiteral("big.cfg"));
+    EXPECT_EQ(l.rows(), (QStringList { R1, R2, R3 }));
+}
+
+// A line that carries a second console command is sent as it stands, and its row says so
+// with a warning beside the profile and a hint of its own; a ";" inside quotes is none.
+TEST_F(BotCfgBehaviour, ALineRunningSeveralCommandsIsMarkedAndSentAsItStands)
+{
+    const QByteArray two = R"("sv" "addbot" "x" "male/grunt" "bots/hunk_c.c" "hunk";quit)";
+    const QByteArray quoted = R"("sv" "addbot" "a;b" "male/grunt" "bots/hunk_c.c" "hunk")";
+    inst.writeBotFile(QStringLiteral("bots.cfg"), crlf({ L1, two, quoted }));
+    Launcher& l = start();
+    const qint64 warning = BotCfgPage::severalCommandsIcon().cacheKey();
+    QList<int> warned;
+    for (int row = 0; row < 3; ++row) {
+        for (int column = 0; column < 3; ++column) {
+            if (l.cell(row, column).data(Qt::DecorationRole).value<QIcon>().cacheKey() == warning)
+                warned.append(row * 10 + column);
+        }
+    }
+    EXPECT_EQ(warned, QList<int> { 12 }) << "the warning stands in the profile column of row 1 only";
+    EXPECT_TRUE(l.tickedRows().isEmpty()); // every row keeps its selection icon
+
+    const QString listHint = QStringLiteral(" Toggle which Bots to play against by double clicking");
+    QTest::mouseMove(l.list()->viewport(), l.rowCentre(0));
+    EXPECT_EQ(l.form->Panel5->text(), listHint);
+    QTest::mouseMove(l.list()->viewport(), l.rowCentre(1));
+    EXPECT_EQ(l.form->Panel5->text(),
+        QStringLiteral(
+            " This line runs more than one console command: it is sent to the game as it stands."));
+    QTest::mouseMove(l.list()->viewport(), l.rowCentre(2));
+    EXPECT_EQ(l.form->Panel5->text(), listHint);
+
+    l.doubleClickRow(1);
+    tk::ExecSettings s;
+    l.page->gatherExecSettings(s);
+    EXPECT_EQ(s.selectedBotLines, QList<QByteArray> { two });
 }
 
 TEST_F(BotCfgBehaviour, UnwritableBotFileShowsTheErrorAndAddDoesNotOpenTheEditor)

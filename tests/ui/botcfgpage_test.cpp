@@ -7,13 +7,15 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QFile>
 #include <QHeaderView>
 #include <QImage>
 #include <QLabel>
 #include <QPushButton>
 #include <QTemporaryDir>
-#include <QTreeWidget>
+#include <QTreeView>
 #include <gtest/gtest.h>
+#include <malloc.h>
 
 using pagetest::clickIndicator;
 using pagetest::typeAndLeave;
@@ -31,12 +33,22 @@ protected:
     pagetest::ShownPage<BotCfgPage> shown;
     BotCfgPage& page = shown.page;
 
-    QTreeWidgetItem* addRow(const QString& name)
+    // Shows bots of these names.
+    void showBots(std::initializer_list<const char*> names)
     {
-        auto* item = new QTreeWidgetItem(
-            page.ListView1, { name, QStringLiteral("male/grunt"), QStringLiteral("hunk") });
-        item->setIcon(0, BotCfgPage::unselectedBotIcon());
-        return item;
+        QByteArray file;
+        for (const char* name : names)
+            file += QByteArray("\"sv\" \"addbot\" \"") + name
+                + "\" \"male/grunt\" \"bots/hunk_c.c\" \"hunk\"\r\n";
+        page.botList().readContents(file);
+        page.refreshBotView();
+    }
+    QString nameInRow(int row) const { return page.ListView1->model()->index(row, 0).data().toString(); }
+    QRect rowRect(int row) const
+    {
+        const QAbstractItemModel* model = page.ListView1->model();
+        return page.ListView1->visualRect(model->index(row, 0))
+            | page.ListView1->visualRect(model->index(row, 2));
     }
 };
 
@@ -83,30 +95,28 @@ TEST_F(BotCfgPageTest, RandomCountHasNoBounds)
 
 TEST_F(BotCfgPageTest, ListIsAReadOnlyReportWithFixedColumns)
 {
-    QTreeWidget* list = page.ListView1;
-    ASSERT_EQ(list->columnCount(), 3);
+    QTreeView* list = page.ListView1;
+    ASSERT_EQ(list->header()->count(), 3);
     const std::pair<const char*, int> columns[] = { { "Bot Name", 155 }, { "Skin", 135 }, { "Profile", 80 } };
     for (int c = 0; c < 3; ++c) {
-        EXPECT_EQ(list->headerItem()->text(c), QLatin1String(columns[c].first));
+        EXPECT_EQ(list->model()->headerData(c, Qt::Horizontal).toString(), QLatin1String(columns[c].first));
         EXPECT_EQ(list->columnWidth(c), columns[c].second);
     }
-    addRow(QStringLiteral("zed"));
-    addRow(QStringLiteral("abe"));
+    showBots({ "zed", "abe" });
     QApplication::processEvents();
 
     // A click on a column header does not sort.
     QHeaderView* header = list->header();
     QTest::mouseClick(header->viewport(), Qt::LeftButton, {}, QPoint(header->sectionPosition(0) + 20, 5));
-    EXPECT_EQ(list->topLevelItem(0)->text(0), QStringLiteral("zed"));
+    EXPECT_EQ(nameInRow(0), QStringLiteral("zed"));
 
     // A click highlights the whole row, one row at a time.
-    const QRect second = list->visualItemRect(list->topLevelItem(1));
-    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, second.center());
-    ASSERT_EQ(list->selectedItems().size(), 1);
-    EXPECT_EQ(list->selectedItems().front()->text(0), QStringLiteral("abe"));
-    QTest::mouseClick(list->viewport(), Qt::LeftButton, Qt::ControlModifier,
-        list->visualItemRect(list->topLevelItem(0)).center());
-    EXPECT_EQ(list->selectedItems().size(), 1);
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, rowRect(1).center());
+    ASSERT_EQ(list->selectionModel()->selectedRows().size(), 1);
+    EXPECT_EQ(list->selectionModel()->selectedIndexes().size(), 3);
+    EXPECT_EQ(list->selectionModel()->selectedRows().front().data().toString(), QStringLiteral("abe"));
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, Qt::ControlModifier, rowRect(0).center());
+    EXPECT_EQ(list->selectionModel()->selectedRows().size(), 1);
 
     // The highlight keeps its colour when the list loses the focus.
     const QPalette pal = list->palette();
@@ -151,6 +161,31 @@ TEST_F(BotCfgPageTest, BotListFilesKeepTheTypedName)
     page.setBotListFiles({ QStringLiteral("z.cfg") });
     EXPECT_EQ(page.botfilename->count(), 1);
     EXPECT_EQ(page.botfilename->currentText(), QStringLiteral("mine.cfg"));
+}
+
+// A bot costs about what its line costs, its row included: half a million one-character
+// lines take well under a hundred bytes each, where rows of widget items took 700.
+TEST_F(BotCfgPageTest, ABotCostsLittleMoreThanItsLine)
+{
+#if defined(__GLIBC__) && !defined(__SANITIZE_ADDRESS__)
+    constexpr int kLines = 500000;
+    QFile file(paths.inLauncherDir(QStringLiteral("many.cfg")));
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    ASSERT_EQ(file.write(QByteArray(2 * kLines, 'x').replace("xx", "x\n")), 2 * kLines);
+    file.close();
+    const auto heapInUse = [] {
+        const struct mallinfo2 heap = mallinfo2();
+        return qint64(heap.uordblks + heap.hblkhd);
+    };
+    const qint64 before = heapInUse();
+    page.openBotListFile(QStringLiteral("many.cfg"), false);
+    page.ListView1->scrollToBottom(); // every row is laid out
+    QApplication::processEvents();
+    ASSERT_EQ(page.ListView1->model()->rowCount(), kLines);
+    EXPECT_LT((heapInUse() - before) / kLines, 128);
+#else
+    GTEST_SKIP() << "the heap is counted through glibc's allocator";
+#endif
 }
 
 TEST(BotCfgPageLayout, EverythingFitsInTheMainWindow)

@@ -22,7 +22,7 @@
 #include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTest>
-#include <QTreeWidget>
+#include <QTreeView>
 #include <QWindow>
 #include <functional>
 #include <gtest/gtest.h>
@@ -124,15 +124,16 @@ struct Launcher {
         return out;
     }
 
-    QTreeWidget* list() const { return page->ListView1; }
-    // "name | skin | profile" per row.
+    QTreeView* list() const { return page->ListView1; }
+    QModelIndex cell(int row, int column) const { return list()->model()->index(row, column); }
+    int rowCount() const { return list()->model()->rowCount(); }
+    // "name | skin | profile" per row, as the list shows them.
     QStringList rows() const
     {
         QStringList out;
-        for (int i = 0; i < list()->topLevelItemCount(); ++i) {
-            const QTreeWidgetItem* item = list()->topLevelItem(i);
-            out.append(item->text(0) + QStringLiteral(" | ") + item->text(1) + QStringLiteral(" | ")
-                + item->text(2));
+        for (int i = 0; i < rowCount(); ++i) {
+            out.append(cell(i, 0).data().toString() + QStringLiteral(" | ") + cell(i, 1).data().toString()
+                + QStringLiteral(" | ") + cell(i, 2).data().toString());
         }
         return out;
     }
@@ -142,8 +143,8 @@ struct Launcher {
         QList<int> out;
         const qint64 tick = BotCfgPage::selectedBotIcon().cacheKey();
         const qint64 empty = BotCfgPage::unselectedBotIcon().cacheKey();
-        for (int i = 0; i < list()->topLevelItemCount(); ++i) {
-            const qint64 key = list()->topLevelItem(i)->icon(0).cacheKey();
+        for (int i = 0; i < rowCount(); ++i) {
+            const qint64 key = cell(i, 0).data(Qt::DecorationRole).value<QIcon>().cacheKey();
             EXPECT_TRUE(key == tick || key == empty) << "row " << i << " has no bot icon";
             if (key == tick)
                 out.append(i);
@@ -154,19 +155,28 @@ struct Launcher {
     {
         QList<int> out;
         for (qsizetype i = 0; i < page->botList().size(); ++i) {
-            if (page->botList().entries().at(i).selected)
+            if (page->botList().isSelected(i))
                 out.append(int(i));
         }
         return out;
     }
+    // The row with the selection highlight; -1 when none has it. The highlight covers
+    // whole rows, one at most.
     int highlightedRow() const
     {
-        const QList<QTreeWidgetItem*> s = list()->selectedItems();
-        return s.isEmpty() ? -1 : list()->indexOfTopLevelItem(s.first());
+        const QModelIndexList cells = list()->selectionModel()->selectedIndexes();
+        if (cells.isEmpty())
+            return -1;
+        EXPECT_EQ(cells.size(), list()->model()->columnCount()) << "the highlight is not one whole row";
+        return cells.first().row();
     }
     QString countLabel() const { return page->Label1->text(); }
 
-    QPoint rowCentre(int row) const { return list()->visualItemRect(list()->topLevelItem(row)).center(); }
+    QRect rowRect(int row) const
+    {
+        return list()->visualRect(cell(row, 0)) | list()->visualRect(cell(row, 2));
+    }
+    QPoint rowCentre(int row) const { return rowRect(row).center(); }
     void clickRow(int row) { QTest::mouseClick(list()->viewport(), Qt::LeftButton, {}, rowCentre(row)); }
     // Double clicks go through the window system's path, which delivers the press
     // before the double click as a real mouse does.

@@ -286,11 +286,11 @@ TEST_F(Profiles, SelectedBotNamesMatchExactlyAndMaySelectSeveral)
         "[BotDataFile]\r\nFileName=two.cfg\r\n[SelectedBots]\r\nCount=3\r\nn1=Twin\r\nn2=\r\nn3=Nobody\r\n");
     load(QStringLiteral("p.tsf"));
     EXPECT_TRUE(ui.messages.isEmpty());
-    const auto& bots = form->botCfgPage->botList().entries();
+    const tk::BotList& bots = form->botCfgPage->botList();
     ASSERT_EQ(bots.size(), 3);
-    EXPECT_TRUE(bots[0].selected);
-    EXPECT_FALSE(bots[1].selected);
-    EXPECT_TRUE(bots[2].selected);
+    EXPECT_TRUE(bots.isSelected(0));
+    EXPECT_FALSE(bots.isSelected(1));
+    EXPECT_TRUE(bots.isSelected(2));
     EXPECT_EQ(form->botCfgPage->Label1->text(), "[ 3 Bot(s) found ][ 2 are selected ]");
 }
 

@@ -1,5 +1,6 @@
 #include "app/core/fileutil.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -7,8 +8,10 @@
 #include <algorithm>
 #include <cerrno>
 #include <cstring>
+#include <limits>
 
 #ifdef Q_OS_UNIX
+#include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 #endif
@@ -198,6 +201,58 @@ QString withReason(QString text, const QString& reason)
     return text;
 }
 
+QString readReason(const char* text)
+{
+    return QCoreApplication::translate("tk::FileCheck", text);
+}
+
+FileCheck tooLarge(qint64 size, qint64 maxSize)
+{
+    return { FileState::TooLarge, size,
+        readReason("it is larger than %1 MB").arg(QString::number(maxSize / (1024 * 1024))) };
+}
+
+#ifdef Q_OS_UNIX
+FileCheck systemFailure(int error)
+{
+    // A path that cannot name a file (through a file, too long, a loop of links) holds none.
+    const bool none = error == ENOENT || error == ENOTDIR || error == ENAMETOOLONG || error == ELOOP;
+    return { none ? FileState::Missing : FileState::Failed, 0, QString::fromLocal8Bit(std::strerror(error)) };
+}
+
+FileCheck checkStat(const struct stat& st, qint64 maxSize)
+{
+    if (S_ISDIR(st.st_mode))
+        return { FileState::Directory, 0, readReason("it is a directory") };
+    if (!S_ISREG(st.st_mode))
+        return { FileState::NotRegular, 0, readReason("it is not a regular file") };
+    if (st.st_size > maxSize)
+        return tooLarge(st.st_size, maxSize);
+    return { FileState::Readable, st.st_size, {} };
+}
+
+// Opens without waiting and checks what was opened as well as what was looked at: a
+// file swapped for a pipe in between is still refused, and never blocks the open.
+int openChecked(const QString& path, qint64 maxSize, FileCheck& check)
+{
+    check = checkFile(path, maxSize);
+    if (!check)
+        return -1;
+    const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+    if (fd < 0) {
+        check = systemFailure(errno);
+        return -1;
+    }
+    struct stat st;
+    check = ::fstat(fd, &st) == 0 ? checkStat(st, maxSize) : systemFailure(errno);
+    if (!check) {
+        ::close(fd);
+        return -1;
+    }
+    return fd;
+}
+#endif
+
 } // namespace
 
 QString unableToWriteMessage(const QString& path, const QString& reason)
@@ -210,16 +265,96 @@ QString cannotCreateFileMessage(const QString& path, const QString& reason)
     return withReason(QStringLiteral("Cannot create file ") + QDir::toNativeSeparators(path), reason);
 }
 
-bool readFile(const QString& path, QByteArray* data, QString* errorText)
+FileCheck checkFile(const QString& path, qint64 maxSize)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        if (errorText)
-            *errorText = file.errorString();
-        return false;
+#ifdef Q_OS_UNIX
+    struct stat st;
+    if (::stat(QFile::encodeName(path).constData(), &st) != 0)
+        return systemFailure(errno);
+    return checkStat(st, maxSize);
+#else
+    const QFileInfo info(path);
+    if (!info.exists())
+        return { FileState::Missing, 0, readReason("it does not exist") };
+    if (info.isDir())
+        return { FileState::Directory, 0, readReason("it is a directory") };
+    if (!info.isFile())
+        return { FileState::NotRegular, 0, readReason("it is not a regular file") };
+    if (info.size() > maxSize)
+        return tooLarge(info.size(), maxSize);
+    return { FileState::Readable, info.size(), {} };
+#endif
+}
+
+FileCheck readFile(const QString& path, QByteArray* data, qint64 maxSize)
+{
+#ifdef Q_OS_UNIX
+    FileCheck check;
+    const int fd = openChecked(path, maxSize, check);
+    if (fd < 0)
+        return check;
+    // One byte to spare finds the end of the file in the same buffer.
+    QByteArray buffer(check.size + 1, Qt::Uninitialized);
+    qint64 done = 0;
+    for (;;) {
+        if (done == buffer.size()) {
+            // The file grew since it was looked at: read on, up to one byte past the limit.
+            if (done > maxSize)
+                break;
+            buffer.resize(qMin(maxSize + 1, qMax<qint64>(2 * done, 4096)));
+        }
+        const ssize_t n = ::read(fd, buffer.data() + done, size_t(buffer.size() - done));
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n < 0) {
+            check = systemFailure(errno);
+            ::close(fd);
+            return check;
+        }
+        if (n == 0)
+            break;
+        done += n;
     }
-    *data = file.readAll();
-    return true;
+    ::close(fd);
+    if (done > maxSize)
+        return tooLarge(done, maxSize);
+    buffer.truncate(done);
+    *data = std::move(buffer);
+    check.size = done;
+    return check;
+#else
+    FileCheck check = checkFile(path, maxSize);
+    if (!check)
+        return check;
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return { FileState::Failed, 0, file.errorString() };
+    QByteArray buffer = file.read(maxSize + 1);
+    if (buffer.size() > maxSize)
+        return tooLarge(buffer.size(), maxSize);
+    check.size = buffer.size();
+    *data = std::move(buffer);
+    return check;
+#endif
+}
+
+FileCheck openRegularFile(const QString& path, QFile& file)
+{
+    constexpr qint64 anySize = std::numeric_limits<qint64>::max();
+#ifdef Q_OS_UNIX
+    FileCheck check;
+    const int fd = openChecked(path, anySize, check);
+    if (fd < 0)
+        return check;
+    if (!file.open(fd, QIODevice::ReadOnly | QIODevice::Unbuffered, QFileDevice::AutoCloseHandle))
+        return { FileState::Failed, 0, file.errorString() };
+    return check;
+#else
+    FileCheck check = checkFile(path, anySize);
+    if (check && !file.open(QIODevice::ReadOnly | QIODevice::Unbuffered))
+        return { FileState::Failed, 0, file.errorString() };
+    return check;
+#endif
 }
 
 } // namespace tk

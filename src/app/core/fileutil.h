@@ -4,6 +4,8 @@
 #include <QString>
 #include <QStringList>
 
+class QFile;
+
 namespace tk {
 
 // Orders names without regard to ASCII letter case, byte by byte; names equal that
@@ -42,7 +44,44 @@ bool writeFileAtomically(const QString& path, const QByteArray& data, QString* e
 QString unableToWriteMessage(const QString& path, const QString& reason);
 QString cannotCreateFileMessage(const QString& path, const QString& reason);
 
-// Reads a whole file; false when it cannot be opened.
-bool readFile(const QString& path, QByteArray* data, QString* errorText = nullptr);
+// The most the launcher reads of a profile, the quick-load list, the map title file or a
+// rotation file: far more than any of them holds, far less than would exhaust memory.
+inline constexpr qint64 kMaxSettingsFileSize = 4 * 1024 * 1024;
+
+// What is found at a path the launcher is about to read.
+enum class FileState {
+    Readable, // a regular file (or a link to one) of at most the size allowed
+    Missing, // nothing there, or a path that cannot name a file (through a file, too long)
+    Directory, // a directory: nothing to read, and nothing a write could replace
+    NotRegular, // a pipe, a device, a socket: reading could block or never end
+    TooLarge, // a regular file larger than allowed
+    Failed, // the system refused (no permission, an I/O error)
+};
+
+struct FileCheck {
+    FileState state = FileState::Missing;
+    qint64 size = 0; // of the regular file found
+    QString reason; // why it is not read, in plain words ("it is not a regular file")
+
+    explicit operator bool() const { return state == FileState::Readable; }
+    // There is a file, but the launcher does not read it: the user must be told, and a
+    // write must not replace what was never read.
+    bool refused() const
+    {
+        return state == FileState::NotRegular || state == FileState::TooLarge || state == FileState::Failed;
+    }
+};
+
+// Looks at path without opening it: what readFile would find, short of a read error.
+FileCheck checkFile(const QString& path, qint64 maxSize);
+
+// Reads the whole file at path when it is a regular file of at most maxSize bytes.
+// Anything else is refused without blocking: a FIFO, a device or a socket is never read,
+// and a file that grows past maxSize while it is read is refused as too large.
+FileCheck readFile(const QString& path, QByteArray* data, qint64 maxSize);
+
+// Opens the regular file at path for unbuffered reading (for reads in large pieces),
+// refusing anything else as readFile does, whatever its size.
+FileCheck openRegularFile(const QString& path, QFile& file);
 
 } // namespace tk

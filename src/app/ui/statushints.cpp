@@ -1,8 +1,10 @@
 #include "app/ui/statushints.h"
 
+#include <QAbstractItemView>
 #include <QApplication>
 #include <QEvent>
 #include <QLabel>
+#include <QStatusTipEvent>
 #include <QWidget>
 
 StatusHints::StatusHints(QWidget* window, QLabel* panel)
@@ -38,6 +40,7 @@ bool StatusHints::eventFilter(QObject* watched, QEvent* event)
     case QEvent::Enter:
     case QEvent::Leave:
     case QEvent::ToolTip:
+    case QEvent::StatusTip:
         break;
     default:
         return false;
@@ -51,6 +54,15 @@ bool StatusHints::eventFilter(QObject* watched, QEvent* event)
     switch (event->type()) {
     case QEvent::ToolTip:
         return true;
+    case QEvent::StatusTip:
+        // A list tells the hint of the row under the pointer when it has one, and an empty
+        // hint when the pointer leaves such a row: the list's own hint then stands again.
+        if (inItemView(m_underPointer)) {
+            const QString tip = static_cast<QStatusTipEvent*>(event)->tip();
+            showHint(tip.isEmpty() ? hintOf(m_underPointer) : tip);
+            return true;
+        }
+        break;
     case QEvent::Enter:
         // Entered controls are told from the outermost to the innermost, so the last
         // one is the control under the pointer.
@@ -70,12 +82,24 @@ bool StatusHints::eventFilter(QObject* watched, QEvent* event)
     return false;
 }
 
+bool StatusHints::inItemView(const QWidget* w)
+{
+    return w
+        && (qobject_cast<const QAbstractItemView*>(w)
+            || qobject_cast<const QAbstractItemView*>(w->parentWidget()));
+}
+
 void StatusHints::pointerOver(QWidget* w)
 {
     if (w == m_underPointer || !m_panel)
         return;
     m_underPointer = w;
-    const QString text = QLatin1Char(' ') + hintOf(w);
-    if (m_panel->text() != text)
+    showHint(hintOf(w));
+}
+
+void StatusHints::showHint(const QString& hint)
+{
+    const QString text = QLatin1Char(' ') + hint;
+    if (m_panel && m_panel->text() != text)
         m_panel->setText(text);
 }

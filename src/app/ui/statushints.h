@@ -8,7 +8,8 @@ class QWidget;
 
 // Shows the hint of the control under the mouse pointer in the main window's status
 // panel, and keeps hints from popping up as tool tips there. Hints are status tips;
-// a control without one shows that of its nearest enclosing control. Dialogs are
+// a control without one shows that of its nearest enclosing control, and a row of a list
+// may have one of its own (its status tip), shown while the pointer is over it. Dialogs are
 // windows of their own and keep their tool tips.
 class StatusHints : public QObject {
     Q_OBJECT
@@ -26,7 +27,10 @@ protected:
 
 private:
     bool inWindow(const QWidget* w) const;
+    // w is a list or a list's viewport: its rows may carry hints of their own.
+    static bool inItemView(const QWidget* w);
     void pointerOver(QWidget* w);
+    void showHint(const QString& hint);
 
     QWidget* m_window;
     // The panel goes before this filter when the window is taken down.

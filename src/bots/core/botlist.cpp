@@ -1,5 +1,6 @@
 #include "bots/core/botlist.h"
 
+#include "app/core/consoletext.h"
 #include "app/core/fileutil.h"
 #include "app/core/textcodec.h"
 #include "app/core/usererror.h"
@@ -102,6 +103,11 @@ QByteArray modelSkinValue(QByteArrayView stored, const QString& model, const QSt
     return decodeField(value) == wanted ? value : encodeText(wanted);
 }
 
+QString notWrittenSuffix()
+{
+    return QCoreApplication::translate("tk::BotList", " The bots were not written to it.");
+}
+
 } // namespace
 
 BotLineFields parseBotLine(QByteArrayView line)
@@ -155,9 +161,25 @@ QString BotList::notBotListMessage(const QString& name)
 
 QString BotList::notBotListSaveMessage(const QString& name)
 {
-    return QCoreApplication::translate("tk::BotList",
-        "The file %1 is not a bot list file: it is not plain text. The bots were not written to it.")
+    return notBotListMessage(name) + notWrittenSuffix();
+}
+
+QString BotList::notRegularFileMessage(const QString& name)
+{
+    return QCoreApplication::translate(
+        "tk::BotList", "The file %1 is not a bot list file: it is not a regular file.")
         .arg(name);
+}
+
+QString BotList::tooLargeMessage(const QString& name, qint64 size)
+{
+    // Rounded up, so that the size never reads as the limit itself.
+    const qint64 mb = (size + 1024 * 1024 - 1) / (1024 * 1024);
+    return QCoreApplication::translate(
+        "tk::BotList", "The file %1 is too large to be a bot list file (%2 MB; at most %3 MB are read).")
+        .arg(name)
+        .arg(mb)
+        .arg(kMaxFileSize / (1024 * 1024));
 }
 
 QStringList BotList::listBotListFiles(const InstallPaths& paths)
@@ -165,12 +187,35 @@ QStringList BotList::listBotListFiles(const InstallPaths& paths)
     return listFiles(paths.launcherDir, QStringLiteral("*.cfg"));
 }
 
-qsizetype BotList::selectedCount() const
+QByteArrayView BotList::lineView(qsizetype index) const
 {
-    qsizetype count = 0;
-    for (const BotEntry& e : m_entries)
-        count += e.selected ? 1 : 0;
-    return count;
+    const Slot& slot = m_slots.at(index);
+    return QByteArrayView(m_text.constData() + slot.offset, slot.size);
+}
+
+BotEntry BotList::entry(qsizetype index) const
+{
+    BotLineFields f = fields(index);
+    return BotEntry { line(index), std::move(f.name), std::move(f.modelSkin), std::move(f.profileFile),
+        std::move(f.profileName), isSelected(index) };
+}
+
+BotLineFields BotList::fields(qsizetype index) const
+{
+    const qint32 given = m_slots.at(index).givenFields;
+    return given >= 0 ? m_givenFields.at(given) : parseBotLine(lineView(index));
+}
+
+QString BotList::name(qsizetype index) const
+{
+    const qint32 given = m_slots.at(index).givenFields;
+    return given >= 0 ? m_givenFields.at(given).name : decodeField(takeValues(lineView(index)).name);
+}
+
+bool BotList::runsSeveralCommands(qsizetype index) const
+{
+    const QByteArrayView view = lineView(index);
+    return consoleCommandCount(QByteArray::fromRawData(view.data(), view.size())) > 1;
 }
 
 BotList::OpenResult BotList::open(const InstallPaths& paths, const QString& name, bool reportMissing)
@@ -178,23 +223,37 @@ BotList::OpenResult BotList::open(const InstallPaths& paths, const QString& name
     m_fileName = name;
     const QString path = filePath(paths);
     OpenResult result;
-    if (!fileExists(path)) {
+    QByteArray data;
+    const FileCheck check = readFile(path, &data, kMaxFileSize);
+    switch (check.state) {
+    case FileState::Readable:
+        // A file holding NUL bytes (UTF-16 text, a program) is no bot list: its lines would
+        // reach the game garbled.
+        if (data.contains('\0'))
+            result.refusal = notBotListMessage(name);
+        break;
+    case FileState::Missing:
+    case FileState::Directory:
         result.fileMissing = true;
         if (reportMissing)
             result.message = missingFileMessage(name);
         return result;
-    }
-    QByteArray data;
-    if (!readFile(path, &data))
+    case FileState::NotRegular:
+        result.refusal = notRegularFileMessage(name);
+        break;
+    case FileState::TooLarge:
+        result.refusal = tooLargeMessage(name, check.size);
+        break;
+    case FileState::Failed:
         throw UserError(QStringLiteral("Cannot open file %1").arg(QDir::toNativeSeparators(path)));
-    // A file holding NUL bytes (UTF-16 text, a program) is no bot list: its lines would
-    // reach the game garbled. A name typed letter by letter passes such files ("tarrakind",
-    // the launcher itself, on the way to "tarrakind2.cfg"), so they are passed over like
-    // a missing one, but named for what they are.
-    if (data.contains('\0')) {
+    }
+    // A name typed letter by letter passes such files ("tarrakind", the launcher itself, on
+    // the way to "tarrakind2.cfg"), so they are passed over like a missing one, but named
+    // for what they are.
+    if (!result.refusal.isEmpty()) {
         result.notBotList = true;
         if (reportMissing)
-            result.message = notBotListMessage(name);
+            result.message = result.refusal;
         return result;
     }
     readContents(data);
@@ -203,116 +262,165 @@ BotList::OpenResult BotList::open(const InstallPaths& paths, const QString& name
 
 void BotList::readContents(const QByteArray& data)
 {
-    const QList<QByteArray> lines = splitLines(data);
-    QList<BotEntry> entries;
-    entries.reserve(lines.size());
-    for (const QByteArray& line : lines) {
-        if (line.isEmpty())
-            continue;
-        BotLineFields f = parseBotLine(line);
-        entries.append(BotEntry { line, std::move(f.name), std::move(f.modelSkin), std::move(f.profileFile),
-            std::move(f.profileName), false });
-    }
-    m_entries = std::move(entries);
+    // The lines stay where the file has them; a bot holds only where its line lies. Two
+    // passes over the bytes (count, then fill) cost less than growing the list.
+    const auto forEachLine = [&data](auto&& take) {
+        const char* d = data.constData();
+        const qsizetype n = data.size();
+        qsizetype start = 0;
+        for (qsizetype i = 0; i < n; ++i) {
+            const char c = d[i];
+            if (c != '\r' && c != '\n')
+                continue;
+            if (i > start)
+                take(start, i);
+            if (c == '\r' && i + 1 < n && d[i + 1] == '\n')
+                ++i;
+            start = i + 1;
+        }
+        if (n > start)
+            take(start, n);
+    };
+    qsizetype count = 0;
+    forEachLine([&count](qsizetype, qsizetype) { ++count; });
+    QList<Slot> lines(count);
+    Slot* slot = lines.data();
+    forEachLine([&slot](qsizetype start, qsizetype end) {
+        *slot++ = Slot { start, quint32(end - start), 0, -1 };
+    });
+    m_text = data;
+    m_slots = std::move(lines);
+    m_givenFields.clear();
+    m_selectedCount = 0;
 }
 
 QByteArray BotList::contents() const
 {
-    QList<QByteArray> lines;
-    lines.reserve(m_entries.size());
-    for (const BotEntry& e : m_entries)
-        lines.append(e.line);
-    return joinLinesCrLf(lines);
+    qsizetype total = 0;
+    for (const Slot& slot : m_slots)
+        total += slot.size + 2;
+    QByteArray out;
+    out.reserve(total);
+    for (qsizetype i = 0; i < m_slots.size(); ++i) {
+        out += lineView(i);
+        out += "\r\n";
+    }
+    return out;
 }
 
 void BotList::save(const InstallPaths& paths) const
 {
     const QString path = filePath(paths);
-    // Never replace a file that is not a text file (the launcher, an archive) with
-    // bot lines, whatever name was typed.
+    // Never replace a file that open() would not read (the launcher, an archive, a pipe, a
+    // file too large to have been read) with bot lines, whatever name was typed.
     QByteArray current;
-    if (fileExists(path) && readFile(path, &current) && current.contains('\0'))
+    const FileCheck check = readFile(path, &current, kMaxFileSize);
+    if (check.state == FileState::NotRegular)
+        throw UserError(notRegularFileMessage(m_fileName) + notWrittenSuffix());
+    if (check.state == FileState::TooLarge)
+        throw UserError(tooLargeMessage(m_fileName, check.size) + notWrittenSuffix());
+    if (check && current.contains('\0'))
         throw UserError(notBotListSaveMessage(m_fileName));
     QString reason;
     if (!writeFileAtomically(path, contents(), &reason))
         throw UserError(cannotCreateFileMessage(path, reason));
 }
 
+void BotList::setSelected(Slot& slot, bool selected)
+{
+    if (bool(slot.selected) == selected)
+        return;
+    slot.selected = selected;
+    m_selectedCount += selected ? 1 : -1;
+}
+
 bool BotList::toggle(qsizetype index)
 {
-    if (index < 0 || index >= m_entries.size())
+    if (index < 0 || index >= m_slots.size())
         return false;
-    m_entries[index].selected = !m_entries[index].selected;
+    Slot& slot = m_slots[index];
+    setSelected(slot, !slot.selected);
     return true;
 }
 
 bool BotList::remove(qsizetype index)
 {
-    if (index < 0 || index >= m_entries.size())
+    if (index < 0 || index >= m_slots.size())
         return false;
-    m_entries.removeAt(index);
+    setSelected(m_slots[index], false);
+    m_slots.removeAt(index);
     return true;
 }
 
 bool BotList::replaceEntry(qsizetype index, const QString& name, const QString& model, const QString& skin,
     const QString& profileFile, const QString& profileName)
 {
-    if (index < 0 || index >= m_entries.size())
+    if (index < 0 || index >= m_slots.size())
         return false;
-    BotEntry& e = m_entries[index];
-    e.line = recomposeBotLine(e.line, name, model, skin, profileFile, profileName);
-    // The fields match what a later read of the line gives.
-    e.name = oneLine(name);
-    e.modelSkin = oneLine(model + QLatin1Char('/') + skin);
-    e.profileFile = oneLine(profileFile);
-    e.profileName = oneLine(profileName);
+    const QByteArray line = recomposeBotLine(lineView(index), name, model, skin, profileFile, profileName);
+    // The fields are the values given; only when the line does not read back as them (a
+    // value holding a double quote) are they kept beside it.
+    BotLineFields given { oneLine(name), oneLine(model + QLatin1Char('/') + skin), oneLine(profileFile),
+        oneLine(profileName) };
+    qint32 givenFields = -1;
+    if (parseBotLine(line) != given) {
+        givenFields = qint32(m_givenFields.size());
+        m_givenFields.append(std::move(given));
+    }
+    // The old line's bytes stay behind unused; the bot now points at its new line.
+    Slot& slot = m_slots[index];
+    slot.offset = m_text.size();
+    slot.size = quint32(line.size());
+    slot.givenFields = givenFields;
+    m_text += line;
     return true;
 }
 
 int BotList::pickRandom(int count, Random& random)
 {
-    for (BotEntry& e : m_entries)
-        e.selected = false;
-    const qsizetype n = m_entries.size();
+    for (Slot& slot : m_slots)
+        slot.selected = false;
+    m_selectedCount = 0;
+    const qsizetype n = m_slots.size();
     const int k = count < 0 ? 0 : int(qMin<qsizetype>(count, n));
     // Redrawing on a hit makes every set of k bots equally likely. The generator has a
     // full period, so every index comes up and the loop ends.
-    for (int picked = 0; picked < k;) {
-        BotEntry& e = m_entries[random.below(std::uint32_t(n))];
-        if (!e.selected) {
-            e.selected = true;
-            ++picked;
-        }
+    while (m_selectedCount < k) {
+        Slot& slot = m_slots[random.below(std::uint32_t(n))];
+        setSelected(slot, true);
     }
     return k;
 }
 
 qsizetype BotList::addBot()
 {
-    QSet<QString> names;
-    names.reserve(m_entries.size());
-    for (const BotEntry& e : m_entries)
-        names.insert(e.name);
-    QString name;
+    // Only names of the form "noname" + digits can block one; an ASCII name reads as its
+    // bytes in any encoding, so the bytes are compared.
+    QSet<QByteArray> names;
+    for (qsizetype i = 0; i < m_slots.size(); ++i) {
+        if (m_slots.at(i).givenFields >= 0)
+            names.insert(name(i).toUtf8());
+        else if (const QByteArrayView value = takeValues(lineView(i)).name; value.startsWith("noname"))
+            names.insert(value.toByteArray());
+    }
+    QByteArray name;
     for (qsizetype i = 1;; ++i) {
-        name = QStringLiteral("noname") + QString::number(i);
+        name = "noname" + QByteArray::number(i);
         if (!names.contains(name))
             break;
     }
-    const QString model = QStringLiteral("male");
-    const QString skin = QStringLiteral("grunt");
-    const QString profileFile = QStringLiteral("bots/hunk_c.c");
-    const QString profileName = QStringLiteral("hunk");
-    m_entries.append(BotEntry { composeBotLine(name, model, skin, profileFile, profileName), name,
-        model + QLatin1Char('/') + skin, profileFile, profileName, false });
-    return m_entries.size() - 1;
+    const QByteArray line = composeBotLine(QString::fromLatin1(name), QStringLiteral("male"),
+        QStringLiteral("grunt"), QStringLiteral("bots/hunk_c.c"), QStringLiteral("hunk"));
+    m_slots.append(Slot { m_text.size(), quint32(line.size()), 0, -1 });
+    m_text += line;
+    return m_slots.size() - 1;
 }
 
 QString BotList::countText() const
 {
     const qsizetype selected = selectedCount();
     return QStringLiteral("[ %1 Bot(s) found ][ %2 %3 selected ]")
-        .arg(m_entries.size())
+        .arg(m_slots.size())
         .arg(selected)
         .arg(selected == 1 ? QStringLiteral("is") : QStringLiteral("are"));
 }
@@ -320,28 +428,30 @@ QString BotList::countText() const
 QStringList BotList::selectedNames() const
 {
     QStringList names;
-    for (const BotEntry& e : m_entries) {
-        if (e.selected)
-            names.append(e.name);
+    for (qsizetype i = 0; i < m_slots.size(); ++i) {
+        if (m_slots.at(i).selected)
+            names.append(name(i));
     }
     return names;
 }
 
 void BotList::selectByNames(const QStringList& names)
 {
+    if (names.isEmpty())
+        return;
     const QSet<QString> wanted(names.begin(), names.end());
-    for (BotEntry& e : m_entries) {
-        if (wanted.contains(e.name))
-            e.selected = true;
+    for (qsizetype i = 0; i < m_slots.size(); ++i) {
+        if (wanted.contains(name(i)))
+            setSelected(m_slots[i], true);
     }
 }
 
 QList<QByteArray> BotList::selectedLines() const
 {
     QList<QByteArray> lines;
-    for (const BotEntry& e : m_entries) {
-        if (e.selected)
-            lines.append(e.line);
+    for (qsizetype i = 0; i < m_slots.size(); ++i) {
+        if (m_slots.at(i).selected)
+            lines.append(line(i));
     }
     return lines;
 }

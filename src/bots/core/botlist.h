@@ -11,9 +11,9 @@
 
 namespace tk {
 
-// One bot of the current bot list file. The line is kept as bytes exactly as read or
-// composed: it is what the game gets and what a save writes back, so bytes the user
-// never edited survive any encoding.
+// One bot of the current bot list file, as a value. The line is kept as bytes exactly as
+// read or composed: it is what the game gets and what a save writes back, so bytes the
+// user never edited survive any encoding.
 struct BotEntry {
     QByteArray line;
     QString name;
@@ -29,6 +29,8 @@ struct BotLineFields {
     QString modelSkin;
     QString profileFile;
     QString profileName;
+
+    friend bool operator==(const BotLineFields&, const BotLineFields&) = default;
 };
 
 // Takes six quoted values in turn and keeps values 3 to 6. The character after each
@@ -53,14 +55,21 @@ struct ModelSkin {
 // Splits at the first "/"; without one the model is empty and the whole text is the skin.
 ModelSkin splitModelSkin(const QString& modelSkin);
 
-// The bots of the current bot list file with their selected flags.
+// The bots of the current bot list file with their selected flags. A bot costs its line's
+// bytes and a few more: the lines stay in one block as the file gave them, and the fields
+// are taken from a line when they are asked for.
 class BotList {
 public:
     static constexpr const char* kDefaultFileName = "bots.cfg";
+    // Larger files are not read: a bot list of a million bots is still far below it.
+    static constexpr qint64 kMaxFileSize = 16 * 1024 * 1024;
 
     struct OpenResult {
         bool fileMissing = false; // no such file: the bots were kept, now under the new name
-        bool notBotList = false; // a file that is not plain text: the bots were kept the same way
+        // A file that is not read as a bot list (not plain text, not a regular file, too
+        // large): the bots were kept the same way.
+        bool notBotList = false;
+        QString refusal; // with notBotList: what the user is told of that file
         QString message; // non-empty when the caller must show it
 
         bool keptBots() const { return fileMissing || notBotList; }
@@ -72,25 +81,38 @@ public:
     // program): at opening, and when a save would replace it.
     static QString notBotListMessage(const QString& name);
     static QString notBotListSaveMessage(const QString& name);
+    // The same for a file that is no regular file (a pipe, a device) or one larger than
+    // kMaxFileSize, size bytes long.
+    static QString notRegularFileMessage(const QString& name);
+    static QString tooLargeMessage(const QString& name, qint64 size);
     // The "*.cfg" files of the launcher directory, sorted without regard to case.
     static QStringList listBotListFiles(const InstallPaths& paths);
 
     const QString& fileName() const { return m_fileName; }
-    const QList<BotEntry>& entries() const { return m_entries; }
-    qsizetype size() const { return m_entries.size(); }
-    qsizetype selectedCount() const;
+    qsizetype size() const { return m_slots.size(); }
+    qsizetype selectedCount() const { return m_selectedCount; }
 
-    // Makes name the current file and reads it. A missing file, or one that is not plain
-    // text, keeps the bots as they are; with reportMissing the result carries the message
-    // to show. Throws UserError when the file exists but cannot be read.
+    // The bot at index (0 <= index < size()), whole or in parts.
+    BotEntry entry(qsizetype index) const;
+    QByteArray line(qsizetype index) const { return lineView(index).toByteArray(); }
+    BotLineFields fields(qsizetype index) const;
+    QString name(qsizetype index) const;
+    bool isSelected(qsizetype index) const { return m_slots.at(index).selected; }
+    // More than one console command on the line (a ";" outside quotes): the game runs
+    // them all, since the line is sent as it stands.
+    bool runsSeveralCommands(qsizetype index) const;
+
+    // Makes name the current file and reads it. A missing file, or one that is not read as
+    // a bot list, keeps the bots as they are; with reportMissing the result carries the
+    // message to show. Throws UserError when the file exists but cannot be read.
     OpenResult open(const InstallPaths& paths, const QString& name, bool reportMissing);
     // Replaces the bots by one per non-empty line of data, all unselected.
     void readContents(const QByteArray& data);
     // Every line followed by CR LF: what save() writes.
     QByteArray contents() const;
     // Writes contents() to the current file, replacing it. Throws UserError with the
-    // system's reason on failure, and without writing when the file is not plain text;
-    // the bots in memory are untouched either way.
+    // system's reason on failure, and without writing when the file there is one that
+    // open() does not read; the bots in memory are untouched either way.
     void save(const InstallPaths& paths) const;
     QString filePath(const InstallPaths& paths) const { return paths.inLauncherDir(m_fileName); }
 
@@ -114,7 +136,24 @@ public:
     QList<QByteArray> selectedLines() const;
 
 private:
-    QList<BotEntry> m_entries;
+    // Where a bot's line lies in m_text; 16 bytes a bot.
+    struct Slot {
+        qsizetype offset = 0;
+        quint32 size : 31 = 0;
+        quint32 selected : 1 = 0;
+        // Into m_givenFields when the editor gave values that the line does not read back
+        // as (a value holding a double quote); -1 otherwise.
+        qint32 givenFields = -1;
+    };
+
+    QByteArrayView lineView(qsizetype index) const;
+    void setSelected(Slot& slot, bool selected);
+
+    // The lines: the bytes of the file as read, followed by lines composed since.
+    QByteArray m_text;
+    QList<Slot> m_slots;
+    QList<BotLineFields> m_givenFields;
+    qsizetype m_selectedCount = 0;
     QString m_fileName = QString::fromLatin1(kDefaultFileName);
 };
 

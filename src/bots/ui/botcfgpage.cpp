@@ -5,6 +5,7 @@
 #include "app/ui/interaction.h"
 #include "app/ui/spinedit.h"
 #include "app/ui/widgets.h"
+#include "bots/ui/botlistmodel.h"
 #include "bots/ui/tform3.h"
 #include "launch/core/execsettings.h"
 
@@ -23,7 +24,7 @@
 #include <QPushButton>
 #include <QSignalBlocker>
 #include <QStyle>
-#include <QTreeWidget>
+#include <QTreeView>
 #include <QVBoxLayout>
 
 namespace {
@@ -54,6 +55,23 @@ QPixmap framedSquare(bool ticked)
     return pm;
 }
 
+// A yellow triangle with an exclamation mark.
+QPixmap warningSign()
+{
+    QPixmap pm(16, 16);
+    pm.fill(Qt::transparent);
+    QPainter p(&pm);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setPen(QPen(QColor(150, 100, 0), 1.2, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    p.setBrush(QColor(255, 200, 0));
+    p.drawPolygon(QPolygonF({ QPointF(8, 1.5), QPointF(15, 14.5), QPointF(1, 14.5) }));
+    p.setPen(Qt::NoPen);
+    p.setBrush(Qt::black);
+    p.drawRect(QRectF(7.2, 5.5, 1.6, 5));
+    p.drawRect(QRectF(7.2, 11.6, 1.6, 1.6));
+    return pm;
+}
+
 } // namespace
 
 BotCfgPage::BotCfgPage(QWidget* parent)
@@ -66,11 +84,15 @@ BotCfgPage::BotCfgPage(QWidget* parent)
     auto* available = controls::group(this, tr("Available Bots"));
     auto* availableLayout = new QVBoxLayout(available);
     compact(availableLayout);
-    ListView1 = new QTreeWidget(available);
+    ListView1 = new QTreeView(available);
     ListView1->setObjectName(QStringLiteral("ListView1"));
     ListView1->setStatusTip(tr("Toggle which Bots to play against by double clicking"));
     ListView1->setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
-    ListView1->setHeaderLabels({ tr("Bot Name"), tr("Skin"), tr("Profile") });
+    m_model = new BotListModel(
+        m_bots, { unselectedBotIcon(), selectedBotIcon(), severalCommandsIcon() }, ListView1);
+    ListView1->setModel(m_model);
+    // The row under the pointer may carry a hint of its own.
+    ListView1->setMouseTracking(true);
     ListView1->setRootIsDecorated(false);
     ListView1->setItemsExpandable(false);
     ListView1->setUniformRowHeights(true);
@@ -200,6 +222,12 @@ QIcon BotCfgPage::selectedBotIcon()
     return icon;
 }
 
+QIcon BotCfgPage::severalCommandsIcon()
+{
+    static const QIcon icon(warningSign());
+    return icon;
+}
+
 void BotCfgPage::openBotListFile(const QString& name, bool reportMissing)
 {
     // Setting the same text again would move the cursor of a user typing the name.
@@ -208,7 +236,7 @@ void BotCfgPage::openBotListFile(const QString& name, bool reportMissing)
         botfilename->setEditText(name);
     }
     const tk::BotList::OpenResult result = m_bots.open(paths(), name, reportMissing);
-    m_notBotList = result.notBotList;
+    m_refusal = result.refusal;
     if (!result.message.isEmpty())
         ui().showMessage(this, result.message);
     if (!result.keptBots())
@@ -222,24 +250,10 @@ void BotCfgPage::selectByNames(const QStringList& names)
     refreshBotView();
 }
 
-QTreeWidgetItem* BotCfgPage::makeRow(const tk::BotEntry& bot) const
-{
-    auto* row = new QTreeWidgetItem({ bot.name, bot.modelSkin, bot.profileName });
-    row->setIcon(0, bot.selected ? selectedBotIcon() : unselectedBotIcon());
-    return row;
-}
-
 void BotCfgPage::refreshBotView()
 {
-    QList<QTreeWidgetItem*> rows;
-    rows.reserve(m_bots.size());
-    for (const tk::BotEntry& bot : m_bots.entries())
-        rows.append(makeRow(bot));
-    // One reset and one insertion, painted once, whatever the number of bots.
-    ListView1->setUpdatesEnabled(false);
-    ListView1->clear();
-    ListView1->addTopLevelItems(rows);
-    ListView1->setUpdatesEnabled(true);
+    // One reset: the view asks only for the rows it shows.
+    m_model->listReplaced();
     refreshCountLabel();
 }
 
@@ -248,27 +262,10 @@ void BotCfgPage::refreshCountLabel()
     Label1->setText(m_bots.countText());
 }
 
-void BotCfgPage::refreshRowIcon(qsizetype index)
-{
-    if (QTreeWidgetItem* row = ListView1->topLevelItem(int(index)))
-        row->setIcon(0, m_bots.entries().at(index).selected ? selectedBotIcon() : unselectedBotIcon());
-}
-
-void BotCfgPage::refreshRowTexts(qsizetype index)
-{
-    QTreeWidgetItem* row = ListView1->topLevelItem(int(index));
-    if (!row)
-        return;
-    const tk::BotEntry& bot = m_bots.entries().at(index);
-    row->setText(0, bot.name);
-    row->setText(1, bot.modelSkin);
-    row->setText(2, bot.profileName);
-}
-
 qsizetype BotCfgPage::highlightedRow() const
 {
-    const QList<QTreeWidgetItem*> highlighted = ListView1->selectedItems();
-    return highlighted.isEmpty() ? -1 : ListView1->indexOfTopLevelItem(highlighted.constFirst());
+    const QModelIndexList highlighted = ListView1->selectionModel()->selectedRows();
+    return highlighted.isEmpty() ? -1 : highlighted.constFirst().row();
 }
 
 bool BotCfgPage::eventFilter(QObject* watched, QEvent* event)
@@ -284,10 +281,9 @@ bool BotCfgPage::eventFilter(QObject* watched, QEvent* event)
 void BotCfgPage::ListView1DblClick()
 {
     guarded(ui(), this, [this] {
-        if (QTreeWidgetItem* focused = ListView1->currentItem()) {
-            const qsizetype index = ListView1->indexOfTopLevelItem(focused);
-            if (m_bots.toggle(index))
-                refreshRowIcon(index);
+        if (const QModelIndex focused = ListView1->currentIndex(); focused.isValid()) {
+            if (m_bots.toggle(focused.row()))
+                m_model->rowsChanged(focused.row(), focused.row());
         }
         refreshCountLabel();
     });
@@ -296,17 +292,10 @@ void BotCfgPage::ListView1DblClick()
 void BotCfgPage::SpeedButton30Click()
 {
     guarded(ui(), this, [this] {
-        QList<bool> before;
-        before.reserve(m_bots.size());
-        for (const tk::BotEntry& bot : m_bots.entries())
-            before.append(bot.selected);
         const int used = m_bots.pickRandom(SpinEdit3->value(), tk::Random::shared());
         SpinEdit3->setValue(used);
-        // Only the rows whose flag changed are repainted.
-        for (qsizetype i = 0; i < m_bots.size(); ++i) {
-            if (m_bots.entries().at(i).selected != before.at(i))
-                refreshRowIcon(i);
-        }
+        // Any row may have changed; the view repaints only those it shows.
+        m_model->rowsChanged(0, m_bots.size() - 1);
         refreshCountLabel();
     });
 }
@@ -315,10 +304,10 @@ void BotCfgPage::SpeedButton14Click()
 {
     guarded(ui(), this, [this] {
         const qsizetype index = m_bots.addBot();
-        QTreeWidgetItem* row = makeRow(m_bots.entries().at(index));
-        ListView1->addTopLevelItem(row);
-        ListView1->setCurrentItem(row);
-        ListView1->scrollToItem(row);
+        m_model->rowAppended();
+        const QModelIndex row = m_model->index(int(index), 0);
+        ListView1->setCurrentIndex(row);
+        ListView1->scrollTo(row);
         refreshCountLabel();
         // A bot that could not be written is not edited; it stays in the list.
         m_bots.save(paths());
@@ -339,7 +328,7 @@ void BotCfgPage::editHighlighted()
     const qsizetype target = m_editor->target();
     m_bots.replaceEntry(target, m_editor->botName(), m_editor->botModel(), m_editor->botSkin(),
         m_editor->profileFile(), m_editor->profileName());
-    refreshRowTexts(target);
+    m_model->rowsChanged(target, target);
     m_bots.save(paths());
 }
 
@@ -348,7 +337,7 @@ void BotCfgPage::SpeedButton16Click()
     guarded(ui(), this, [this] {
         const qsizetype index = highlightedRow();
         if (index >= 0 && m_bots.remove(index)) {
-            delete ListView1->takeTopLevelItem(int(index));
+            m_model->rowRemoved(index);
             // The view would highlight the next bot; a second press must not delete it unseen.
             ListView1->clearSelection();
             refreshCountLabel();
@@ -363,10 +352,10 @@ void BotCfgPage::botfilenameChange(const QString& text)
 }
 
 // A file chosen from the drop-down (or by Up, Down or Enter) has just been opened by the
-// change of text. Only then is a file that is not plain text reported: a name typed
-// letter by letter passes other files silently.
+// change of text. Only then is a file that is not read as a bot list reported: a name
+// typed letter by letter passes other files silently.
 void BotCfgPage::botfilenameSelect()
 {
-    if (m_notBotList)
-        ui().showMessage(this, tk::BotList::notBotListMessage(m_bots.fileName()));
+    if (!m_refusal.isEmpty())
+        ui().showMessage(this, m_refusal);
 }

@@ -11,9 +11,9 @@
 class QCheckBox;
 class QComboBox;
 class QLabel;
+class BotListModel;
 class QPushButton;
-class QTreeWidget;
-class QTreeWidgetItem;
+class QTreeView;
 class SpinEdit;
 class TForm3;
 
@@ -40,6 +40,8 @@ public:
     // out of the next game, a tick for one that joins it.
     static QIcon unselectedBotIcon();
     static QIcon selectedBotIcon();
+    // Beside the profile of a bot whose line runs more than one console command.
+    static QIcon severalCommandsIcon();
 
     // Left: the bot list.
     // The bot list of the current bot list file, with each bot's selected flag.
@@ -47,7 +49,7 @@ public:
     const tk::BotList& botList() const { return m_bots; }
 
     // Makes name the current bot list file and reads it; a missing file, or one that is
-    // not plain text, keeps the bots and, with reportMissing, says so.
+    // not read as a bot list, keeps the bots and, with reportMissing, says so.
     void openBotListFile(const QString& name, bool reportMissing);
     // Clears the highlight and sets the selected flag of every bot with one of the names.
     void selectByNames(const QStringList& names);
@@ -55,7 +57,7 @@ public:
     void refreshBotView();
     void refreshCountLabel();
 
-    QTreeWidget* ListView1 = nullptr;
+    QTreeView* ListView1 = nullptr; // its rows are the bots of botList()
     QLabel* Label1 = nullptr; // count label
     SpinEdit* SpinEdit3 = nullptr; // how many bots "Pick Random #" selects
     QPushButton* SpeedButton30 = nullptr; // "Pick Random #"
@@ -87,12 +89,10 @@ private:
     // Opens the editor on the highlighted bot and stores what it gives. Throws
     // UserError when the bot list file cannot be written.
     void editHighlighted();
-    QTreeWidgetItem* makeRow(const tk::BotEntry& bot) const;
-    void refreshRowIcon(qsizetype index);
-    void refreshRowTexts(qsizetype index);
 
     tk::BotList m_bots;
-    // The last open found a file that is not plain text: choosing it says so.
-    bool m_notBotList = false;
+    BotListModel* m_model = nullptr;
+    // What the last open found wrong with a file it did not read: choosing it says so.
+    QString m_refusal;
     TForm3* m_editor = nullptr;
 };

@@ -297,7 +297,7 @@ bool TForm3::open(const tk::BotList& bots, qsizetype target)
 
     // The values come from the stored line, the text the game gets, rather than from
     // fields kept beside it.
-    const tk::BotLineFields fields = tk::parseBotLine(bots.entries().at(target).line);
+    const tk::BotLineFields fields = tk::parseBotLine(bots.line(target));
     const tk::ModelSkin modelSkin = tk::splitModelSkin(fields.modelSkin);
     setValues(fields.name, modelSkin.model, modelSkin.skin, fields.profileFile, fields.profileName);
 

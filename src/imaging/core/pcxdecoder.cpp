@@ -3,7 +3,6 @@
 #include "app/core/fileutil.h"
 #include "app/core/usererror.h"
 
-#include <QFileInfo>
 #include <QGuiApplication>
 #include <QScreen>
 #include <algorithm>
@@ -488,9 +487,8 @@ std::optional<QImage> decodePcx(const QByteArray& data)
 
 QImage decodePcxFile(const QString& path, QSize displayDpi)
 {
-    const QFileInfo info(path);
     QByteArray data;
-    if (!info.isFile() || info.size() > kMaxFileSize || !readFile(path, &data) || data.size() != info.size())
+    if (!readFile(path, &data, kMaxFileSize))
         throw UserError(unrecognizedPcxMessage());
     std::optional<QImage> image = decodePcx(data, displayDpi);
     if (!image)

@@ -20,13 +20,19 @@ QByteArray composeRotation(const QList<QByteArray>& entries)
 QList<QByteArray> readRotationFile(const QString& fullPath)
 {
     QByteArray data;
-    if (!readFile(fullPath, &data))
+    if (const FileCheck check = readFile(fullPath, &data, kMaxRotationFileSize); !check) {
+        if (check.refused())
+            throw UserError(QStringLiteral("Cannot open file %1: %2").arg(fullPath, check.reason));
         throw UserError(QStringLiteral("Cannot open file ") + fullPath);
+    }
     return parseRotation(data);
 }
 
 void writeRotationFile(const QString& fullPath, const QList<QByteArray>& entries)
 {
+    // A file that could not be read (a pipe, a device, one too large) is not replaced.
+    if (const FileCheck check = checkFile(fullPath, kMaxRotationFileSize); check.refused())
+        throw UserError(cannotCreateFileMessage(fullPath, check.reason));
     QString reason;
     if (!writeFileAtomically(fullPath, composeRotation(entries), &reason))
         throw UserError(cannotCreateFileMessage(fullPath, reason));

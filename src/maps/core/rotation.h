@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/core/fileutil.h"
 #include "app/core/random.h"
 
 #include <QByteArray>
@@ -24,11 +25,16 @@ QList<QByteArray> parseRotation(const QByteArray& data);
 // Each entry followed by CR LF; no entries give no bytes.
 QByteArray composeRotation(const QList<QByteArray>& entries);
 
-// Throws UserError("Cannot open file " + fullPath) when the file cannot be read.
+// The most of a rotation file that is read.
+inline constexpr qint64 kMaxRotationFileSize = kMaxSettingsFileSize;
+
+// Throws UserError("Cannot open file " + fullPath) when the file cannot be read, with the
+// reason when it is there but refused (not a regular file, larger than the limit).
 QList<QByteArray> readRotationFile(const QString& fullPath);
 
-// Replaces the file whole; throws UserError("Cannot create file " + fullPath + reason) on failure,
-// leaving any old file as it was.
+// Replaces the file whole; throws UserError("Cannot create file " + fullPath + ": " + reason)
+// on failure, leaving any old file as it was, and without writing when the file there is
+// one that readRotationFile refuses.
 void writeRotationFile(const QString& fullPath, const QList<QByteArray>& entries);
 
 // The rotation file name that an answer to the Save prompt gives: the answer cut before

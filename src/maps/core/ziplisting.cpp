@@ -1,11 +1,13 @@
 #include "maps/core/ziplisting.h"
 
+#include "app/core/fileutil.h"
 #include "app/core/textcodec.h"
 
 #include <QCoreApplication>
 #include <QFile>
 #include <QStringDecoder>
 #include <array>
+#include <limits>
 #include <optional>
 
 #if __has_include(<iconv.h>)
@@ -53,6 +55,8 @@ public:
     virtual ~Source() = default;
     virtual qint64 size() const = 0;
     virtual QByteArrayView view(qint64 pos, qint64 len) = 0;
+    // Views will lie before end: reading ahead stops there.
+    virtual void limitReadAheadTo(qint64 /*end*/) { }
 };
 
 class MemorySource final : public Source {
@@ -89,7 +93,7 @@ public:
         len = qMin(len, m_size - pos);
         if (pos >= m_windowPos && pos + len <= m_windowPos + m_windowLen)
             return QByteArrayView(m_window.constData() + (pos - m_windowPos), len);
-        const qint64 want = qMin(qMax(len, kReadChunk), m_size - pos);
+        const qint64 want = qMin(qMax(len, qMin(kReadChunk, m_readEnd - pos)), m_size - pos);
         if (m_window.size() < want)
             m_window.resize(want);
         m_windowPos = pos;
@@ -100,9 +104,12 @@ public:
         return QByteArrayView(m_window.constData(), qMin(m_windowLen, len));
     }
 
+    void limitReadAheadTo(qint64 end) override { m_readEnd = end; }
+
 private:
     QFile& m_file;
     qint64 m_size;
+    qint64 m_readEnd = std::numeric_limits<qint64>::max();
     QByteArray m_window;
     qint64 m_windowPos = 0;
     qint64 m_windowLen = 0;
@@ -283,11 +290,20 @@ ZipListing list(Source& source)
     if (directory.storedOffset != quint64(start))
         note(listing, ZipDiagnostic::DataInFront);
 
-    // The entry count is only a claim: reserve no more than the file could hold.
+    // Every header lies within the directory's stated size: one that a damaged or hostile
+    // archive places beyond it (past the end records, in their extensible data) is not
+    // read, so no archive costs more reading than its directory's size.
+    const qint64 end = directory.end;
+    source.limitReadAheadTo(end);
+    // The entry count is only a claim: reserve no more than the directory could hold.
     listing.entries.reserve(
-        qsizetype(qMin<quint64>(directory.entryCount, quint64(size - start) / kHeaderSize)));
+        qsizetype(qMin<quint64>(directory.entryCount, quint64(end - start) / kHeaderSize)));
     qint64 pos = start;
     for (quint64 i = 0; i < directory.entryCount; ++i) {
+        if (pos + kHeaderSize > end) {
+            note(listing, ZipDiagnostic::Unreadable);
+            break;
+        }
         const QByteArrayView header = source.view(pos, kHeaderSize);
         if (header.size() < kHeaderSize || !hasSignature(header.data(), 1, 2)) {
             note(listing, ZipDiagnostic::Unreadable);
@@ -299,7 +315,7 @@ ZipListing list(Source& source)
         const quint16 nameLength = le16(header.data() + 28);
         const qint64 next
             = pos + kHeaderSize + nameLength + le16(header.data() + 30) + le16(header.data() + 32);
-        if (next > size) {
+        if (next > end) {
             note(listing, ZipDiagnostic::Unreadable);
             break;
         }
@@ -323,8 +339,8 @@ ZipListing list(Source& source)
 
 ZipListing listZipArchive(const QString& path)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly | QIODevice::Unbuffered)) {
+    QFile file;
+    if (!openRegularFile(path, file)) {
         ZipListing listing;
         note(listing, ZipDiagnostic::Unreadable);
         return listing;

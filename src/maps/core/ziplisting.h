@@ -19,8 +19,8 @@ struct ZipEntry {
 // What can be wrong with an archive. None of them stops the listing of what could be read.
 enum class ZipDiagnostic {
     // The end record is missing, or the central directory stops short of its entry count
-    // (a header without its signature, or the file ends inside a header): the entries
-    // read before the fault are listed.
+    // (a header without its signature, or one that reaches past the directory's stated
+    // size or the end of the file): the entries read before the fault are listed.
     Unreadable,
     // The stored central directory offset differs from where the directory was found
     // (data in front of the archive, e.g. a self-extracting stub); listed all the same.
@@ -38,9 +38,10 @@ struct ZipListing {
 };
 
 // Lists the central directory of the archive at path, found through the zip64 end record
-// where the archive has one. The file is read piecewise, so a
-// damaged or hostile archive costs no more memory than its central directory holds.
-// A file that cannot be opened is Unreadable with no entries.
+// where the archive has one. The file is read piecewise, so a damaged or hostile archive
+// costs no more memory, and no more reading, than its central directory's stated size
+// (besides the end records). A file that cannot be opened, or that is not a regular file,
+// is Unreadable with no entries.
 ZipListing listZipArchive(const QString& path);
 
 // The same over an archive held in memory.

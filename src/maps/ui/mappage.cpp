@@ -254,7 +254,13 @@ void MapPage::refreshCatalogue()
     ListView2->clear();
 
     // One reading of the title file serves every row.
-    const tk::IniFile titleFile = tk::IniFile::load(mapTitleFilePath());
+    tk::FileCheck check;
+    const tk::IniFile titleFile = tk::IniFile::load(mapTitleFilePath(), &check);
+    if (check.refused())
+        ui().showMessage(this,
+            tr("The map title file %1 was not read: %2. The maps are listed without their titles, and a "
+               "changed title is not stored.")
+                .arg(mapTitleFilePath(), check.reason));
     const QString unknown = tk::unknownMapTitle();
     const tk::MapCatalogue catalogue
         = tk::buildMapCatalogue(paths().launcherDir, [&](const QString& mapName) -> std::optional<QString> {

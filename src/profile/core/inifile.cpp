@@ -221,12 +221,13 @@ IniFile::IniFile(QByteArray contents)
     parse();
 }
 
-IniFile IniFile::load(const QString& path)
+IniFile IniFile::load(const QString& path, FileCheck* check)
 {
     QByteArray data;
-    if (!readFile(path, &data))
-        return IniFile();
-    return IniFile(std::move(data));
+    const FileCheck read = readFile(path, &data, kMaxFileSize);
+    if (check)
+        *check = read;
+    return read ? IniFile(std::move(data)) : IniFile();
 }
 
 void IniFile::parse()
@@ -487,6 +488,9 @@ void IniFile::save(const QString& path) const
     const QFileInfo info(path);
     const QFileDevice::Permissions anyWrite
         = QFileDevice::WriteOwner | QFileDevice::WriteGroup | QFileDevice::WriteOther;
+    // Nor does a file that load() refused (a pipe, a device, one too large to read).
+    if (const FileCheck check = checkFile(path, kMaxFileSize); check.refused())
+        throw UserError(unableToWriteMessage(path, check.reason));
     if (info.exists() && !info.isReadable())
         throw UserError(unableToWriteMessage(path, QStringLiteral("the file cannot be read")));
     if (info.exists() && !(info.permissions() & anyWrite))

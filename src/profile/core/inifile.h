@@ -1,5 +1,7 @@
 #pragma once
 
+#include "app/core/fileutil.h"
+
 #include <QByteArray>
 #include <QByteArrayView>
 #include <QHash>
@@ -29,8 +31,14 @@ public:
     IniFile();
     explicit IniFile(QByteArray contents);
 
-    // A missing or unreadable file gives an empty document; reading is never an error.
-    static IniFile load(const QString& path);
+    // The most of a file load() reads.
+    static constexpr qint64 kMaxFileSize = kMaxSettingsFileSize;
+
+    // A missing or unreadable file gives an empty document; reading is never an error. A
+    // file that is there but not read (not a regular file, larger than kMaxFileSize, or
+    // refused by the system) is told in check, for the caller to say so; save() will not
+    // replace it.
+    static IniFile load(const QString& path, FileCheck* check = nullptr);
 
     // The text after the first "=", blanks around it and one pair of enclosing quotes (double
     // or single) removed, cut at 1023 characters; def (cut the same way) when the section or

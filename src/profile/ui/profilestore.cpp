@@ -218,7 +218,16 @@ void ProfileStore::load(const QString& path)
     setCurrentPath(path);
     // Cleared once the last step has run; an error on the way leaves it set.
     m_partlyLoadedPath = path;
-    const tk::IniFile ini = tk::IniFile::load(path);
+    // A profile that is there but not read loads as a missing one would, and save() keeps
+    // it from being replaced by the settings that the load did not give.
+    tk::FileCheck check;
+    const tk::IniFile ini = tk::IniFile::load(path, &check);
+    if (check.refused())
+        f.interaction().showMessage(&f,
+            QCoreApplication::translate("ProfileStore",
+                "The profile %1 was not read: %2. The settings take their default values, and "
+                "saving will not replace the file.")
+                .arg(path, check.reason));
 
     f.botCfgPage->openBotListFile(fileNamePart(ini.readString(QStringLiteral("BotDataFile"),
                                       QStringLiteral("FileName"), QStringLiteral("bots.cfg"))),
@@ -323,11 +332,15 @@ void ProfileStore::saveSelectedBots(tk::IniFile& ini) const
 {
     // The count follows every bot, so a new section gets its keys in the order the
     // bots give them; an empty bot list leaves the section as it was.
+    // Writing the same count again changes nothing, so it is written only when it changes.
+    const tk::BotList& bots = m_form.botCfgPage->botList();
     int k = 0;
-    for (const tk::BotEntry& bot : m_form.botCfgPage->botList().entries()) {
-        if (bot.selected)
-            ini.writeString(kSelectedBots, item(++k), bot.name);
-        ini.writeInt(kSelectedBots, kCount, k);
+    for (qsizetype i = 0; i < bots.size(); ++i) {
+        const bool selected = bots.isSelected(i);
+        if (selected)
+            ini.writeString(kSelectedBots, item(++k), bots.name(i));
+        if (selected || i == 0)
+            ini.writeInt(kSelectedBots, kCount, k);
     }
 }
 

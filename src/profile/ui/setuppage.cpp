@@ -275,7 +275,13 @@ QString SetupPage::quickLoadListPath() const
 
 void SetupPage::rebuildQuickLoadBar()
 {
-    const tk::IniFile list = tk::IniFile::load(quickLoadListPath());
+    tk::FileCheck check;
+    const tk::IniFile list = tk::IniFile::load(quickLoadListPath(), &check);
+    if (check.refused())
+        ui().showMessage(this,
+            tr("The quick-load list %1 was not read: %2. No quick-load buttons are shown, and saving "
+               "will not replace the file.")
+                .arg(quickLoadListPath(), check.reason));
     removeAllQuickLoadButtons();
     const int count = qMin(list.readInt(kQuikLoad, QStringLiteral("Number"), 0), kMaxQuickLoadButtons);
     for (int k = 0; k < count; ++k)
