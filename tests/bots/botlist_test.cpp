@@ -204,6 +204,19 @@ protected:
     BotList list;
 };
 
+TEST_F(BotListFiles, ANameInOtherLetterCaseOpensAndSavesTheFileThere)
+{
+    write("bots.cfg", bot("Alpha") + "\r\n");
+    EXPECT_FALSE(list.open(paths, "BOTS.CFG", true).fileMissing);
+    EXPECT_EQ(names(), QStringList { "Alpha" });
+    EXPECT_EQ(list.fileName(), "bots.cfg");
+    list.save(paths);
+    EXPECT_FALSE(QFile::exists(path("BOTS.CFG")));
+    // Two files that differ only in case: neither is the one meant.
+    write("Bots.cfg", bot("Beta") + "\r\n");
+    EXPECT_TRUE(list.open(paths, "BOTS.CFG", true).fileMissing);
+}
+
 TEST_F(BotListFiles, StartsEmptyOnTheDefaultFile)
 {
     EXPECT_EQ(list.fileName(), "bots.cfg");

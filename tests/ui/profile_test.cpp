@@ -143,6 +143,18 @@ TEST_F(Profiles, WithoutMapsTxtTheRotationComesFromMapsLstAndASaveKeepsIt)
     }
 }
 
+TEST_F(Profiles, FilesNamedInOtherLetterCaseAreUsedUnderTheirRealNames)
+{
+    writeAll(file("duel.lst"), "q2dm7\r\n");
+    writeAll(
+        file("p.tsf"), "[BotDataFile]\r\nFileName=MYBOTS.CFG\r\n[MapControl]\r\nRotationFile=DUEL.LST\r\n");
+    load(QStringLiteral("p.tsf"));
+    EXPECT_TRUE(ui.messages.isEmpty()) << ui.messages.join('\n').toStdString();
+    EXPECT_EQ(form->botCfgPage->botList().size(), 3);
+    EXPECT_EQ(form->mapPage->rotationEntries(), QList<QByteArray> { "q2dm7" });
+    EXPECT_EQ(form->mapPage->rotationFileName(), "duel.lst");
+}
+
 TEST_F(Profiles, ModChoiceAndTeamsFollowTheLastTrueKey)
 {
     writeAll(file("p.tsf"), "[GameMod]\r\nDM=1\r\nRA=1\r\n[CTF]\r\nt1=1\r\nt2=1\r\nt3=1\r\nt4=1\r\n");

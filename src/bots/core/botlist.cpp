@@ -220,7 +220,9 @@ bool BotList::runsSeveralCommands(qsizetype index) const
 
 BotList::OpenResult BotList::open(const InstallPaths& paths, const QString& name, bool reportMissing)
 {
-    m_fileName = name;
+    // A name from Windows ("BOTS.CFG") finds the file under its real name, which later
+    // saves then write.
+    m_fileName = existingFileName(paths.launcherDir, name);
     const QString path = filePath(paths);
     OpenResult result;
     QByteArray data;
