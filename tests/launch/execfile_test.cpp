@@ -184,10 +184,8 @@ TEST(ExecFile, EachLineNamesTheTabAndControlItComesFrom)
     EXPECT_EQ(originOf("set maxclients 8"), origin(SettingsTab::Game, "maxclients"));
     EXPECT_EQ(originOf("set minimumplayers 4"), origin(SettingsTab::DmFlags, "SpinEdit5"));
     EXPECT_EQ(originOf("set g_select_empty 1"), origin(SettingsTab::Misc, "Memo1", 1));
-    EXPECT_EQ(originOf("//Key Bindings"), origin(SettingsTab::Binds, nullptr));
     // Rows without a key or a command write no line, so the rows after them are counted.
     EXPECT_EQ(originOf("bind \"ENTER\" \"messagemode\""), origin(SettingsTab::Binds, "ListView3", 2));
-    EXPECT_EQ(originOf("set lagvariance 20"), origin(SettingsTab::Player, "SpinEdit4"));
     EXPECT_EQ(originOf("set botctfteam 2"), origin(SettingsTab::Game, "CheckBox35"));
     EXPECT_EQ(originOf("map q2dm3"), origin(SettingsTab::Map, "ListBox3", 0));
     const qsizetype secondBot

@@ -6,7 +6,6 @@
 #include "launch/ui/execlinesmodel.h"
 
 #include <QClipboard>
-#include <QEvent>
 #include <QFontDatabase>
 #include <QGuiApplication>
 #include <QHBoxLayout>
@@ -134,13 +133,4 @@ void ExecPreview::saveAsClick()
     QString reason;
     if (!tk::writeFileAtomically(path, script(), &reason))
         m_ui.showMessage(this, tk::cannotCreateFileMessage(path, reason));
-}
-
-bool ExecPreview::event(QEvent* event)
-{
-    // What exists only at launch (the next free demo name, scripts in the engine's
-    // folders) may have changed while the user was elsewhere.
-    if (event->type() == QEvent::WindowActivate && isVisible())
-        refresh();
-    return QWidget::event(event);
 }

@@ -15,7 +15,8 @@ class QTreeView;
 
 // "Exec File Preview": the exec file exactly as LAUNCH! would write it now, made by the
 // same generator from the same settings, with the findings of the pre-launch check above
-// it. A tool window beside the main window; it writes nothing in the launcher directory.
+// it. A tool window beside the main window; of itself it writes no file (Save As writes
+// where the user chooses).
 class ExecPreview : public QWidget {
     Q_OBJECT
 public:
@@ -46,9 +47,6 @@ public:
 Q_SIGNALS:
     // A line was double-clicked: the user wants to see the setting it comes from.
     void lineActivated(const tk::ExecLineOrigin& origin);
-
-protected:
-    bool event(QEvent* event) override;
 
 private:
     tk::InstallPaths m_paths;
