@@ -2,10 +2,13 @@
 // offscreen: tarrakind_screenshots <installation launcher dir> <output dir>.
 #include "app/core/installpaths.h"
 #include "app/ui/interaction.h"
+#include "app/ui/spinedit.h"
 #include "app/ui/tform1.h"
 #include "app/ui/tform2.h"
 #include "bots/ui/tform3.h"
+#include "launch/ui/execpreview.h"
 #include "player/ui/tform4.h"
+#include "profile/ui/gamepage.h"
 
 #include <QApplication>
 #include <QDir>
@@ -55,5 +58,16 @@ int main(int argc, char** argv)
         dialog->grab().save(QStringLiteral("%1/%2.png").arg(out, name));
         dialog->hide();
     }
+
+    // A setting changed: the title panel and the Setup tab's profile name show the marker.
+    SpinEdit* fraglimit = form.gamePage->fraglimit;
+    fraglimit->setValue(fraglimit->value() + fraglimit->increment());
+    form.PageControl1->setCurrentIndex(0);
+    settle();
+    form.grab().save(QStringLiteral("%1/changed.png").arg(out));
+    // The exec file preview beside it.
+    form.showPreview();
+    settle();
+    form.preview()->grab().save(QStringLiteral("%1/preview.png").arg(out));
     return 0;
 }

@@ -3,8 +3,9 @@
 # waits for its window and takes a screenshot; opens the About box with "?", takes
 # a screenshot of it and closes it with its OK button; drags the window by its title
 # panel with the left and the right mouse button; presses "LAUNCH!" and checks what the
-# demo stand-in of the game was given; closes the launcher with its own "Close" button
-# and checks that the program ended.
+# demo stand-in of the game was given; closes the launcher with its own "Close" button,
+# answers the question about changed settings with Cancel and then Save, and checks that
+# the profile was saved and the program ended.
 set -euo pipefail
 # E2E_TRACE=1 traces every step.
 [ -n "${E2E_TRACE:-}" ] && set -x
@@ -110,15 +111,31 @@ run() {
   grep -q '^Exec file: *.*/quake2/TARRAKIND/tark.cfg$' "$out/quake2/standin.log" || fail "the stand-in found no exec file"
   pkill -f "^$out/quake2/quake2" || true
 
-  # "Close" sits at the right end of the title panel.
-  geometry "$wid"
-  xdotool mousemove $((X + WIDTH - 26)) $((Y + 11)) click 1
+  # "Close" sits at the right end of the title panel. The demo profile lacks keys that a
+  # save writes, so the launcher first asks whether to save it: Escape (Cancel) keeps it
+  # open, Return (Save) saves the profile and closes.
+  find_question() { question=$(visible_windows | grep -vx "$wid" | head -n1 || true); [ -n "$question" ]; }
+  question_gone() { ! visible_windows | grep -qx "$question"; }
+  answer() {
+    geometry "$wid"
+    xdotool mousemove $((X + WIDTH - 26)) $((Y + 11)) click 1
+    wait_for 50 find_question || fail "no question about the changed settings on Close"
+    xdotool windowfocus --sync "$question" key "$1"
+    wait_for 50 question_gone || fail "the question did not go on $1"
+  }
+  answer Escape
+  sleep 0.2
+  kill -0 "$pid" 2>/dev/null || fail "the launcher closed although the question was cancelled"
+  grep -q '^AskDiscard=' "$out/quake2/TARRAKIND/default.tsf" && fail "the profile was saved on Cancel"
+  answer Return
   ended() { ! kill -0 "$pid" 2>/dev/null; }
   wait_for 50 ended || fail "launcher did not close"
+  grep -q '^AskDiscard=1' "$out/quake2/TARRAKIND/default.tsf" || fail "Save did not save the profile"
   wait "$pid"
   pid=""
   echo "window shown, screenshot taken; About box opened by \"?\", shot and closed by OK;" \
     "window dragged by its title panel with the left and the right button; LAUNCH! started the game" \
-    "stand-in with the quoted game directory; closed by its Close button"
+    "stand-in with the quoted game directory; Close asked about the changed settings, kept the window" \
+    "open on Cancel and saved the profile and closed on Save"
 }
 run

@@ -11,6 +11,13 @@
 #include <functional>
 #include <gtest/gtest.h>
 
+namespace tk {
+void PrintTo(const ExecLineOrigin& o, std::ostream* os)
+{
+    *os << "{tab " << int(o.tab) << ", " << QString(o.control).toStdString() << ", " << o.item << '}';
+}
+} // namespace tk
+
 namespace {
 
 using tk::ExecSettings;
@@ -89,11 +96,9 @@ TEST(ExecFile, NewWindowDefaultsMatchGoldenFile)
     EXPECT_EQ(tk::generateExecFile(ExecSettings {}, install.paths), golden("tark_defaults.cfg"));
 }
 
-TEST(ExecFile, EverySectionInUseMatchesGoldenFile)
+// Every section of the script in use; with a demo "tarkdemo.dm2" present.
+ExecSettings everythingSettings()
 {
-    Install install;
-    install.addDemo(QStringLiteral("tarkdemo.dm2"));
-
     ExecSettings s;
     s.dmflags = QStringLiteral("17940");
     s.maxclients = 8;
@@ -145,7 +150,51 @@ TEST(ExecFile, EverySectionInUseMatchesGoldenFile)
     s.demoName = QStringLiteral("tarkdemo");
     s.sequentialDemo = true;
 
-    EXPECT_EQ(tk::generateExecFile(s, install.paths), golden("tark_everything.cfg"));
+    return s;
+}
+
+TEST(ExecFile, EverySectionInUseMatchesGoldenFile)
+{
+    Install install;
+    install.addDemo(QStringLiteral("tarkdemo.dm2"));
+    EXPECT_EQ(tk::generateExecFile(everythingSettings(), install.paths), golden("tark_everything.cfg"));
+}
+
+// Where each line comes from: one origin per line, and the same bytes as without them.
+TEST(ExecFile, EachLineNamesTheTabAndControlItComesFrom)
+{
+    using tk::SettingsTab;
+    Install install;
+    install.addDemo(QStringLiteral("tarkdemo.dm2"));
+    QList<tk::ExecLineOrigin> origins { { SettingsTab::Map, QLatin1StringView("stale"), 9 } };
+    const QByteArray script = tk::generateExecFile(everythingSettings(), install.paths, &origins);
+    EXPECT_EQ(script, golden("tark_everything.cfg"));
+    const Lines lines = crlfLines(script);
+    ASSERT_EQ(origins.size(), lines.size());
+
+    auto originOf = [&](const QByteArray& line) {
+        const qsizetype i = lines.indexOf(line);
+        EXPECT_GE(i, 0) << line.constData();
+        return i < 0 ? tk::ExecLineOrigin {} : origins.at(i);
+    };
+    auto origin = [](SettingsTab tab, const char* control, qsizetype item = -1) {
+        return tk::ExecLineOrigin { tab, QLatin1StringView(control), item };
+    };
+    EXPECT_EQ(origins.first(), origin(SettingsTab::None, nullptr));
+    EXPECT_EQ(originOf("set dmflags 17940"), origin(SettingsTab::DmFlags, "dmflags"));
+    EXPECT_EQ(originOf("set maxclients 8"), origin(SettingsTab::Game, "maxclients"));
+    EXPECT_EQ(originOf("set minimumplayers 4"), origin(SettingsTab::DmFlags, "SpinEdit5"));
+    EXPECT_EQ(originOf("set g_select_empty 1"), origin(SettingsTab::Misc, "Memo1", 1));
+    // Rows without a key or a command write no line, so the rows after them are counted.
+    EXPECT_EQ(originOf("bind \"ENTER\" \"messagemode\""), origin(SettingsTab::Binds, "ListView3", 2));
+    EXPECT_EQ(originOf("set botctfteam 2"), origin(SettingsTab::Game, "CheckBox35"));
+    EXPECT_EQ(originOf("map q2dm3"), origin(SettingsTab::Map, "ListBox3", 0));
+    const qsizetype secondBot
+        = lines.indexOf("\"sv\" \"addbot\" \"Ren\xe9\" \"female/athena\" \"bots/hunk_c.c\" \"hunk\"");
+    ASSERT_GE(secondBot, 0);
+    EXPECT_EQ(origins.at(secondBot), origin(SettingsTab::BotCfg, "ListView1", 1));
+    EXPECT_EQ(origins.at(secondBot + 1), origin(SettingsTab::BotCfg, "ListView1", 1)) << "its wait";
+    EXPECT_EQ(origins.last(), origin(SettingsTab::Misc, "Edit1"));
 }
 
 struct RowCase {

@@ -34,6 +34,8 @@ public:
     QList<Prompt> prompts;
     QQueue<std::optional<QString>> promptAnswers; // nullopt: the user cancels
     QQueue<QString> openFileAnswers; // empty: the user cancels
+    QQueue<QString> saveFileAnswers; // empty: the user cancels
+    QStringList saveFileProposals; // the name each save dialog proposed
     QQueue<std::optional<QColor>> colorAnswers; // nullopt: the user cancels
     QList<QColor> colorsOffered; // the colour each colour dialog started from
     QList<ProcessStart> starts;
@@ -62,6 +64,11 @@ public:
     QString openFileName(QWidget*, const QString&) override
     {
         return openFileAnswers.isEmpty() ? QString() : openFileAnswers.dequeue();
+    }
+    QString saveFileName(QWidget*, const QString&, const QString&, const QString& proposed) override
+    {
+        saveFileProposals.append(proposed);
+        return saveFileAnswers.isEmpty() ? QString() : saveFileAnswers.dequeue();
     }
     std::optional<QColor> chooseColor(QWidget*, const QColor& initial) override
     {

@@ -183,6 +183,7 @@ public:
         return proposed;
     }
     QString openFileName(QWidget*, const QString&) override { return {}; }
+    QString saveFileName(QWidget*, const QString&, const QString&, const QString&) override { return {}; }
     std::optional<QColor> chooseColor(QWidget*, const QColor&) override { return std::nullopt; }
     int runModal(QDialog*) override { return QDialog::Rejected; }
     bool startDetached(const tk::GameStartCommand&, QString*) override { return false; }

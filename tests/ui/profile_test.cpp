@@ -78,6 +78,7 @@ TEST_F(Profiles, EverySettingSurvivesALoadAndASaveInTheTableOrder)
     EXPECT_EQ(form->bindsPage->bindRows().size(), 2);
     EXPECT_EQ(form->prefsPage->colortest->color(), QColor(0, 0, 255));
     EXPECT_FALSE(form->prefsPage->CheckBox50->isChecked());
+    EXPECT_FALSE(form->prefsPage->CheckBox51->isChecked());
     EXPECT_TRUE(form->gamePage->CheckBox35->isChecked());
     EXPECT_FALSE(form->gamePage->CheckBox34->isChecked());
     EXPECT_EQ(form->setupPage->Panel23->text(), "all.tsf");

@@ -48,6 +48,8 @@ struct Launcher {
     {
         form.show();
         form.startUp();
+        // The window as the Parts give it: no question about changed settings on close.
+        form.prefsPage->CheckBox51->setChecked(false);
     }
     void pressLaunch() { QTest::mouseClick(form.SpeedButton18, Qt::LeftButton); }
 };

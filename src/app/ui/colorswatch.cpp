@@ -19,6 +19,7 @@ void ColorSwatch::setColor(const QColor& colour)
         return;
     m_colour = colour;
     update();
+    Q_EMIT colorChanged(m_colour);
 }
 
 int ColorSwatch::toColorRef(const QColor& colour)

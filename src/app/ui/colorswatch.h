@@ -6,6 +6,8 @@
 // A small sunken box filled with one colour; a click on it asks for another.
 class ColorSwatch : public QFrame {
     Q_OBJECT
+    // The value the user sets, as a check box's checked state is.
+    Q_PROPERTY(QColor color READ color WRITE setColor NOTIFY colorChanged USER true)
 public:
     explicit ColorSwatch(const QColor& colour, QWidget* parent = nullptr);
 
@@ -22,6 +24,7 @@ public:
 
 Q_SIGNALS:
     void clicked();
+    void colorChanged(const QColor& colour);
 
 protected:
     void paintEvent(QPaintEvent* event) override;

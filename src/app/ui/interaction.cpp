@@ -57,6 +57,18 @@ QString QtInteraction::openFileName(QWidget* parent, const QString& filter)
     return dialog.selectedFiles().constFirst();
 }
 
+QString QtInteraction::saveFileName(
+    QWidget* parent, const QString& caption, const QString& filter, const QString& proposed)
+{
+    QFileDialog dialog(parent, caption);
+    dialog.setNameFilter(filter);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.selectFile(proposed);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return {};
+    return dialog.selectedFiles().constFirst();
+}
+
 std::optional<QColor> QtInteraction::chooseColor(QWidget* parent, const QColor& initial)
 {
     const QColor c = QColorDialog::getColor(initial, parent);

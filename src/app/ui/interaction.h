@@ -30,6 +30,10 @@ public:
         = 0;
     // An open-file dialog; an empty result means cancelled.
     virtual QString openFileName(QWidget* parent, const QString& filter) = 0;
+    // A save-file dialog proposing the file name proposed; an empty result means cancelled.
+    virtual QString saveFileName(
+        QWidget* parent, const QString& caption, const QString& filter, const QString& proposed)
+        = 0;
     virtual std::optional<QColor> chooseColor(QWidget* parent, const QColor& initial) = 0;
     // Shows a modal dialog and returns its result code.
     virtual int runModal(QDialog* dialog) = 0;
@@ -47,6 +51,8 @@ public:
     QString prompt(QWidget* parent, const QString& caption, const QString& text, const QString& proposed,
         bool* accepted) override;
     QString openFileName(QWidget* parent, const QString& filter) override;
+    QString saveFileName(
+        QWidget* parent, const QString& caption, const QString& filter, const QString& proposed) override;
     std::optional<QColor> chooseColor(QWidget* parent, const QColor& initial) override;
     int runModal(QDialog* dialog) override;
     bool startDetached(const tk::GameStartCommand& command, QString* reason) override;

@@ -50,6 +50,11 @@ PrefsPage::PrefsPage(QWidget* parent)
         tr("Before the game starts, show what would make the match go wrong in the engine"));
     CheckBox50->setChecked(true);
     options->addWidget(CheckBox50);
+    CheckBox51 = controls::checkBox(general, "CheckBox51", tr("Ask before discarding changed settings"),
+        tr("Before another profile is loaded or the program closes, offer to save settings that were "
+           "changed"));
+    CheckBox51->setChecked(true);
+    options->addWidget(CheckBox51);
     grid->addWidget(general, 0, 0);
 
     QLabel* note = controls::note(this,

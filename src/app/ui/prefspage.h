@@ -30,4 +30,5 @@ public:
     QCheckBox* CheckBox25 = nullptr; // light-up captions
     ColorSwatch* colortest = nullptr; // light-up colour
     QCheckBox* CheckBox50 = nullptr; // check the match before launching
+    QCheckBox* CheckBox51 = nullptr; // ask before discarding changed settings
 };

@@ -10,6 +10,7 @@
 #include "app/ui/lightup.h"
 #include "app/ui/logo.h"
 #include "app/ui/prefspage.h"
+#include "app/ui/settingswatch.h"
 #include "app/ui/statushints.h"
 #include "app/ui/tform2.h"
 #include "app/ui/titledrag.h"
@@ -20,6 +21,7 @@
 #include "launch/core/gamestart.h"
 #include "launch/core/prelaunchcheck.h"
 #include "launch/ui/dmflagspage.h"
+#include "launch/ui/execpreview.h"
 #include "maps/ui/mappage.h"
 #include "player/ui/bindspage.h"
 #include "player/ui/playerpage.h"
@@ -40,11 +42,15 @@
 #include <QLineEdit>
 #include <QMetaObject>
 #include <QPainter>
+#include <QPlainTextEdit>
 #include <QProxyStyle>
 #include <QPushButton>
+#include <QScreen>
+#include <QShortcut>
 #include <QStyleOptionTab>
 #include <QTabBar>
 #include <QTabWidget>
+#include <QTextBlock>
 #include <QTimer>
 #include <QTreeWidget>
 #include <QVBoxLayout>
@@ -104,6 +110,13 @@ TForm1::TForm1(const tk::InstallPaths& paths, Interaction& interaction, QWidget*
     setFont(f);
     buildShell();
 
+    // Every setting lives in a control of the tabs; the rotation file's name and writes
+    // are the only changes no control shows.
+    m_watch = new SettingsWatch(this);
+    m_watch->watch(PageControl1);
+    connect(mapPage, &MapPage::rotationFileChanged, m_watch, &SettingsWatch::touch);
+    connect(m_watch, &SettingsWatch::changed, this, &TForm1::settingsChanged);
+
     // The dialogs exist for the whole run and are shown when needed.
     m_profiles = std::make_unique<ProfileStore>(*this);
     m_commands = new ProfileCommands(*this, *m_profiles);
@@ -139,13 +152,17 @@ void TForm1::buildShell()
     bold.setBold(true);
     titleLabel->setFont(bold);
     title->addWidget(titleLabel, 1);
+    Button3 = new QPushButton(tr("Preview"), Panel7);
+    Button3->setObjectName(QStringLiteral("Button3"));
+    Button3->setStatusTip(tr("Show the exec file that LAUNCH! will write"));
+    Button3->setFixedSize(Button3->fontMetrics().horizontalAdvance(Button3->text()) + 12, 16);
     Button2 = new QPushButton(tr("?"), Panel7);
     Button2->setObjectName(QStringLiteral("Button2"));
     Button2->setFixedSize(18, 16);
     Button1 = new QPushButton(tr("Close"), Panel7);
     Button1->setObjectName(QStringLiteral("Button1"));
     Button1->setFixedSize(44, 16);
-    for (QPushButton* b : { Button2, Button1 }) {
+    for (QPushButton* b : { Button3, Button2, Button1 }) {
         b->setAutoDefault(false);
         b->setFocusPolicy(Qt::NoFocus);
         title->addWidget(b);
@@ -208,6 +225,9 @@ void TForm1::buildShell()
 
     connect(Button1, &QPushButton::clicked, this, &QWidget::close);
     connect(Button2, &QPushButton::clicked, this, &TForm1::showAbout);
+    connect(Button3, &QPushButton::clicked, this, &TForm1::showPreview);
+    connect(new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_P), this), &QShortcut::activated, this,
+        &TForm1::showPreview);
     connect(Image2, &Logo::clicked, this, &TForm1::showAbout);
     connect(setupPage->Image1, &Logo::clicked, this, &TForm1::showAbout);
     connect(SpeedButton18, &QPushButton::clicked, this, &TForm1::launch);
@@ -280,7 +300,8 @@ void TForm1::startUp()
 
     tk::Random::shared().seedFromClock();
 
-    titleLabel->setText(tk::versionTitle() + tr(" - by the Tarrakind team"));
+    m_title = tk::versionTitle() + tr(" - by the Tarrakind team");
+    titleLabel->setText(m_title);
     Form2->setVersionText(tk::versionTitle());
 
     setupPage->currdirpanel->setText(m_paths.displayedLauncherDir());
@@ -298,6 +319,108 @@ void TForm1::startUp()
     playerPage->fillModelList();
     botCfgPage->setBotListFiles(cfgFiles);
     botCfgPage->refreshCountLabel();
+    // Whether the settings now differ from the files shows from here on.
+    m_watch->touch();
+}
+
+void TForm1::settingsChanged()
+{
+    if (m_preview && m_preview->isVisible())
+        m_preview->refresh();
+    if (m_startedUp)
+        showChangedMarker(m_profiles->hasUnsavedChanges());
+}
+
+void TForm1::showChangedMarker(bool changed)
+{
+    titleLabel->setText(changed ? m_title + QStringLiteral(" *") : m_title);
+    setupPage->setChangedMarker(changed);
+}
+
+void TForm1::changeEvent(QEvent* event)
+{
+    QWidget::changeEvent(event);
+    // Back from the game: the next free demo name and the files may have changed.
+    if (event->type() == QEvent::ActivationChange && isActiveWindow())
+        m_watch->touch();
+}
+
+void TForm1::showPreview()
+{
+    if (!m_preview) {
+        m_preview = new ExecPreview(
+            m_paths, m_ui, [this] { return gatherExecSettings(); }, this);
+        connect(m_preview, &ExecPreview::lineActivated, this, &TForm1::showSettingOf);
+        // Beside the main window where the screen has room, so that both can be seen.
+        const QRect screen = this->screen()->availableGeometry();
+        const QPoint beside = frameGeometry().topRight() + QPoint(8, 0);
+        if (screen.contains(QRect(beside, m_preview->frameGeometry().size())))
+            m_preview->move(beside);
+    }
+    m_preview->refresh();
+    m_preview->show();
+    m_preview->raise();
+    m_preview->activateWindow();
+}
+
+TabPage* TForm1::pageOf(tk::SettingsTab tab) const
+{
+    switch (tab) {
+    case tk::SettingsTab::BotCfg:
+        return botCfgPage;
+    case tk::SettingsTab::DmFlags:
+        return dmFlagsPage;
+    case tk::SettingsTab::Game:
+        return gamePage;
+    case tk::SettingsTab::Map:
+        return mapPage;
+    case tk::SettingsTab::Misc:
+        return miscPage;
+    case tk::SettingsTab::Player:
+        return playerPage;
+    case tk::SettingsTab::Binds:
+        return bindsPage;
+    case tk::SettingsTab::None:
+        break;
+    }
+    return nullptr;
+}
+
+void TForm1::showSettingOf(const tk::ExecLineOrigin& origin)
+{
+    TabPage* page = pageOf(origin.tab);
+    if (!page)
+        return;
+    PageControl1->setCurrentWidget(page);
+    raise();
+    activateWindow();
+    QWidget* control
+        = origin.control.isEmpty() ? nullptr : page->findChild<QWidget*>(QString(origin.control));
+    if (!control)
+        return;
+    qsizetype row = origin.item;
+    if (control == botCfgPage->ListView1) {
+        // The item counts the selected bots only.
+        const tk::BotList& bots = botCfgPage->botList();
+        qsizetype selected = -1;
+        row = -1;
+        for (qsizetype i = 0; i < bots.size() && row < 0; ++i) {
+            if (bots.isSelected(i) && ++selected == origin.item)
+                row = i;
+        }
+    }
+    if (row >= 0) {
+        if (auto* view = qobject_cast<QAbstractItemView*>(control)) {
+            const QModelIndex index = view->model()->index(int(row), 0);
+            view->setCurrentIndex(index);
+            view->scrollTo(index);
+        } else if (auto* memo = qobject_cast<QPlainTextEdit*>(control)) {
+            memo->setTextCursor(QTextCursor(memo->document()->findBlockByNumber(int(row))));
+            memo->ensureCursorVisible();
+        }
+    }
+    if (control->isEnabled())
+        control->setFocus(Qt::OtherFocusReason);
 }
 
 void TForm1::showAbout()
@@ -376,13 +499,22 @@ bool TForm1::saveOnClose()
     }
 }
 
+bool TForm1::mayClose()
+{
+    if (prefsPage->CheckBox26->isChecked())
+        return saveOnClose();
+    return !m_startedUp || m_profiles->mayDiscardSettings([this] { return saveOnClose(); });
+}
+
 void TForm1::closeEvent(QCloseEvent* event)
 {
-    if (!m_closed && prefsPage->CheckBox26->isChecked() && !saveOnClose()) {
+    if (!m_closed && !mayClose()) {
         event->ignore();
         return;
     }
     // Nothing to unload: the archive listing needs no outside library.
     m_closed = true;
+    if (m_preview)
+        m_preview->close();
     event->accept();
 }

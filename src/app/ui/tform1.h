@@ -31,6 +31,14 @@ class TForm3;
 class TForm4;
 class ProfileStore;
 class ProfileCommands;
+class SettingsWatch;
+class ExecPreview;
+class TabPage;
+
+namespace tk {
+struct ExecLineOrigin;
+enum class SettingsTab;
+} // namespace tk
 
 // The main window: a borderless frame around the title panel, the nine tabs, the
 // status panel and "LAUNCH!". Every setting lives in one of its controls.
@@ -57,9 +65,20 @@ public:
     // The settings record of the exec file, gathered from the controls.
     tk::ExecSettings gatherExecSettings() const;
 
+    // Reports, once per event-loop turn, that some setting may have changed.
+    SettingsWatch& settingsWatch() { return *m_watch; }
+
+    // "Exec File Preview", from the "Preview" button and Ctrl+P; null until first shown.
+    void showPreview();
+    ExecPreview* preview() const { return m_preview; }
+    // Shows the tab and the control a line of the exec file comes from.
+    void showSettingOf(const tk::ExecLineOrigin& origin);
+    TabPage* pageOf(tk::SettingsTab tab) const;
+
     // Title panel.
     QFrame* Panel7 = nullptr;
     QLabel* titleLabel = nullptr;
+    QPushButton* Button3 = nullptr; // "Preview"
     QPushButton* Button2 = nullptr; // "?"
     QPushButton* Button1 = nullptr; // "Close"
     Logo* Image2 = nullptr;
@@ -94,11 +113,17 @@ public:
 protected:
     void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
+    void changeEvent(QEvent* event) override;
     // The save of the close sequence; false when the window is to stay open.
     bool saveOnClose();
+    // Whether the window may close: the save of the close sequence, or the question
+    // about changed settings.
+    bool mayClose();
 
 private:
     void buildShell();
+    void settingsChanged();
+    void showChangedMarker(bool changed);
     void connectShellBehaviour();
     void runLaunch();
     void showAbout();
@@ -112,4 +137,7 @@ private:
     StatusHints* m_statusHints = nullptr;
     TitleDrag* m_titleDrag = nullptr;
     LightUp* m_lightUp = nullptr;
+    SettingsWatch* m_watch = nullptr;
+    ExecPreview* m_preview = nullptr;
+    QString m_title; // the title panel's text without the marker
 };

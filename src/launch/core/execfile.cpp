@@ -13,35 +13,59 @@ namespace tk {
 
 namespace {
 
-// Collects the lines of the script, each followed by CR LF.
+// Collects the lines of the script, each followed by CR LF, and, when asked, where each
+// line comes from: a line names its control (or another tab); otherwise it belongs to the
+// block being written.
 class ScriptWriter {
 public:
-    ScriptWriter() { m_data.reserve(2048); }
+    explicit ScriptWriter(QList<ExecLineOrigin>* origins)
+        : m_origins(origins)
+    {
+        m_data.reserve(2048);
+    }
 
-    void line(const QByteArray& text)
+    void block(SettingsTab tab) { m_tab = tab; }
+    ExecLineOrigin here() const { return { m_tab, {}, -1 }; }
+    ExecLineOrigin at(const char* control, qsizetype item = -1) const
+    {
+        return { m_tab, QLatin1StringView(control), item };
+    }
+
+    void line(const QByteArray& text, const ExecLineOrigin& origin)
     {
         m_data += text;
-        m_data += "\r\n";
+        end(origin);
     }
-    void line(const char* text)
+    void line(const QByteArray& text) { line(text, here()); }
+    void line(const char* text, const ExecLineOrigin& origin)
     {
         m_data += text;
-        m_data += "\r\n";
+        end(origin);
     }
-    void blank() { m_data += "\r\n"; }
-    void set(const char* name, int value)
+    void line(const char* text) { line(text, here()); }
+    void blank() { end(here()); }
+    void set(const char* name, int value, const ExecLineOrigin& origin)
     {
         m_data += "set ";
         m_data += name;
         m_data += ' ';
         m_data += QByteArray::number(value);
-        m_data += "\r\n";
+        end(origin);
     }
 
     QByteArray take() { return std::move(m_data); }
 
 private:
+    void end(const ExecLineOrigin& origin)
+    {
+        m_data += "\r\n";
+        if (m_origins)
+            m_origins->append(origin);
+    }
+
     QByteArray m_data;
+    QList<ExecLineOrigin>* m_origins;
+    SettingsTab m_tab = SettingsTab::None;
 };
 
 QByteArray boolDigit(bool on)
@@ -94,25 +118,33 @@ void writeServerSettings(ScriptWriter& out, const ExecSettings& s)
     out.line("//Config./Exec File created by Tarrakind!");
     out.line("//=======================================");
     out.blank();
+    out.block(SettingsTab::DmFlags);
     out.line("//Basic DMFlags/Server Settings");
     out.line("set deathmatch 1");
-    out.line("set dmflags " + encodeText(s.dmflags));
-    out.set("maxclients", s.maxclients);
-    out.set("fraglimit", s.fraglimit);
-    out.set("timelimit", s.timelimit);
-    out.set("capturelimit", s.capturelimit);
-    out.line("set cheats " + boolDigit(s.cheats));
-    out.set("minimumplayers", s.minPlayers ? s.minPlayersValue : 0);
+    out.line("set dmflags " + encodeText(s.dmflags), out.at("dmflags"));
+    // The server's size and limits are the Game tab's.
+    const auto game = [](const char* control) {
+        return ExecLineOrigin { SettingsTab::Game, QLatin1StringView(control), -1 };
+    };
+    out.set("maxclients", s.maxclients, game("maxclients"));
+    out.set("fraglimit", s.fraglimit, game("fraglimit"));
+    out.set("timelimit", s.timelimit, game("timelimit"));
+    out.set("capturelimit", s.capturelimit, out.at("capturelimit"));
+    out.line("set cheats " + boolDigit(s.cheats), game("cheats"));
+    out.set("minimumplayers", s.minPlayers ? s.minPlayersValue : 0,
+        out.at(s.minPlayers ? "SpinEdit5" : "CheckBox33"));
     out.blank();
 }
 
 void writeAdditional(ScriptWriter& out, const ExecSettings& s, const InstallPaths& paths)
 {
+    out.block(SettingsTab::Misc);
     out.line("//Additional Parms.");
     // Every line of the memo, the last one too, gets its own line end: an empty memo
     // gives one blank line and a trailing line end one more.
+    qsizetype memoLine = 0;
     for (const QString& l : s.additionalCommands.split(QLatin1Char('\n')))
-        out.line(encodeText(l));
+        out.line(encodeText(l), out.at("Memo1", memoLine++));
     out.blank();
     out.line("//Additional Exec. File");
     if (s.extraCfg && !s.extraCfgName.isEmpty()) {
@@ -120,19 +152,22 @@ void writeAdditional(ScriptWriter& out, const ExecSettings& s, const InstallPath
         // other letter case.
         const QString file = existingFileName(paths.launcherDir, s.extraCfgName);
         if (const std::optional<QByteArray> name = consoleValue(encodeText(file)))
-            out.line("exec " + *name);
+            out.line("exec " + *name, out.at("ComboBox1"));
     }
     out.blank();
 }
 
 void writeBinds(ScriptWriter& out, const ExecSettings& s)
 {
+    out.block(SettingsTab::Binds);
     out.line("//Key Bindings");
     if (s.specifyBinds) {
-        for (const BindRow& row : s.binds) {
+        for (qsizetype i = 0; i < s.binds.size(); ++i) {
+            const BindRow& row = s.binds[i];
             if (row.key.isEmpty() || row.command.isEmpty())
                 continue;
-            out.line("bind \"" + encodeText(row.key) + "\" \"" + encodeText(row.command) + '"');
+            out.line("bind \"" + encodeText(row.key) + "\" \"" + encodeText(row.command) + '"',
+                out.at("ListView3", i));
         }
     }
     out.blank();
@@ -140,26 +175,27 @@ void writeBinds(ScriptWriter& out, const ExecSettings& s)
 
 void writePlayer(ScriptWriter& out, const ExecSettings& s)
 {
+    out.block(SettingsTab::Player);
     out.line("//Player Setup");
     if (s.playerSetup) {
         // A name that no console line can hold is left out: the pre-launch check names it.
         if (const std::optional<QByteArray> name = consoleValue(encodeText(s.playerName)))
-            out.line("name " + *name);
+            out.line("name " + *name, out.at("Edit2"));
         if (!s.model.isEmpty() && !s.skin.isEmpty())
-            out.line("skin " + encodeText(s.model) + '/' + encodeText(s.skin));
+            out.line("skin " + encodeText(s.model) + '/' + encodeText(s.skin), out.at("ComboBox3"));
         else
-            out.line("skin male/grunt");
+            out.line("skin male/grunt", out.at(s.model.isEmpty() ? "ComboBox2" : "ComboBox3"));
         if (const char* hand = handLine(s.hand))
-            out.line(hand);
+            out.line(hand, out.at("ComboBox4"));
         if (const char* crosshair = crosshairLine(s.crosshair))
-            out.line(crosshair);
+            out.line(crosshair, out.at("ComboBox5"));
     }
     if (s.maxFps)
-        out.line("cl_maxfps " + QByteArray::number(s.fps));
+        out.line("cl_maxfps " + QByteArray::number(s.fps), out.at("SpinEdit2"));
     if (s.sensitivity)
-        out.line("sensitivity " + encodeText(s.sensitivityText));
-    out.set("lag", s.lag ? s.lagValue : 0);
-    out.set("lagvariance", s.lag ? s.lagVariance : 0);
+        out.line("sensitivity " + encodeText(s.sensitivityText), out.at("Edit3"));
+    out.set("lag", s.lag ? s.lagValue : 0, out.at(s.lag ? "SpinEdit1" : "CheckBox30"));
+    out.set("lagvariance", s.lag ? s.lagVariance : 0, out.at(s.lag ? "SpinEdit4" : "CheckBox30"));
     out.blank();
 }
 
@@ -193,44 +229,72 @@ void writeRocketArena(ScriptWriter& out, const ExecSettings& s)
         "set rockets ",
         "set cells ",
     };
+    // The options, weapons and stats are CheckBox36 to CheckBox49 and SpinEdit6 to
+    // SpinEdit13, in this order.
+    static constexpr const char* kControls[22] = {
+        "CheckBox36",
+        "CheckBox37",
+        "CheckBox38",
+        "CheckBox39",
+        "CheckBox40",
+        "CheckBox41",
+        "CheckBox42",
+        "CheckBox43",
+        "CheckBox44",
+        "CheckBox45",
+        "CheckBox46",
+        "CheckBox47",
+        "CheckBox48",
+        "CheckBox49",
+        "SpinEdit6",
+        "SpinEdit7",
+        "SpinEdit8",
+        "SpinEdit9",
+        "SpinEdit10",
+        "SpinEdit11",
+        "SpinEdit12",
+        "SpinEdit13",
+    };
+    std::size_t control = 0;
     for (std::size_t i = 0; i < s.raOptions.size(); ++i)
-        out.line(kOptions[i] + boolDigit(s.raOptions[i]));
+        out.line(kOptions[i] + boolDigit(s.raOptions[i]), out.at(kControls[control++]));
     for (std::size_t i = 0; i < s.raWeapons.size(); ++i)
-        out.line(kWeapons[i] + boolDigit(s.raWeapons[i]));
+        out.line(kWeapons[i] + boolDigit(s.raWeapons[i]), out.at(kControls[control++]));
     for (std::size_t i = 0; i < s.raStats.size(); ++i)
-        out.line(kStats[i] + QByteArray::number(s.raStats[i]));
+        out.line(kStats[i] + QByteArray::number(s.raStats[i]), out.at(kControls[control++]));
 }
 
 void writeMod(ScriptWriter& out, const ExecSettings& s)
 {
+    out.block(SettingsTab::Game);
     out.line("set deathmatch 1");
     out.blank();
     switch (s.mod) {
     case ModChoice::CaptureTheFlag:
-        out.line("set ctf 1");
+        out.line("set ctf 1", out.at("RadioButton4"));
         out.blank();
         if (s.ctfAutoAssign)
-            out.line("set botctfteam 0");
+            out.line("set botctfteam 0", out.at("RadioButton6"));
         if (s.ctfForceTeam) {
             if (s.ctfRed)
-                out.line("set botctfteam 1");
+                out.line("set botctfteam 1", out.at("CheckBox34"));
             if (s.ctfBlue)
-                out.line("set botctfteam 2");
+                out.line("set botctfteam 2", out.at("CheckBox35"));
         }
         out.blank();
         break;
     case ModChoice::RocketArena:
-        out.line("set rocketarena 1");
+        out.line("set rocketarena 1", out.at("RadioButton5"));
         out.blank();
         writeRocketArena(out, s);
         out.blank();
         break;
     case ModChoice::Xatrix:
-        out.line("set xatrix 1");
+        out.line("set xatrix 1", out.at("RadioButton8"));
         out.blank();
         break;
     case ModChoice::Rogue:
-        out.line("set rogue 1");
+        out.line("set rogue 1", out.at("RadioButton9"));
         out.blank();
         break;
     case ModChoice::None:
@@ -242,6 +306,7 @@ void writeMod(ScriptWriter& out, const ExecSettings& s)
 
 void writeMap(ScriptWriter& out, const ExecSettings& s)
 {
+    out.block(SettingsTab::Map);
     out.line("//Map to play on");
     // Entries that could end the quotes or start a command of their own name no map.
     const QList<QByteArray> rotation = consoleSafeRotationEntries(s.rotationEntries);
@@ -252,37 +317,40 @@ void writeMap(ScriptWriter& out, const ExecSettings& s)
             list += ' ';
         }
         list += '"';
-        out.line(list);
-        out.line("map " + rotation.first());
+        out.line(list, out.at("ListBox3"));
+        out.line("map " + rotation.first(), out.at("ListBox3", s.rotationEntries.indexOf(rotation.first())));
     } else {
         const bool named = s.selectedMap && isConsoleSafe(*s.selectedMap);
-        out.line("map " + (named ? encodeText(*s.selectedMap) : QByteArrayLiteral("q2dm1")));
+        out.line(
+            "map " + (named ? encodeText(*s.selectedMap) : QByteArrayLiteral("q2dm1")), out.at("ListView2"));
     }
     out.blank();
 }
 
 void writeBots(ScriptWriter& out, const ExecSettings& s)
 {
+    out.block(SettingsTab::BotCfg);
     out.line("//Bot Settings");
-    out.line("set nochat " + boolDigit(s.noChat));
+    out.line("set nochat " + boolDigit(s.noChat), out.at("CheckBox20"));
     out.blank();
     out.line("alias bigwait \"wait;wait;wait;wait;wait;wait;wait;wait;wait;wait\"");
     out.line("bigwait;bigwait;bigwait;bigwait;bigwait;bigwait;bigwait;bigwait;bigwait;bigwait");
     out.blank();
-    for (const QByteArray& botLine : s.selectedBotLines) {
-        out.line(botLine);
-        out.line("wait");
+    for (qsizetype i = 0; i < s.selectedBotLines.size(); ++i) {
+        out.line(s.selectedBotLines[i], out.at("ListView1", i));
+        out.line("wait", out.at("ListView1", i));
     }
     out.blank();
 }
 
 void writeDemo(ScriptWriter& out, const ExecSettings& s, const InstallPaths& paths)
 {
+    out.block(SettingsTab::Misc);
     out.line("//Demo Options");
     if (s.recordDemo && !s.demoName.isEmpty()) {
         const QString name = demoNameToUse(s.demoName, s.sequentialDemo, paths);
         if (const std::optional<QByteArray> value = consoleValue(encodeText(name)))
-            out.line("record " + *value);
+            out.line("record " + *value, out.at("Edit1"));
     }
 }
 
@@ -308,9 +376,12 @@ QString demoNameToUse(const QString& base, bool sequential, const InstallPaths& 
     return candidate;
 }
 
-QByteArray generateExecFile(const ExecSettings& settings, const InstallPaths& paths)
+QByteArray generateExecFile(
+    const ExecSettings& settings, const InstallPaths& paths, QList<ExecLineOrigin>* origins)
 {
-    ScriptWriter out;
+    if (origins)
+        origins->clear();
+    ScriptWriter out(origins);
     writeServerSettings(out, settings);
     writeAdditional(out, settings, paths);
     writeBinds(out, settings);

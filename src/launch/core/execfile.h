@@ -4,14 +4,33 @@
 #include "launch/core/execsettings.h"
 
 #include <QByteArray>
+#include <QLatin1StringView>
 #include <QList>
 #include <QString>
 
 namespace tk {
 
+// The tab of the main window whose settings a line of the exec file comes from; None for
+// the lines every script begins with.
+enum class SettingsTab { None, BotCfg, DmFlags, Game, Map, Misc, Player, Binds };
+
+// Where one line of the exec file comes from: its tab and, where one control holds what
+// the line says, that control's component name. item is the line's place in that
+// control's list (the memo line, the bind row, the n-th selected bot), else -1. Headings
+// and blank lines belong to the tab of their block, with no control.
+struct ExecLineOrigin {
+    SettingsTab tab = SettingsTab::None;
+    QLatin1StringView control;
+    qsizetype item = -1;
+    bool operator==(const ExecLineOrigin&) const = default;
+};
+
 // The console script the game runs at start-up through "+exec tark.cfg". Every line,
 // the last one too, ends in CR LF; values go in exactly as the controls hold them.
-QByteArray generateExecFile(const ExecSettings& settings, const InstallPaths& paths);
+// With origins, it receives one entry per line of the script, in order; the script's
+// bytes are the same either way.
+QByteArray generateExecFile(
+    const ExecSettings& settings, const InstallPaths& paths, QList<ExecLineOrigin>* origins = nullptr);
 
 // The rotation entries that the exec file names, in order: those that can stand in a
 // console line (see isConsoleSafe); the others are left out.

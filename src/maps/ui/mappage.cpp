@@ -420,12 +420,21 @@ void MapPage::loadRotationFile(const QString& fullPath)
 
 void MapPage::saveRotationFile()
 {
-    tk::writeRotationFile(paths().inLauncherDir(rotationFileName()), rotationEntries());
+    tk::writeRotationFile(rotationFilePath(), rotationEntries());
+    Q_EMIT rotationFileChanged();
+}
+
+QString MapPage::rotationFilePath() const
+{
+    return paths().inLauncherDir(rotationFileName());
 }
 
 void MapPage::setRotationFileName(const QString& name)
 {
+    if (Panel24->text() == name)
+        return;
     Panel24->setText(name);
+    Q_EMIT rotationFileChanged();
 }
 
 std::optional<QString> MapPage::selectedMapName() const

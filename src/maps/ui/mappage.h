@@ -61,6 +61,8 @@ public:
     // Writes the list to the rotation file in the launcher directory; throws
     // tk::UserError ("Cannot create file ...") when it cannot be written.
     void saveRotationFile();
+    // Where saveRotationFile writes: the rotation file name in the launcher directory.
+    QString rotationFilePath() const;
 
     // Map selection.
     QTreeWidget* ListView2 = nullptr; // map catalogue: "Map", "Title"
@@ -81,6 +83,11 @@ public:
     QPushButton* SpeedButton28 = nullptr; // "&Randomize"
     QPushButton* SpeedButton26 = nullptr; // "Save"
     QPushButton* SpeedButton31 = nullptr; // "Load"
+
+Q_SIGNALS:
+    // The rotation file name was set or the rotation file written: nothing the controls
+    // hold shows either.
+    void rotationFileChanged();
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

@@ -54,6 +54,7 @@ const QList<ProfileKey>& profileKeys()
             { "Launcher", "LightUpButtons", T::Bool, "1", "CheckBox25" },
             { "Launcher", "LightUpColor", T::Int, "255", "colortest" },
             { "Launcher", "CheckMatch", T::Bool, "1", "CheckBox50" },
+            { "Launcher", "AskDiscard", T::Bool, "1", "CheckBox51" },
             { "GameMod", "DM", T::Bool, "1", "RadioButton3" },
             { "GameMod", "CTF", T::Bool, "0", "RadioButton4" },
             { "GameMod", "RA", T::Bool, "0", "RadioButton5" },

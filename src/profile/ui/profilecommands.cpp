@@ -29,17 +29,27 @@ ProfileCommands::ProfileCommands(TForm1& form, ProfileStore& store)
         setup, &SetupPage::quickLoadClicked, this, &ProfileCommands::quickLoadClick, Qt::QueuedConnection);
 }
 
+bool ProfileCommands::saveCurrent()
+{
+    const QString path = m_store.currentPath();
+    return m_store.confirmSave(path) && guarded(m_form.interaction(), &m_form, [&] { m_store.save(path); });
+}
+
+bool ProfileCommands::mayReplaceSettings()
+{
+    return m_store.mayDiscardSettings([this] { return saveCurrent(); });
+}
+
 void ProfileCommands::SpeedButton7Click()
 {
     const QString path = m_form.interaction().openFileName(&m_form, tr("Tarrakind Setup Files (*.tsf)"));
-    if (!path.isEmpty())
+    if (!path.isEmpty() && mayReplaceSettings())
         guarded(m_form.interaction(), &m_form, [&] { m_store.load(path); });
 }
 
 void ProfileCommands::SpeedButton8Click()
 {
-    if (m_store.confirmSave(m_store.currentPath()))
-        guarded(m_form.interaction(), &m_form, [&] { m_store.save(m_store.currentPath()); });
+    saveCurrent();
 }
 
 void ProfileCommands::SpeedButton9Click()
@@ -57,7 +67,7 @@ void ProfileCommands::SpeedButton9Click()
     const QString path = m_form.paths().inLauncherDir(name);
     if (!m_store.confirmSave(path))
         return;
-    m_form.setupPage->Panel23->setText(name);
+    m_form.setupPage->setProfileName(name);
     guarded(m_form.interaction(), &m_form, [&] {
         m_store.save(path);
         m_store.setCurrentPath(path);
@@ -67,7 +77,7 @@ void ProfileCommands::SpeedButton9Click()
 void ProfileCommands::SpeedButton10Click()
 {
     SetupPage* setup = m_form.setupPage;
-    const QString fileName = QFileInfo(setup->Panel23->text()).fileName();
+    const QString fileName = QFileInfo(setup->profileName()).fileName();
     const QString caption = fileName.left(qMax<qsizetype>(0, fileName.size() - 4));
     if (setup->quickLoadCaptions().contains(caption)) {
         m_form.interaction().showMessage(
@@ -101,6 +111,8 @@ void ProfileCommands::SpeedButton12Click()
 
 void ProfileCommands::quickLoadClick(const QString& caption)
 {
+    if (!mayReplaceSettings())
+        return;
     const bool loaded = guarded(m_form.interaction(), &m_form,
         [&] { m_store.load(m_form.paths().inLauncherDir(caption + QStringLiteral(".tsf"))); });
     if (loaded && m_form.setupPage->CheckBox23->isChecked())

@@ -21,6 +21,12 @@ public:
     void quickLoadClick(const QString& caption);
 
 private:
+    // Saves to the current profile path; false when the save did not happen.
+    bool saveCurrent();
+    // Before another profile replaces the settings: asks about changed settings and saves
+    // them when the user wants; false when the profile is to stay.
+    bool mayReplaceSettings();
+
     TForm1& m_form;
     ProfileStore& m_store;
 };

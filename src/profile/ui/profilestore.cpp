@@ -4,10 +4,12 @@
 #include "app/ui/colorswatch.h"
 #include "app/ui/interaction.h"
 #include "app/ui/prefspage.h"
+#include "app/ui/settingswatch.h"
 #include "app/ui/spinedit.h"
 #include "app/ui/tform1.h"
 #include "bots/ui/botcfgpage.h"
 #include "launch/ui/dmflagspage.h"
+#include "maps/core/rotation.h"
 #include "maps/ui/mappage.h"
 #include "player/ui/bindspage.h"
 #include "player/ui/playerpage.h"
@@ -86,7 +88,8 @@ ProfileStore::ProfileStore(TForm1& form)
 void ProfileStore::setCurrentPath(const QString& path)
 {
     m_currentPath = path;
-    m_form.setupPage->Panel23->setText(QFileInfo(path).fileName());
+    m_form.setupPage->setProfileName(QFileInfo(path).fileName());
+    m_form.settingsWatch().touch();
 }
 
 namespace {
@@ -320,6 +323,20 @@ bool ProfileStore::confirmSave(const QString& path)
         == 0;
 }
 
+bool ProfileStore::mayDiscardSettings(const std::function<bool()>& save)
+{
+    if (!m_form.prefsPage->CheckBox51->isChecked() || !hasUnsavedChanges())
+        return true;
+    const int choice = m_form.interaction().askChoice(&m_form,
+        QCoreApplication::translate("ProfileStore", "Save changes to %1?")
+            .arg(m_form.setupPage->profileName()),
+        { QCoreApplication::translate("ProfileStore", "Save"),
+            QCoreApplication::translate("ProfileStore", "Discard"),
+            QCoreApplication::translate("ProfileStore", "Cancel") });
+    // Closing the question keeps the settings, as "Cancel" does.
+    return choice == 1 || (choice == 0 && save());
+}
+
 void ProfileStore::saveAdditional(tk::IniFile& ini) const
 {
     const QStringList lines = m_form.miscPage->additionalLines();
@@ -352,16 +369,10 @@ void ProfileStore::saveBinds(tk::IniFile& ini) const
         ini.writeString(kBinds, item(k), tk::encodeBindItem(rows[k].key, rows[k].command));
 }
 
-void ProfileStore::save(const QString& path)
+void ProfileStore::writeKeys(tk::IniFile& ini) const
 {
     TForm1& f = m_form;
-    tk::IniFile ini = tk::IniFile::load(path);
-    bool quickLoadSaved = false;
     for (const ProfileKey& key : tk::profileKeys()) {
-        if (key.section == QLatin1String("Launcher") && !quickLoadSaved) {
-            f.setupPage->saveQuickLoadList();
-            quickLoadSaved = true;
-        }
         if (key.section == QLatin1String("BotDataFile"))
             ini.writeString(key.section, key.key, f.botCfgPage->botList().fileName());
         else if (key.section == kAdditional)
@@ -377,7 +388,33 @@ void ProfileStore::save(const QString& path)
         } else
             saveKey(ini, key);
     }
+}
+
+bool ProfileStore::hasUnsavedChanges() const
+{
+    // The file is read once: the writer edits a copy of its bytes, as save() does.
+    QByteArray stored;
+    if (!tk::readFile(m_currentPath, &stored, tk::IniFile::kMaxFileSize))
+        return true;
+    tk::IniFile ini(stored);
+    writeKeys(ini);
+    if (ini.contents() != stored)
+        return true;
+    const MapPage* map = m_form.mapPage;
+    return !tk::readFile(map->rotationFilePath(), &stored, tk::kMaxRotationFileSize)
+        || tk::composeRotation(map->rotationEntries()) != stored;
+}
+
+void ProfileStore::save(const QString& path)
+{
+    TForm1& f = m_form;
+    tk::IniFile ini = tk::IniFile::load(path);
+    writeKeys(ini);
+    // The quick-load list file is written where the writer reaches "Launcher", before the
+    // profile; the profile's keys wait in memory until the one write below.
+    f.setupPage->saveQuickLoadList();
     ini.save(path);
+    f.settingsWatch().touch();
     // The file now holds what is shown.
     if (!m_partlyLoadedPath.isEmpty() && QFileInfo(path) == QFileInfo(m_partlyLoadedPath))
         m_partlyLoadedPath.clear();

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <functional>
 
 class TForm1;
 
@@ -28,6 +29,16 @@ public:
     // and the rotation file. The profile is replaced once, atomically.
     void save(const QString& path);
 
+    // Whether a save now would change the current profile's file or the rotation file,
+    // or create one of them. Writes nothing.
+    bool hasUnsavedChanges() const;
+
+    // Before the settings give way to another profile or to the program's end: while
+    // they differ from the files and "Ask before discarding changed settings" is checked,
+    // asks "Save changes to <name>?" and runs save when the answer is "Save". True when
+    // the settings may go: "Discard", a save that went through, or no question.
+    bool mayDiscardSettings(const std::function<bool()>& save);
+
     // A load that stopped at an error leaves the profile's later settings unread. Before
     // a save over that same file replaces them with the values shown, the user is asked;
     // true when the save may go on (always for any other file).
@@ -37,6 +48,9 @@ private:
     void loadKeys(const tk::IniFile& ini, const QString& section);
     void loadKey(const tk::IniFile& ini, const tk::ProfileKey& key);
     void saveKey(tk::IniFile& ini, const tk::ProfileKey& key) const;
+    // Every key of the table written into ini, in the table's order: the one code path
+    // of the save and of the comparison with the file. Writes no file.
+    void writeKeys(tk::IniFile& ini) const;
     void loadAdditional(const tk::IniFile& ini);
     void loadSelectedBots(const tk::IniFile& ini);
     void loadBinds(const tk::IniFile& ini);

@@ -196,6 +196,23 @@ void SetupPage::gatherExecSettings(tk::ExecSettings& settings) const
     settings.executable = exefile->text();
 }
 
+void SetupPage::setProfileName(const QString& name)
+{
+    m_profileName = name;
+    showProfileName();
+}
+
+void SetupPage::setChangedMarker(bool changed)
+{
+    m_changedMarker = changed;
+    showProfileName();
+}
+
+void SetupPage::showProfileName()
+{
+    Panel23->setText(m_changedMarker ? m_profileName + QStringLiteral(" *") : m_profileName);
+}
+
 QIcon SetupPage::quickLoadIcon()
 {
     static const QIcon icon = [] {

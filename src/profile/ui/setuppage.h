@@ -52,6 +52,12 @@ public:
     // The one picture every quick-load button shows.
     static QIcon quickLoadIcon();
 
+    // The current profile's file name that Panel23 shows; while the settings differ
+    // from the files the panel shows it followed by " *", the name itself stays as set.
+    QString profileName() const { return m_profileName; }
+    void setProfileName(const QString& name);
+    void setChangedMarker(bool changed);
+
     // Installation paths (display only) and the executable name.
     QLabel* currdirpanel = nullptr;
     QLabel* currgamepanel = nullptr;
@@ -80,6 +86,10 @@ Q_SIGNALS:
     void quickLoadClicked(const QString& caption);
 
 private:
+    void showProfileName();
+
+    QString m_profileName;
+    bool m_changedMarker = false;
     QList<QToolButton*> m_quickLoad;
     FlowLayout* m_quickLoadLayout = nullptr;
 };

@@ -1,0 +1,136 @@
+#include "launch/ui/execpreview.h"
+
+#include "app/core/fileutil.h"
+#include "app/ui/interaction.h"
+#include "launch/core/prelaunchcheck.h"
+#include "launch/ui/execlinesmodel.h"
+
+#include <QClipboard>
+#include <QFontDatabase>
+#include <QGuiApplication>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QTreeView>
+#include <QVBoxLayout>
+
+ExecPreview::ExecPreview(
+    const tk::InstallPaths& paths, Interaction& interaction, SettingsSource settings, QWidget* parent)
+    : QWidget(parent, Qt::Tool)
+    , m_paths(paths)
+    , m_ui(interaction)
+    , m_settings(std::move(settings))
+{
+    setObjectName(QStringLiteral("ExecPreview"));
+    setWindowTitle(tr("Exec File Preview"));
+    QFont f = font();
+    f.setPointSize(8);
+    setFont(f);
+    resize(520, 560);
+
+    auto* column = new QVBoxLayout(this);
+    column->setContentsMargins(6, 6, 6, 6);
+    column->setSpacing(6);
+
+    findings = new QLabel(this);
+    findings->setObjectName(QStringLiteral("findings"));
+    findings->setWordWrap(true);
+    findings->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    findings->setMargin(3);
+    findings->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    column->addWidget(findings);
+
+    m_model = new ExecLinesModel(this);
+    QFont fixed = QFontDatabase::systemFont(QFontDatabase::FixedFont);
+    fixed.setPointSize(9);
+    m_model->setTextFont(fixed);
+    lines = new QTreeView(this);
+    lines->setObjectName(QStringLiteral("lines"));
+    lines->setModel(m_model);
+    lines->setRootIsDecorated(false);
+    lines->setItemsExpandable(false);
+    lines->setUniformRowHeights(true);
+    lines->setAllColumnsShowFocus(true);
+    lines->setSelectionBehavior(QAbstractItemView::SelectRows);
+    lines->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    lines->setStatusTip(tr("Double-click a line to go to the setting it comes from"));
+    lines->setToolTip(lines->statusTip());
+    QHeaderView* header = lines->header();
+    header->setStretchLastSection(true);
+    header->setSectionsMovable(false);
+    header->resizeSection(ExecLinesModel::TabColumn, 64);
+    header->resizeSection(ExecLinesModel::NumberColumn, 36);
+    column->addWidget(lines, 1);
+
+    auto* buttons = new QHBoxLayout;
+    copyButton = new QPushButton(tr("Copy"), this);
+    copyButton->setObjectName(QStringLiteral("copyButton"));
+    saveButton = new QPushButton(tr("Save As..."), this);
+    saveButton->setObjectName(QStringLiteral("saveButton"));
+    closeButton = new QPushButton(tr("Close"), this);
+    closeButton->setObjectName(QStringLiteral("closeButton"));
+    for (QPushButton* b : { copyButton, saveButton, closeButton })
+        b->setAutoDefault(false);
+    buttons->addWidget(copyButton);
+    buttons->addWidget(saveButton);
+    buttons->addStretch(1);
+    buttons->addWidget(closeButton);
+    column->addLayout(buttons);
+
+    connect(copyButton, &QPushButton::clicked, this, &ExecPreview::copyClick);
+    connect(saveButton, &QPushButton::clicked, this, &ExecPreview::saveAsClick);
+    connect(closeButton, &QPushButton::clicked, this, &QWidget::close);
+    connect(lines, &QTreeView::doubleClicked, this, [this](const QModelIndex& index) {
+        if (index.isValid())
+            Q_EMIT lineActivated(m_model->origin(index.row()));
+    });
+}
+
+void ExecPreview::refresh()
+{
+    const tk::ExecSettings settings = m_settings();
+    QList<tk::ExecLineOrigin> origins;
+    const QByteArray script = tk::generateExecFile(settings, m_paths, &origins);
+    ++m_generations;
+    const QList<tk::LaunchFinding> found = tk::checkLaunch(settings, script, m_paths);
+    findings->setText(found.isEmpty() ? tr("No problems found") : tk::launchFindingsText(found));
+
+    // A script of another length is shown anew; the view stays where the user was.
+    const int scrolled = lines->verticalScrollBar()->value();
+    m_model->setScript(script, origins);
+    lines->verticalScrollBar()->setValue(scrolled);
+}
+
+const QByteArray& ExecPreview::script() const
+{
+    return m_model->script();
+}
+
+QString ExecPreview::text() const
+{
+    QString out;
+    out.reserve(script().size());
+    for (int row = 0; row < m_model->rowCount(); ++row) {
+        out += m_model->lineText(row);
+        out += QLatin1Char('\n');
+    }
+    return out;
+}
+
+void ExecPreview::copyClick()
+{
+    QGuiApplication::clipboard()->setText(text());
+}
+
+void ExecPreview::saveAsClick()
+{
+    const QString path = m_ui.saveFileName(
+        this, tr("Save Exec File As"), tr("Console scripts (*.cfg);;All files (*)"), tk::execFileName());
+    if (path.isEmpty())
+        return;
+    QString reason;
+    if (!tk::writeFileAtomically(path, script(), &reason))
+        m_ui.showMessage(this, tk::cannotCreateFileMessage(path, reason));
+}
