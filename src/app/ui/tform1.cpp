@@ -268,8 +268,9 @@ void TForm1::showEvent(QShowEvent* event)
     QWidget::showEvent(event);
     // Start-up work runs once the window is on screen, so that its messages appear
     // over a drawn window.
+    const auto startUpWithDefaultProfile = [this] { startUp(); };
     if (!m_startedUp)
-        QMetaObject::invokeMethod(this, [this] { startUp(); }, Qt::QueuedConnection);
+        QMetaObject::invokeMethod(this, startUpWithDefaultProfile, Qt::QueuedConnection);
 }
 
 bool TForm1::startUp(const QString& profilePath)
