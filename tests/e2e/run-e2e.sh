@@ -3,7 +3,8 @@
 # waits for its window and takes a screenshot; opens the About box with "?", takes
 # a screenshot of it and closes it with its OK button; drags the window by its title
 # panel with the left and the right mouse button; presses "LAUNCH!" and checks what the
-# demo stand-in of the game was given; closes the launcher with its own "Close" button
+# demo stand-in of the game was given; writes the exec file again with --write-cfg
+# without a display and compares; closes the launcher with its own "Close" button
 # and checks that the program ended.
 set -euo pipefail
 # E2E_TRACE=1 traces every step.
@@ -110,6 +111,12 @@ run() {
   grep -q '^Exec file: *.*/quake2/TARRAKIND/tark.cfg$' "$out/quake2/standin.log" || fail "the stand-in found no exec file"
   pkill -f "^$out/quake2/quake2" || true
 
+  # The command line, without a display, writes the same exec file for the same profile.
+  mv tark.cfg "$out/window.cfg"
+  env -u DISPLAY -u WAYLAND_DISPLAY ./tarrakind --write-cfg >"$out/written" || fail "--write-cfg failed"
+  [ "$(cat "$out/written")" = "$out/quake2/TARRAKIND/tark.cfg" ] || fail "--write-cfg printed $(cat "$out/written")"
+  cmp "$out/window.cfg" tark.cfg || fail "--write-cfg wrote another exec file than the window's LAUNCH!"
+
   # "Close" sits at the right end of the title panel.
   geometry "$wid"
   xdotool mousemove $((X + WIDTH - 26)) $((Y + 11)) click 1
@@ -119,6 +126,7 @@ run() {
   pid=""
   echo "window shown, screenshot taken; About box opened by \"?\", shot and closed by OK;" \
     "window dragged by its title panel with the left and the right button; LAUNCH! started the game" \
-    "stand-in with the quoted game directory; closed by its Close button"
+    "stand-in with the quoted game directory; --write-cfg without a display wrote the same exec file;" \
+    "closed by its Close button"
 }
 run
