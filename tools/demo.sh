@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-2.0-or-later
 # Builds the launcher alone (no tests, benchmarks or fuzz targets), stages the demo
 # installation in build/demo and starts the launcher there.
 set -euo pipefail

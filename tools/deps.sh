@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-2.0-or-later
 # Installs the Debian packages that building and running the launcher need (only the
 # missing ones); with --test-tools also those of the tests, benchmarks, fuzz targets and
 # desktop file validators. Runs apt-get as root, through sudo when not root.

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-2.0-or-later
 # Builds everything and runs the whole test suite: unit, widget, end-to-end and
 # command-line tests, the install rules, the desktop file validators and the tarball;
 # then the core's tests again under AddressSanitizer and UndefinedBehaviorSanitizer,

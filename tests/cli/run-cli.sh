@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-2.0-or-later
 # The command line without a display: --help and --version, a bad argument, --check's
 # exit status, --write-cfg and --launch on a staged demo installation whose game is a
 # script that notes its arguments.

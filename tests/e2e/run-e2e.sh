@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-2.0-or-later
 # End-to-end: stages an installation tree, starts the real launcher under Xvfb,
 # waits for its window and takes a screenshot; opens the About box with "?", takes
 # a screenshot of it and closes it with its OK button; drags the window by its title

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-2.0-or-later
 # run-install.sh layout|desktop|tarball <build dir> <source dir> <output dir>
 #   layout:  cmake --install into a game directory; the installed launcher runs.
 #   desktop: the metainfo and the desktop entry the launcher writes pass their

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #include "app/ui/consoleinteraction.h"
 #include "app/ui/headless.h"
 #include "app/ui/tform1.h"
