@@ -70,7 +70,7 @@ TForm2::TForm2(QWidget* parent)
     botLink->setIndent(8);
     column->addWidget(botLink);
     column->addStretch(1);
-    column->addWidget(controls::note(body, tr("Free software under the GNU GPL, version 2 or later")));
+    column->addWidget(controls::note(body, tr("Free software: GNU GPL, version 2 or later")));
 
     okButton = controls::button(body, "okButton", tr("OK"));
     okButton->setDefault(true);
