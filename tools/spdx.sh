@@ -8,7 +8,7 @@ cd "$(dirname "$0")/.."
 line="SPDX-License-Identifier: GPL-2.0-or-later"
 missing=0
 while IFS= read -r -d '' file; do
-  head -n 3 "$file" | grep -q "$line" && continue
+  [[ "$(head -n 3 "$file")" == *"$line"* ]] && continue
   missing=1
   if [ "${1:-}" = "--check" ]; then
     echo "no licence line: $file"

@@ -89,12 +89,15 @@ run() {
   wait_for 50 shoot root "$out/screenshot.png" || fail "no screenshot"
   geometry "$wid"
   [ "$WIDTH" -eq 594 ] && [ "$HEIGHT" -eq 441 ] || fail "window is ${WIDTH}x${HEIGHT}"
+  has_icon() { [[ "$(xprop -id "$1" _NET_WM_ICON)" == *'Icon (48 x 48)'* ]]; }
+  has_icon "$wid" || fail "the window carries no icon"
 
   # "?" sits at the right end of the title panel, left of "Close".
   xdotool mousemove $((X + WIDTH - 61)) $((Y + 13)) click 1
   wait_for 50 find_about || fail "no About box"
   geometry "$about"
   [ "$WIDTH" -eq 268 ] && [ "$HEIGHT" -eq 207 ] || fail "About box is ${WIDTH}x${HEIGHT}"
+  has_icon "$about" || fail "the About box carries no icon"
   wait_for 50 shoot "$about" "$out/about.png" || fail "no screenshot of the About box"
   # "OK" runs across the bottom of the box.
   xdotool mousemove $((X + WIDTH / 2)) $((Y + HEIGHT - 16)) click 1

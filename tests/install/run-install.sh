@@ -26,7 +26,7 @@ layout)
   install_game
   diff <(expected_files | sort) <(cd "$game" && find . -type f | sed 's|^\./||' | sort) \
     || fail "the installed files differ (< expected, > installed)"
-  first=$(env -u DISPLAY -u WAYLAND_DISPLAY "$game/tarrakind" --version | head -n1)
+  first=$(env -u DISPLAY -u WAYLAND_DISPLAY "$game/tarrakind" --version | sed -n 1p)
   [ "$first" = "Tarrakind $version" ] || fail "the installed launcher says \"$first\", not \"Tarrakind $version\""
   echo "installed into a game directory; the installed launcher is version $version"
   ;;
@@ -37,7 +37,7 @@ desktop)
   install_game
   metainfo="$game/share/metainfo/$id.metainfo.xml"
   appstreamcli validate --no-net --pedantic "$metainfo" || fail "appstreamcli rejects the metainfo"
-  newest=$(grep -o '<release version="[^"]*"' "$metainfo" | head -n1 | cut -d'"' -f2)
+  newest=$(grep -o '<release version="[^"]*"' "$metainfo" | sed -n 1p | cut -d'"' -f2)
   [ "$newest" = "$version" ] || fail "the newest release of CHANGELOG.md is $newest, the project is $version"
   for picture in $(grep -o '<image>[^<]*</image>' "$metainfo" | sed 's|.*/\([^/<]*\)</image>|\1|'); do
     [ -f "$source/docs/screenshots/$picture" ] || fail "the metainfo shows $picture, which docs/screenshots lacks"
