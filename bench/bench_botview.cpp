@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // Opening a large bot list file on the "Bot &Cfg" tab and showing it, offscreen.
 #include "app/core/installpaths.h"
 #include "benchsupport.h"

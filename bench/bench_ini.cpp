@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // What a user waits for in the INI layer: a profile load (one file read, ~100 key reads) and
 // a profile save (~90 key writes, one atomic replace), on a typical profile and on a 1 MB one.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // "Exec File Preview" and the unsaved-settings comparison, on the main window offscreen.
 #include "app/core/installpaths.h"
 #include "app/ui/spinedit.h"

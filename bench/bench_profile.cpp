@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // Loading a full profile (every key present) into the main window and saving it;
 // loading a 1 MB profile.
 #include "app/core/installpaths.h"

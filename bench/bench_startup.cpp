@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // Constructing the main window and running its start-up sequence on the demo
 // installation, offscreen.
 #include "app/core/installpaths.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // Arbitrary bytes as an INI document: reading must not crash or hang, an untouched document
 // must keep its bytes, and after writes the in-memory index must answer exactly as a fresh
 // parse of the written bytes does.

@@ -1,10 +1,17 @@
 #!/usr/bin/env bash
-# Installs the Debian packages the build, the demo and the tests need (only the
-# missing ones). Runs apt-get as root, through sudo when not root.
+# SPDX-License-Identifier: GPL-2.0-or-later
+# Installs the Debian packages that building and running the launcher need (only the
+# missing ones); with --test-tools also those of the tests, benchmarks, fuzz targets and
+# desktop file validators. Runs apt-get as root, through sudo when not root.
 set -euo pipefail
-packages=(build-essential cmake ninja-build qt6-base-dev qt6-base-dev-tools libgl-dev
-  libgtest-dev libgmock-dev libbenchmark-dev clang libclang-rt-14-dev
-  xvfb xauth x11-utils xdotool imagemagick fonts-dejavu-core)
+packages=(build-essential cmake ninja-build qt6-base-dev qt6-base-dev-tools libgl-dev fonts-dejavu-core)
+case "${1:-}" in
+  "") ;;
+  --test-tools)
+    packages+=(libgtest-dev libgmock-dev libbenchmark-dev clang libclang-rt-14-dev
+      xvfb xauth x11-utils xdotool imagemagick appstream desktop-file-utils) ;;
+  *) echo "usage: tools/deps.sh [--test-tools]" >&2; exit 2 ;;
+esac
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-2.0-or-later
 # Builds the sanitizer configuration and runs every fuzz target for the given
 # number of seconds (default 60), seeded with the test data.
 set -euo pipefail

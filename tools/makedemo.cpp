@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // Writes the sample files of the demo installation: a bot list file using the bot
 // profile table, navigation files with titles, a small navigation archive, and
 // player models with skins drawn here as PCX images.

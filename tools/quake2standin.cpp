@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // A stand-in for the game executable in the demo installation. It is not Quake II:
 // it shows what the launcher handed it (program path, arguments, working directory
 // and the exec file the arguments name) and notes each start in "standin.log".

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // Renders the main window with each of its tabs, and the dialogs, into PNG files,
 // offscreen: tarrakind_screenshots <installation launcher dir> <output dir>.
 #include "app/core/installpaths.h"

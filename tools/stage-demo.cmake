@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-2.0-or-later
 # Stages the demo installation: OUT/quake2/{quake2, baseq2/players/...,
 # TARRAKIND/{tarrakind, bots.cfg, *.aas, ...}}. Run with cmake -P.
 set(q2 "${OUT}/quake2")

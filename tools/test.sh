@@ -1,10 +1,12 @@
 #!/usr/bin/env bash
-# Builds everything and runs the whole test suite: unit, widget and end-to-end
-# tests; then the core's tests again under AddressSanitizer and
-# UndefinedBehaviorSanitizer, and the parsers' fuzz targets briefly.
+# SPDX-License-Identifier: GPL-2.0-or-later
+# Builds everything and runs the whole test suite: unit, widget, end-to-end and
+# command-line tests, the install rules, the desktop file validators and the tarball;
+# then the core's tests again under AddressSanitizer and UndefinedBehaviorSanitizer,
+# and the parsers' fuzz targets briefly.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-bash tools/deps.sh
+bash tools/deps.sh --test-tools
 cmake --preset default >/dev/null
 cmake --build --preset default
 ctest_status=0

@@ -1,9 +1,11 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-2.0-or-later
 # End-to-end: stages an installation tree, starts the real launcher under Xvfb,
 # waits for its window and takes a screenshot; opens the About box with "?", takes
 # a screenshot of it and closes it with its OK button; drags the window by its title
 # panel with the left and the right mouse button; presses "LAUNCH!" and checks what the
-# demo stand-in of the game was given; closes the launcher with its own "Close" button,
+# demo stand-in of the game was given; writes the exec file again with --write-cfg
+# without a display and compares; closes the launcher with its own "Close" button,
 # answers the question about changed settings with Cancel and then Save, and checks that
 # the profile was saved and the program ended.
 set -euo pipefail
@@ -88,12 +90,15 @@ run() {
   wait_for 50 shoot root "$out/screenshot.png" || fail "no screenshot"
   geometry "$wid"
   [ "$WIDTH" -eq 594 ] && [ "$HEIGHT" -eq 441 ] || fail "window is ${WIDTH}x${HEIGHT}"
+  has_icon() { [[ "$(xprop -id "$1" _NET_WM_ICON)" == *'Icon (48 x 48)'* ]]; }
+  has_icon "$wid" || fail "the window carries no icon"
 
   # "?" sits at the right end of the title panel, left of "Close".
   xdotool mousemove $((X + WIDTH - 61)) $((Y + 13)) click 1
   wait_for 50 find_about || fail "no About box"
   geometry "$about"
   [ "$WIDTH" -eq 268 ] && [ "$HEIGHT" -eq 207 ] || fail "About box is ${WIDTH}x${HEIGHT}"
+  has_icon "$about" || fail "the About box carries no icon"
   wait_for 50 shoot "$about" "$out/about.png" || fail "no screenshot of the About box"
   # "OK" runs across the bottom of the box.
   xdotool mousemove $((X + WIDTH / 2)) $((Y + HEIGHT - 16)) click 1
@@ -110,6 +115,12 @@ run() {
   wait_for 100 started || fail "the game stand-in was not started with the quoted game directory"
   grep -q '^Exec file: *.*/quake2/TARRAKIND/tark.cfg$' "$out/quake2/standin.log" || fail "the stand-in found no exec file"
   pkill -f "^$out/quake2/quake2" || true
+
+  # The command line, without a display, writes the same exec file for the same profile.
+  mv tark.cfg "$out/window.cfg"
+  env -u DISPLAY -u WAYLAND_DISPLAY ./tarrakind --write-cfg >"$out/written" || fail "--write-cfg failed"
+  [ "$(cat "$out/written")" = "$out/quake2/TARRAKIND/tark.cfg" ] || fail "--write-cfg printed $(cat "$out/written")"
+  cmp "$out/window.cfg" tark.cfg || fail "--write-cfg wrote another exec file than the window's LAUNCH!"
 
   # "Close" sits at the right end of the title panel. The demo profile lacks keys that a
   # save writes, so the launcher first asks whether to save it: Escape (Cancel) keeps it
@@ -135,7 +146,8 @@ run() {
   pid=""
   echo "window shown, screenshot taken; About box opened by \"?\", shot and closed by OK;" \
     "window dragged by its title panel with the left and the right button; LAUNCH! started the game" \
-    "stand-in with the quoted game directory; Close asked about the changed settings, kept the window" \
-    "open on Cancel and saved the profile and closed on Save"
+    "stand-in with the quoted game directory; --write-cfg without a display wrote the same exec file;" \
+    "Close asked about the changed settings, kept the window open on Cancel and saved the profile" \
+    "and closed on Save"
 }
 run

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // Names that arrive in downloaded files (map packs, model packs, rotation files) must
 // never break the exec file's console lines.
 #include "app/core/consoletext.h"

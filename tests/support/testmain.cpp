@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #ifdef QT_WIDGETS_LIB
 #include <QApplication>
 #endif

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #include "app/core/installpaths.h"
 #include "app/ui/tform1.h"
 #include "launch/core/execsettings.h"

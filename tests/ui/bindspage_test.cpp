@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #include "app/core/usererror.h"
 #include "launch/core/execsettings.h"
 #include "player/ui/bindspage.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #include "app/ui/spinedit.h"
 #include "launch/core/execsettings.h"
 #include "support/printers.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #include "launch/ui/dmflagspage.h"
 
 #include "app/ui/spinedit.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // What the controls of the Game, Misc., Player and Binds tabs make of the exec file,
 // through the main window's settings record.
 #include "app/core/installpaths.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // "Exec File Preview": what it shows, how it follows the settings, where its lines lead.
 #include "app/core/random.h"
 #include "app/core/textcodec.h"

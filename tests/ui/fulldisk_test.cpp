@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // Every writer of the launcher on a disk that takes no more bytes: each says so in the
 // launcher's words, leaves the old file exactly as it was, and LAUNCH! starts nothing.
 #include "app/ui/prefspage.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #include "profile/ui/gamepage.h"
 
 #include "app/ui/spinedit.h"

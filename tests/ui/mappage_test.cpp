@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #include "launch/core/execsettings.h"
 #include "maps/ui/mappage.h"
 #include "support/scriptedinteraction.h"

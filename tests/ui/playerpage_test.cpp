@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #include "app/ui/spinedit.h"
 #include "imaging/ui/imageview.h"
 #include "launch/core/execsettings.h"

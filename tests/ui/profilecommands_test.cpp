@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #include "app/ui/prefspage.h"
 #include "app/ui/spinedit.h"
 #include "app/ui/tform1.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #include "app/ui/tform1.h"
 #include "bots/ui/botcfgpage.h"
 #include "profile/ui/profilestore.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // Unsaved settings: the marker on the title panel and Panel23, and the question before
 // another profile or the program's end replaces them.
 #include "app/ui/prefspage.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #include "app/ui/tform1.h"
 
 #include "app/core/fileutil.h"
@@ -230,7 +231,7 @@ void TForm1::buildShell()
         &TForm1::showPreview);
     connect(Image2, &Logo::clicked, this, &TForm1::showAbout);
     connect(setupPage->Image1, &Logo::clicked, this, &TForm1::showAbout);
-    connect(SpeedButton18, &QPushButton::clicked, this, &TForm1::launch);
+    connect(SpeedButton18, &QPushButton::clicked, this, [this] { launch(); });
     connect(dmFlagsPage, &DmFlagsPage::presetApplied, gamePage, &GamePage::applyPresetLimits);
     connectShellBehaviour();
 }
@@ -288,14 +289,15 @@ void TForm1::showEvent(QShowEvent* event)
     QWidget::showEvent(event);
     // Start-up work runs once the window is on screen, so that its messages appear
     // over a drawn window.
+    const auto startUpWithDefaultProfile = [this] { startUp(); };
     if (!m_startedUp)
-        QMetaObject::invokeMethod(this, &TForm1::startUp, Qt::QueuedConnection);
+        QMetaObject::invokeMethod(this, startUpWithDefaultProfile, Qt::QueuedConnection);
 }
 
-void TForm1::startUp()
+bool TForm1::startUp(const QString& profilePath)
 {
     if (m_startedUp)
-        return;
+        return true;
     m_startedUp = true;
 
     tk::Random::shared().seedFromClock();
@@ -312,7 +314,9 @@ void TForm1::startUp()
 
     // A profile that stops at a bad value stops only its own load: the lists below
     // are filled all the same.
-    guarded(m_ui, this, [this] { m_profiles->load(m_paths.inLauncherDir(QStringLiteral("default.tsf"))); });
+    const QString profile
+        = profilePath.isEmpty() ? m_paths.inLauncherDir(QStringLiteral("default.tsf")) : profilePath;
+    const bool loaded = guarded(m_ui, this, [&] { m_profiles->load(profile); });
 
     const QStringList cfgFiles = tk::listFiles(m_paths.launcherDir, QStringLiteral("*.cfg"));
     miscPage->fillExtraConfigList(cfgFiles);
@@ -321,6 +325,7 @@ void TForm1::startUp()
     botCfgPage->refreshCountLabel();
     // Whether the settings now differ from the files shows from here on.
     m_watch->touch();
+    return loaded;
 }
 
 void TForm1::settingsChanged()
@@ -442,12 +447,14 @@ tk::ExecSettings TForm1::gatherExecSettings() const
     return s;
 }
 
-void TForm1::launch()
+bool TForm1::launch(LaunchUntil until)
 {
-    guarded(m_ui, this, [this] { runLaunch(); });
+    bool completed = false;
+    guarded(m_ui, this, [&] { completed = runLaunch(until); });
+    return completed;
 }
 
-void TForm1::runLaunch()
+bool TForm1::runLaunch(LaunchUntil until)
 {
     const tk::ExecSettings settings = gatherExecSettings();
     const QByteArray script = tk::generateExecFile(settings, m_paths);
@@ -457,28 +464,31 @@ void TForm1::runLaunch()
         if (!findings.isEmpty()
             && m_ui.askChoice(this, tk::launchFindingsText(findings), { tr("Launch anyway"), tr("Cancel") })
                 != 0)
-            return;
+            return false;
     } else {
         mapPage->tellLeftOutRotationEntries();
     }
 
     mapPage->saveRotationFile();
     tk::writeExecFile(script, m_paths);
+    if (until == LaunchUntil::FilesWritten)
+        return true;
 
     const tk::GameStartCommand game = tk::gameStartCommand(m_paths, settings.executable, settings.dedicated);
     // An empty name names the Quake2 directory itself, which is no program.
     if (settings.executable.isEmpty() || !QFileInfo::exists(game.program)) {
         m_ui.showMessage(this, tk::missingExecutableMessage(game.program));
-        return;
+        return false;
     }
     QString reason;
     if (!m_ui.startDetached(game, &reason)) {
         m_ui.showMessage(this, tk::couldNotStartMessage(game.program, reason));
-        return;
+        return false;
     }
 
     if (!prefsPage->CheckBox24->isChecked())
         close();
+    return true;
 }
 
 bool TForm1::saveOnClose()

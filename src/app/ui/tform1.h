@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 
 #include "app/core/installpaths.h"
@@ -51,13 +52,17 @@ public:
     const tk::InstallPaths& paths() const { return m_paths; }
     Interaction& interaction() { return m_ui; }
 
-    // Runs once, when the window is first shown; public so that tests and benchmarks
-    // can run it without a display.
-    void startUp();
+    // Runs once, when the window is first shown; public so that tests, benchmarks and
+    // the command line can run it without a display. Loads profilePath, by default
+    // default.tsf in the launcher directory; false when that load stopped at an error.
+    bool startUp(const QString& profilePath = QString());
     bool startedUp() const { return m_startedUp; }
 
-    // The "LAUNCH!" command; every way of starting the game goes through it.
-    void launch();
+    // The "LAUNCH!" command; every way of starting the game goes through it. The command
+    // line may stop it once the rotation file and the exec file are written. False when
+    // it stopped on the way (an error, a question declined, no game to start).
+    enum class LaunchUntil { GameStarted, FilesWritten };
+    bool launch(LaunchUntil until = LaunchUntil::GameStarted);
 
     // Loads and saves configuration profiles; holds the current profile path.
     ProfileStore& profiles() { return *m_profiles; }
@@ -125,7 +130,7 @@ private:
     void settingsChanged();
     void showChangedMarker(bool changed);
     void connectShellBehaviour();
-    void runLaunch();
+    bool runLaunch(LaunchUntil until);
     void showAbout();
 
     tk::InstallPaths m_paths;

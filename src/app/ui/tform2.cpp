@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #include "app/ui/tform2.h"
 
 #include "app/ui/interaction.h"
@@ -69,6 +70,7 @@ TForm2::TForm2(QWidget* parent)
     botLink->setIndent(8);
     column->addWidget(botLink);
     column->addStretch(1);
+    column->addWidget(controls::note(body, tr("Free software: GNU GPL, version 2 or later")));
 
     okButton = controls::button(body, "okButton", tr("OK"));
     okButton->setDefault(true);

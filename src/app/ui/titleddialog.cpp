@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #include "app/ui/titleddialog.h"
 
 TitledDialog::TitledDialog(const QString& name, const QString& title, QWidget* parent)

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #include "bots/core/botlist.h"
 
 #include "app/core/consoletext.h"

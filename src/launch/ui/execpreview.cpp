@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #include "launch/ui/execpreview.h"
 
 #include "app/core/fileutil.h"

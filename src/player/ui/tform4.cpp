@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #include "player/ui/tform4.h"
 
 #include "app/ui/interaction.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #include "profile/ui/miscpage.h"
 
 #include "app/ui/widgets.h"

@@ -1,0 +1,137 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
+#include "app/core/commandline.h"
+
+#include "app/core/version.h"
+
+#include <QCommandLineParser>
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
+
+namespace tk {
+
+namespace {
+
+QString tr(const char* text)
+{
+    return QCoreApplication::translate("CommandLine", text);
+}
+
+} // namespace
+
+CommandLine parseCommandLine(const QStringList& arguments)
+{
+    using Command = CommandLine::Command;
+    const struct {
+        QStringList names;
+        Command command;
+    } commands[] = {
+        { { QStringLiteral("h"), QStringLiteral("help") }, Command::Help },
+        { { QStringLiteral("v"), QStringLiteral("version") }, Command::Version },
+        { { QStringLiteral("write-cfg") }, Command::WriteCfg },
+        { { QStringLiteral("check") }, Command::Check },
+        { { QStringLiteral("launch") }, Command::Launch },
+        { { QStringLiteral("install-desktop-entry") }, Command::InstallDesktopEntry },
+        { { QStringLiteral("remove-desktop-entry") }, Command::RemoveDesktopEntry },
+    };
+    QCommandLineParser parser;
+    parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
+    for (const auto& c : commands)
+        parser.addOption(QCommandLineOption(c.names));
+    const QCommandLineOption force(QStringLiteral("force"));
+    parser.addOption(force);
+    parser.addPositionalArgument(QStringLiteral("PROFILE"), QString());
+
+    CommandLine result;
+    if (!parser.parse(QStringList { QStringLiteral("tarrakind") } + arguments)) {
+        result.error = parser.errorText();
+        return result;
+    }
+    int given = 0;
+    for (const auto& c : commands) {
+        if (parser.isSet(c.names.constLast())) {
+            result.command = c.command;
+            ++given;
+        }
+    }
+    const QStringList positional = parser.positionalArguments();
+    result.force = parser.isSet(force);
+    if (given > 1)
+        result.error = tr("give one command at a time");
+    else if (result.force && result.command != Command::Launch)
+        result.error = tr("--force goes only with --launch");
+    else if (!positional.isEmpty() && !drivesMainWindow(result.command))
+        result.error = given ? tr("this command takes no profile") : tr("a profile needs a command");
+    else if (positional.size() > 1)
+        result.error = tr("give one profile at a time");
+    else if (!positional.isEmpty() && positional.constFirst().isEmpty())
+        result.error = tr("the profile's name is empty");
+    else if (!positional.isEmpty())
+        result.profile = positional.constFirst();
+    if (!result.error.isEmpty())
+        result.command = Command::Window;
+    return result;
+}
+
+bool drivesMainWindow(CommandLine::Command command)
+{
+    using Command = CommandLine::Command;
+    return command == Command::WriteCfg || command == Command::Check || command == Command::Launch;
+}
+
+QString usageText()
+{
+    return tr("Usage: tarrakind [--write-cfg | --check | --launch [--force]] [PROFILE]\n"
+              "       tarrakind --install-desktop-entry | --remove-desktop-entry | --help | --version\n");
+}
+
+QString helpText()
+{
+    return usageText()
+        + tr("\n"
+             "Without arguments, opens the launcher's window.\n"
+             "\n"
+             "  --write-cfg              write the rotation file and the exec file as LAUNCH! does,\n"
+             "                           print the exec file's path; start nothing\n"
+             "  --check                  print what the check before the start finds, one a line;\n"
+             "                           exit 1 when it finds anything\n"
+             "  --launch                 the whole LAUNCH!, game start included; stops when the\n"
+             "                           check finds anything\n"
+             "  --force                  with --launch: start whatever the check finds\n"
+             "  --install-desktop-entry  add the launcher to the desktop's menu (for this user)\n"
+             "  --remove-desktop-entry   take it out again\n"
+             "  -h, --help               print this help\n"
+             "  -v, --version            print the version and the licence\n"
+             "\n"
+             "PROFILE is a profile file (.tsf), by default default.tsf in the launcher's\n"
+             "directory; a relative name is looked for in the current directory, then in the\n"
+             "launcher's. These commands need no display. Messages go to standard error, each\n"
+             "line prefixed with \"tarrakind: \". Exit status: 0 done, 1 stopped, 2 bad arguments.\n");
+}
+
+QString versionText()
+{
+    return tr("Tarrakind %1\n"
+              "Copyright (C) 2026 the Tarrakind team\n"
+              "Licence: %2 (GNU General Public License, version 2 or later)\n"
+              "This is free software: you may change and share it under the terms of that licence.\n"
+              "There is NO WARRANTY, to the extent permitted by law.\n")
+        .arg(versionNumber(), licenceName());
+}
+
+QString resolveProfilePath(const QString& given, const QString& currentDir, const InstallPaths& paths)
+{
+    if (given.isEmpty())
+        return paths.inLauncherDir(QStringLiteral("default.tsf"));
+    const QString here = QDir(currentDir).absoluteFilePath(given);
+    if (QFileInfo(here).isFile())
+        return QDir::cleanPath(here);
+    if (QDir::isRelativePath(given)) {
+        const QString there = QDir(paths.launcherDir).absoluteFilePath(given);
+        if (QFileInfo(there).isFile())
+            return QDir::cleanPath(there);
+    }
+    return {};
+}
+
+} // namespace tk
