@@ -10,6 +10,8 @@
 #include <QFileDialog>
 #include <QFontMetrics>
 #include <QInputDialog>
+#include <QLayout>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QProcess>
 #include <QPushButton>
@@ -44,7 +46,11 @@ std::unique_ptr<QInputDialog> QtInteraction::promptDialog(
     QFont title = dialog->font();
     title.setBold(true);
     title.setPointSizeF(qMax<qreal>(title.pointSizeF(), 11));
-    dialog->setMinimumWidth(QFontMetrics(title).horizontalAdvance(caption) + 120);
+    const int needed = QFontMetrics(title).horizontalAdvance(caption) + 120;
+    // The prompt takes its size from its layout: the entry field is what widens it.
+    const QMargins margins = dialog->layout() ? dialog->layout()->contentsMargins() : QMargins();
+    if (auto* entry = dialog->findChild<QLineEdit*>())
+        entry->setMinimumWidth(needed - margins.left() - margins.right());
     return dialog;
 }
 

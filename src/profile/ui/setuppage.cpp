@@ -216,8 +216,8 @@ QToolButton* SetupPage::addQuickLoadButton(const QString& caption)
     b->setAutoRaise(true);
     b->setFixedSize(kQuickLoadButtonSize);
     b->setFocusPolicy(Qt::NoFocus);
-    b->setStatusTip(
-        tr("Click this button to load ") + QLatin1Char('"') + caption + QLatin1Char('"') + tr(" config."));
+    controls::setHint(
+        b, tr("Click this button to load ") + QLatin1Char('"') + caption + QLatin1Char('"') + tr(" config."));
     m_quickLoadLayout->addWidget(b);
     m_quickLoad.append(b);
     connect(b, &QToolButton::clicked, this, [this, b] { Q_EMIT quickLoadClicked(quickLoadCaption(b)); });
