@@ -3,8 +3,9 @@
 # waits for its window and takes a screenshot; opens the About box with "?", takes
 # a screenshot of it and closes it with its OK button; drags the window by its title
 # panel with the left and the right mouse button; presses "LAUNCH!" and checks what the
-# demo stand-in of the game was given; closes the launcher with its own "Close" button
-# and checks that the program ended.
+# demo stand-in of the game was given; launches once more with the keyboard alone
+# (Ctrl+Return); closes the launcher with its own "Close" button and checks that the
+# program ended.
 set -euo pipefail
 # E2E_TRACE=1 traces every step.
 [ -n "${E2E_TRACE:-}" ] && set -x
@@ -110,6 +111,14 @@ run() {
   grep -q '^Exec file: *.*/quake2/TARRAKIND/tark.cfg$' "$out/quake2/standin.log" || fail "the stand-in found no exec file"
   pkill -f "^$out/quake2/quake2" || true
 
+  # The keyboard alone: Ctrl+Return presses "LAUNCH!" from the tab on show. The launcher
+  # gets the keyboard focus as a window manager would give it.
+  mv "$out/quake2/standin.log" "$out/quake2/standin-mouse.log"
+  xdotool windowfocus --sync "$wid"
+  xdotool key --clearmodifiers ctrl+Return
+  wait_for 100 started || fail "Ctrl+Return did not start the game stand-in"
+  pkill -f "^$out/quake2/quake2" || true
+
   # "Close" sits at the right end of the title panel.
   geometry "$wid"
   xdotool mousemove $((X + WIDTH - 26)) $((Y + 11)) click 1
@@ -119,6 +128,6 @@ run() {
   pid=""
   echo "window shown, screenshot taken; About box opened by \"?\", shot and closed by OK;" \
     "window dragged by its title panel with the left and the right button; LAUNCH! started the game" \
-    "stand-in with the quoted game directory; closed by its Close button"
+    "stand-in with the quoted game directory, and so did Ctrl+Return; closed by its Close button"
 }
 run
