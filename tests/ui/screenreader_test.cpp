@@ -3,6 +3,7 @@
 #include "app/ui/spinedit.h"
 #include "app/ui/tform1.h"
 #include "bots/ui/botcfgpage.h"
+#include "bots/ui/tform3.h"
 #include "launch/ui/dmflagspage.h"
 #include "maps/ui/mappage.h"
 #include "player/ui/playerpage.h"
@@ -111,6 +112,9 @@ TEST_F(ScreenReader, EveryFieldIsReadByAName_OfItsOwn_NotByItsValueOrItsGroup)
     EXPECT_EQ(nameOf(form->playerPage->Edit2), QStringLiteral("Name"));
     EXPECT_EQ(nameOf(form->playerPage->ComboBox4), QStringLiteral("Hand"));
     EXPECT_EQ(nameOf(form->mapPage->BitBtn1), QStringLiteral("Refresh Map List"));
+    // The bot editor's fields, and its picture button.
+    EXPECT_EQ(nameOf(form->Form3->ComboBox2), QStringLiteral("Bot Model"));
+    EXPECT_EQ(nameOf(form->Form3->BitBtn3), QStringLiteral("Reload Picture"));
 }
 
 TEST_F(ScreenReader, ATickedBotReadsCheckedAndSpinBoxesReadTheirValues)

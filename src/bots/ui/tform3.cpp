@@ -99,6 +99,7 @@ void TForm3::buildLayout()
     const QList<QPair<QLabel*, QWidget*>> fields { { namePanel, Edit1 }, { modelPanel, ComboBox2 },
         { skinPanel, ComboBox3 }, { filePanel, ComboBox4 }, { profilePanel, ComboBox1 } };
     for (const auto& [panel, field] : fields) {
+        panel->setBuddy(field);
         left->addWidget(panel);
         left->addWidget(field);
         left->addSpacing(3);
@@ -129,6 +130,8 @@ void TForm3::buildLayout()
     BitBtn3 = controls::button(Panel1, "BitBtn3", {});
     BitBtn3->setIcon(icons::refresh(QColor(0, 110, 0)));
     BitBtn3->setToolTip(tr("Reload Picture"));
+    // The button shows a picture only; screen readers say what it does.
+    controls::nameAfter(BitBtn3, BitBtn3->toolTip());
     BitBtn4 = controls::button(Panel1, "BitBtn4", tr("&Edit Picture"));
     // Picture editing is not offered; the button only keeps the tool bar's shape.
     BitBtn4->setEnabled(false);
