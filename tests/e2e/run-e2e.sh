@@ -4,10 +4,11 @@
 # waits for its window and takes a screenshot; opens the About box with "?", takes
 # a screenshot of it and closes it with its OK button; drags the window by its title
 # panel with the left and the right mouse button; presses "LAUNCH!" and checks what the
-# demo stand-in of the game was given; writes the exec file again with --write-cfg
-# without a display and compares; closes the launcher with its own "Close" button,
-# answers the question about changed settings with Cancel and then Save, and checks that
-# the profile was saved and the program ended.
+# demo stand-in of the game was given; launches once more with the keyboard alone
+# (Ctrl+Return); writes the exec file again with --write-cfg without a display and
+# compares; closes the launcher with its own "Close" button, answers the question about
+# changed settings with Cancel and then Save, and checks that the profile was saved and
+# the program ended.
 set -euo pipefail
 # E2E_TRACE=1 traces every step.
 [ -n "${E2E_TRACE:-}" ] && set -x
@@ -116,6 +117,14 @@ run() {
   grep -q '^Exec file: *.*/quake2/TARRAKIND/tark.cfg$' "$out/quake2/standin.log" || fail "the stand-in found no exec file"
   pkill -f "^$out/quake2/quake2" || true
 
+  # The keyboard alone: Ctrl+Return presses "LAUNCH!" from the tab on show. The launcher
+  # gets the keyboard focus as a window manager would give it.
+  mv "$out/quake2/standin.log" "$out/quake2/standin-mouse.log"
+  xdotool windowfocus --sync "$wid"
+  xdotool key --clearmodifiers ctrl+Return
+  wait_for 100 started || fail "Ctrl+Return did not start the game stand-in"
+  pkill -f "^$out/quake2/quake2" || true
+
   # The command line, without a display, writes the same exec file for the same profile.
   mv tark.cfg "$out/window.cfg"
   env -u DISPLAY -u WAYLAND_DISPLAY ./tarrakind --write-cfg >"$out/written" || fail "--write-cfg failed"
@@ -146,8 +155,8 @@ run() {
   pid=""
   echo "window shown, screenshot taken; About box opened by \"?\", shot and closed by OK;" \
     "window dragged by its title panel with the left and the right button; LAUNCH! started the game" \
-    "stand-in with the quoted game directory; --write-cfg without a display wrote the same exec file;" \
-    "Close asked about the changed settings, kept the window open on Cancel and saved the profile" \
-    "and closed on Save"
+    "stand-in with the quoted game directory, and so did Ctrl+Return; --write-cfg without a display" \
+    "wrote the same exec file; Close asked about the changed settings, kept the window open on Cancel" \
+    "and saved the profile and closed on Save"
 }
 run

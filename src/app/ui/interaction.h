@@ -4,6 +4,7 @@
 #include <QColor>
 #include <QString>
 #include <QStringList>
+#include <memory>
 #include <optional>
 
 namespace tk {
@@ -11,6 +12,8 @@ struct GameStartCommand;
 }
 
 class QDialog;
+class QInputDialog;
+class QMessageBox;
 class QUrl;
 class QWidget;
 
@@ -44,9 +47,16 @@ public:
     virtual void openUrl(const QUrl& url) = 0;
 };
 
-// The real thing: Qt dialogs, QProcess and QDesktopServices.
+// The real thing: Qt dialogs, QProcess and QDesktopServices. Every dialog is a child of
+// the window of the widget that asks, so that the desktop shows it over that window (a
+// Wayland compositor places a dialog without a parent where it likes, often at the pointer).
 class QtInteraction : public Interaction {
 public:
+    // The message box and the text prompt as they are shown.
+    static std::unique_ptr<QMessageBox> messageBox(QWidget* parent, const QString& text);
+    static std::unique_ptr<QInputDialog> promptDialog(
+        QWidget* parent, const QString& caption, const QString& text, const QString& proposed);
+
     void showMessage(QWidget* parent, const QString& text) override;
     int askChoice(QWidget* parent, const QString& text, const QStringList& buttons) override;
     QString prompt(QWidget* parent, const QString& caption, const QString& text, const QString& proposed,

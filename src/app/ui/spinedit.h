@@ -10,6 +10,8 @@
 // keys other than Enter, which the user may still turn into a non-integer text.
 class SpinEdit : public QAbstractSpinBox {
     Q_OBJECT
+    // Screen readers read the value through this property.
+    Q_PROPERTY(int value READ value WRITE setValue USER true)
 public:
     explicit SpinEdit(QWidget* parent = nullptr);
 

@@ -4,6 +4,7 @@
 #include <QAbstractItemView>
 #include <QApplication>
 #include <QEvent>
+#include <QFocusEvent>
 #include <QLabel>
 #include <QStatusTipEvent>
 #include <QWidget>
@@ -42,6 +43,7 @@ bool StatusHints::eventFilter(QObject* watched, QEvent* event)
     case QEvent::Leave:
     case QEvent::ToolTip:
     case QEvent::StatusTip:
+    case QEvent::FocusIn:
         break;
     default:
         return false;
@@ -62,6 +64,25 @@ bool StatusHints::eventFilter(QObject* watched, QEvent* event)
             const QString tip = static_cast<QStatusTipEvent*>(event)->tip();
             showHint(tip.isEmpty() ? hintOf(m_underPointer) : tip);
             return true;
+        }
+        // The control with the keyboard focus may tell the hint of its part in focus.
+        if (w->hasFocus() && !static_cast<QStatusTipEvent*>(event)->tip().isEmpty()) {
+            showHint(static_cast<QStatusTipEvent*>(event)->tip());
+            return true;
+        }
+        break;
+    case QEvent::FocusIn:
+        // Keyboard users see the hint of the control they moved to. A click shows the
+        // hint of the control under the pointer already, and a window that comes back
+        // to the front leaves the panel as the pointer left it.
+        switch (static_cast<QFocusEvent*>(event)->reason()) {
+        case Qt::MouseFocusReason:
+        case Qt::ActiveWindowFocusReason:
+        case Qt::PopupFocusReason:
+            break;
+        default:
+            showHint(hintOf(w));
+            break;
         }
         break;
     case QEvent::Enter:

@@ -8,7 +8,8 @@ class QLabel;
 class QWidget;
 
 // Shows the hint of the control under the mouse pointer in the main window's status
-// panel, and keeps hints from popping up as tool tips there. Hints are status tips;
+// panel, and that of the control the keyboard focus moves to, and keeps hints from
+// popping up as tool tips there. Hints are status tips;
 // a control without one shows that of its nearest enclosing control, and a row of a list
 // may have one of its own (its status tip), shown while the pointer is over it. Dialogs are
 // windows of their own and keep their tool tips.

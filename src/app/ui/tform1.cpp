@@ -6,10 +6,12 @@
 #include "app/core/textcodec.h"
 #include "app/core/usererror.h"
 #include "app/core/version.h"
+#include "app/ui/accessibility.h"
 #include "app/ui/guard.h"
 #include "app/ui/interaction.h"
 #include "app/ui/lightup.h"
 #include "app/ui/logo.h"
+#include "app/ui/mnemonics.h"
 #include "app/ui/prefspage.h"
 #include "app/ui/settingswatch.h"
 #include "app/ui/statushints.h"
@@ -39,6 +41,7 @@
 #include <QFileInfo>
 #include <QFrame>
 #include <QHBoxLayout>
+#include <QKeySequence>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMetaObject>
@@ -104,6 +107,7 @@ TForm1::TForm1(const tk::InstallPaths& paths, Interaction& interaction, QWidget*
     , m_paths(paths)
     , m_ui(interaction)
 {
+    installAccessibleInterfaces();
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(tk::applicationTitle());
     QFont f = font();
@@ -168,6 +172,9 @@ void TForm1::buildShell()
         b->setFocusPolicy(Qt::NoFocus);
         title->addWidget(b);
     }
+    controls::setHint(Button2, tr("About Tarrakind!"));
+    controls::nameAfter(Button2, Button2->statusTip());
+    controls::addShortcuts(Button2, { QKeySequence(Qt::Key_F1) });
     column->addWidget(Panel7);
 
     PageControl1 = new QTabWidget(body);
@@ -214,7 +221,10 @@ void TForm1::buildShell()
     strip->addWidget(Panel5, 1);
     SpeedButton18 = new QPushButton(tr("LAUNCH!"), body);
     SpeedButton18->setObjectName(QStringLiteral("SpeedButton18"));
-    SpeedButton18->setStatusTip(tr("Launch Quake2 and Tarrakind Bot with these settings"));
+    controls::setHint(SpeedButton18, tr("Launch Quake2 and Tarrakind Bot with these settings"));
+    // LAUNCH! has no mnemonic and never takes the focus: these keys press it from every tab.
+    controls::addShortcuts(
+        SpeedButton18, { QKeySequence(Qt::ControlModifier | Qt::Key_Return), QKeySequence(Qt::Key_F9) });
     SpeedButton18->setAutoDefault(false);
     SpeedButton18->setFocusPolicy(Qt::NoFocus);
     SpeedButton18->setFixedSize(110, 24);
@@ -239,6 +249,7 @@ void TForm1::buildShell()
 void TForm1::connectShellBehaviour()
 {
     m_statusHints = new StatusHints(this, Panel5);
+    new Mnemonics(this, PageControl1);
     m_titleDrag = new TitleDrag(this, Panel7);
     m_titleDrag->addHandle(titleLabel);
 

@@ -2,6 +2,7 @@
 #include "app/ui/widgets.h"
 
 #include "app/ui/spinedit.h"
+#include "app/ui/statushints.h"
 
 #include <QCheckBox>
 #include <QEvent>
@@ -12,6 +13,7 @@
 #include <QPainter>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QShortcut>
 #include <QVBoxLayout>
 
 namespace controls {
@@ -23,11 +25,57 @@ template <typename W> W* named(W* w, const char* name, const QString& hint)
     if (name)
         w->setObjectName(QString::fromLatin1(name));
     if (!hint.isEmpty())
-        w->setStatusTip(hint);
+        setHint(w, hint);
     return w;
 }
 
 } // namespace
+
+void setHint(QWidget* w, const QString& hint)
+{
+    w->setStatusTip(hint);
+    w->setAccessibleDescription(hint);
+}
+
+QString plainCaption(const QString& caption)
+{
+    QString plain;
+    plain.reserve(caption.size());
+    for (qsizetype i = 0; i < caption.size(); ++i) {
+        // "&&" stands for one ampersand; a single one marks the mnemonic.
+        if (caption.at(i) == QLatin1Char('&') && ++i == caption.size())
+            break;
+        plain += caption.at(i);
+    }
+    return plain.simplified();
+}
+
+void nameAfter(QWidget* field, const QString& caption)
+{
+    field->setAccessibleName(plainCaption(caption));
+}
+
+void addShortcuts(QAbstractButton* button, const QList<QKeySequence>& keys)
+{
+    QStringList names;
+    for (const QKeySequence& key : keys) {
+        QList<QKeySequence> bound { key };
+        // Return on the keypad is Enter: it does the same, unmentioned.
+        if (key.count() == 1 && key[0].key() == Qt::Key_Return)
+            bound.append(QKeySequence(key[0].keyboardModifiers() | Qt::Key_Enter));
+        for (const QKeySequence& k : bound) {
+            // A shortcut belongs to the button: it works only while the button is visible
+            // and enabled, so the same keys may serve other buttons on other tabs.
+            auto* shortcut = new QShortcut(k, button);
+            QObject::connect(shortcut, &QShortcut::activated, button, &QAbstractButton::click);
+        }
+        names.append(key.toString(QKeySequence::NativeText));
+    }
+    QString hint = StatusHints::hintOf(button);
+    if (hint.isEmpty())
+        hint = plainCaption(button->text());
+    setHint(button, hint + QStringLiteral(" (") + names.join(QStringLiteral(", ")) + QLatin1Char(')'));
+}
 
 void compact(QLayout* layout)
 {

@@ -1,8 +1,11 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 
+#include <QKeySequence>
+#include <QList>
 #include <QString>
 
+class QAbstractButton;
 class QCheckBox;
 class QGroupBox;
 class QLabel;
@@ -18,6 +21,19 @@ class SpinEdit;
 // component name as object name; a hint goes into the status tip, which the status
 // panel shows (the main window never pops up tool tips).
 namespace controls {
+
+// Sets w's hint: the status tip the status panel shows, and the description a screen
+// reader reads.
+void setHint(QWidget* w, const QString& hint);
+// A caption without its mnemonic marks, as a screen reader says it.
+QString plainCaption(const QString& caption);
+// Names field after a caption that is not a label of its own (a check box beside it,
+// a group it is alone in): screen readers call the field by that name.
+void nameAfter(QWidget* field, const QString& caption);
+// Makes keys press button while it is on screen and enabled, wherever the keyboard
+// focus is: the button itself never takes the focus. The keys are added to the hint
+// the button shows (its own, else the one of the control around it, else its caption).
+void addShortcuts(QAbstractButton* button, const QList<QKeySequence>& keys);
 
 // The tabs' compact spacing: 4-pixel margins, 3 pixels between controls, so that
 // every tab fits the fixed window with ordinary interface fonts.

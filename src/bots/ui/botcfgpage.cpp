@@ -2,6 +2,7 @@
 #include "bots/ui/botcfgpage.h"
 
 #include "app/core/random.h"
+#include "app/ui/drawnicon.h"
 #include "app/ui/guard.h"
 #include "app/ui/interaction.h"
 #include "app/ui/spinedit.h"
@@ -18,6 +19,8 @@
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QHeaderView>
+#include <QKeyEvent>
+#include <QKeySequence>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPainter>
@@ -25,6 +28,7 @@
 #include <QPushButton>
 #include <QSignalBlocker>
 #include <QStyle>
+#include <QStyledItemDelegate>
 #include <QTreeView>
 #include <QVBoxLayout>
 
@@ -35,11 +39,8 @@ using controls::kMargin;
 using controls::kSpacing;
 constexpr int kColumnWidths[] = { 155, 135, 80 };
 
-QPixmap framedSquare(bool ticked)
+void drawFramedSquare(QPainter& p, bool ticked)
 {
-    QPixmap pm(16, 16);
-    pm.fill(Qt::transparent);
-    QPainter p(&pm);
     p.setPen(QColor(128, 128, 128));
     p.setBrush(Qt::white);
     p.drawRect(1, 1, 13, 13);
@@ -53,15 +54,11 @@ QPixmap framedSquare(bool ticked)
         p.setBrush(Qt::NoBrush);
         p.drawPath(tick);
     }
-    return pm;
 }
 
 // A yellow triangle with an exclamation mark.
-QPixmap warningSign()
+void drawWarningSign(QPainter& p)
 {
-    QPixmap pm(16, 16);
-    pm.fill(Qt::transparent);
-    QPainter p(&pm);
     p.setRenderHint(QPainter::Antialiasing);
     p.setPen(QPen(QColor(150, 100, 0), 1.2, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
     p.setBrush(QColor(255, 200, 0));
@@ -70,8 +67,25 @@ QPixmap warningSign()
     p.setBrush(Qt::black);
     p.drawRect(QRectF(7.2, 5.5, 1.6, 5));
     p.drawRect(QRectF(7.2, 11.6, 1.6, 1.6));
-    return pm;
 }
+
+// The bot list shows the selected flag as its own icon: the check state the rows carry
+// for screen readers is neither drawn as a second box nor changed by a click on it.
+class NoCheckBoxDelegate : public QStyledItemDelegate {
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+
+protected:
+    void initStyleOption(QStyleOptionViewItem* option, const QModelIndex& index) const override
+    {
+        QStyledItemDelegate::initStyleOption(option, index);
+        option->features &= ~QStyleOptionViewItem::HasCheckIndicator;
+    }
+    bool editorEvent(QEvent*, QAbstractItemModel*, const QStyleOptionViewItem&, const QModelIndex&) override
+    {
+        return false;
+    }
+};
 
 } // namespace
 
@@ -87,11 +101,13 @@ BotCfgPage::BotCfgPage(QWidget* parent)
     compact(availableLayout);
     ListView1 = new QTreeView(available);
     ListView1->setObjectName(QStringLiteral("ListView1"));
-    ListView1->setStatusTip(tr("Toggle which Bots to play against by double clicking"));
+    controls::setHint(ListView1, tr("Toggle which Bots to play against by double clicking"));
+    controls::nameAfter(ListView1, tr("Available Bots"));
     ListView1->setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
     m_model = new BotListModel(
         m_bots, { unselectedBotIcon(), selectedBotIcon(), severalCommandsIcon() }, ListView1);
     ListView1->setModel(m_model);
+    ListView1->setItemDelegate(new NoCheckBoxDelegate(ListView1));
     // The row under the pointer may carry a hint of its own.
     ListView1->setMouseTracking(true);
     ListView1->setRootIsDecorated(false);
@@ -126,6 +142,8 @@ BotCfgPage::BotCfgPage(QWidget* parent)
     SpinEdit3 = controls::spinEdit(available, "SpinEdit3", 0, 0, 1, 2);
     SpinEdit3->setFixedWidth(52);
     SpeedButton30 = controls::button(available, "SpeedButton30", tr("Pick Random #"));
+    controls::nameAfter(SpinEdit3, tr("Number of bots to pick at random"));
+    controls::addShortcuts(SpeedButton30, { QKeySequence(Qt::CTRL | Qt::Key_R) });
     underList->addWidget(Label1, 1);
     underList->addWidget(SpinEdit3);
     underList->addWidget(SpeedButton30);
@@ -144,6 +162,7 @@ BotCfgPage::BotCfgPage(QWidget* parent)
     botfilename->setEditable(true);
     botfilename->setInsertPolicy(QComboBox::NoInsert);
     botfilename->setEditText(QStringLiteral("bots.cfg"));
+    StaticText1->setBuddy(botfilename);
     right->addWidget(StaticText1);
     right->addWidget(botfilename);
 
@@ -183,8 +202,10 @@ BotCfgPage::BotCfgPage(QWidget* parent)
 
     page->addWidget(rightColumn);
 
-    // A double click anywhere in the list toggles the bot that has the focus.
+    // A double click anywhere in the list toggles the bot that has the focus; so do
+    // Space and Return.
     ListView1->viewport()->installEventFilter(this);
+    ListView1->installEventFilter(this);
     connect(SpeedButton30, &QPushButton::clicked, this, &BotCfgPage::SpeedButton30Click);
     connect(SpeedButton14, &QPushButton::clicked, this, &BotCfgPage::SpeedButton14Click);
     connect(SpeedButton15, &QPushButton::clicked, this, &BotCfgPage::SpeedButton15Click);
@@ -213,19 +234,19 @@ void BotCfgPage::setBotListFiles(const QStringList& cfgFiles)
 
 QIcon BotCfgPage::unselectedBotIcon()
 {
-    static const QIcon icon(framedSquare(false));
+    static const QIcon icon = icons::drawn(QSizeF(16, 16), [](QPainter& p) { drawFramedSquare(p, false); });
     return icon;
 }
 
 QIcon BotCfgPage::selectedBotIcon()
 {
-    static const QIcon icon(framedSquare(true));
+    static const QIcon icon = icons::drawn(QSizeF(16, 16), [](QPainter& p) { drawFramedSquare(p, true); });
     return icon;
 }
 
 QIcon BotCfgPage::severalCommandsIcon()
 {
-    static const QIcon icon(warningSign());
+    static const QIcon icon = icons::drawn(QSizeF(16, 16), drawWarningSign);
     return icon;
 }
 
@@ -276,6 +297,15 @@ bool BotCfgPage::eventFilter(QObject* watched, QEvent* event)
     if (watched == ListView1->viewport() && event->type() == QEvent::MouseButtonDblClick
         && static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton)
         ListView1DblClick();
+    if (watched == ListView1 && event->type() == QEvent::KeyPress) {
+        const auto* key = static_cast<QKeyEvent*>(event);
+        const bool toggles
+            = key->key() == Qt::Key_Space || key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter;
+        if (toggles && (key->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier) {
+            ListView1DblClick();
+            return true;
+        }
+    }
     return TabPage::eventFilter(watched, event);
 }
 

@@ -54,6 +54,11 @@ QVariant BotListModel::data(const QModelIndex& index, int role) const
         if (index.column() == ProfileColumn && m_bots.runsSeveralCommands(row))
             return m_icons.severalCommands;
         break;
+    case Qt::CheckStateRole:
+        // Screen readers say whether the bot is ticked; the view shows it by the icon alone.
+        if (index.column() == NameColumn)
+            return m_bots.isSelected(row) ? Qt::Checked : Qt::Unchecked;
+        break;
     case Qt::StatusTipRole:
         if (m_bots.runsSeveralCommands(row))
             return severalCommandsHint();
@@ -62,6 +67,14 @@ QVariant BotListModel::data(const QModelIndex& index, int role) const
         break;
     }
     return {};
+}
+
+Qt::ItemFlags BotListModel::flags(const QModelIndex& index) const
+{
+    Qt::ItemFlags f = QAbstractTableModel::flags(index);
+    if (index.isValid() && index.column() == NameColumn)
+        f |= Qt::ItemIsUserCheckable;
+    return f;
 }
 
 QVariant BotListModel::headerData(int section, Qt::Orientation orientation, int role) const

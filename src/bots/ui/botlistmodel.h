@@ -9,9 +9,9 @@ class BotList;
 }
 
 // The bot list as the rows of the "Bot &Cfg" tab's list: "Bot Name", "Skin" and "Profile",
-// the selected flag as the row's icon, and a warning on a line that runs more than one
-// console command. Rows are read from the list when they are shown, so a row costs
-// nothing until it is on screen.
+// the selected flag as the row's icon and as the check state of its first cell, and a
+// warning on a line that runs more than one console command. Rows are read from the list
+// when they are shown, so a row costs nothing until it is on screen.
 //
 // The list is changed first and the model told afterwards; the model keeps the row count
 // the view last heard of, so that a view never asks for a row the list has just lost.
@@ -32,6 +32,7 @@ public:
     int rowCount(const QModelIndex& parent = {}) const override;
     int columnCount(const QModelIndex& parent = {}) const override;
     QVariant data(const QModelIndex& index, int role) const override;
+    Qt::ItemFlags flags(const QModelIndex& index) const override;
     QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
 
     // What happened to the list.

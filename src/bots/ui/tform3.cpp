@@ -4,6 +4,7 @@
 #include "app/core/fileutil.h"
 #include "app/core/random.h"
 #include "app/core/usererror.h"
+#include "app/ui/drawnicon.h"
 #include "app/ui/interaction.h"
 #include "app/ui/widgets.h"
 #include "bots/core/botlist.h"
@@ -17,36 +18,12 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMouseEvent>
-#include <QPainter>
-#include <QPainterPath>
 #include <QPushButton>
 #include <QScreen>
 #include <QStyle>
 #include <QVBoxLayout>
 
 namespace {
-
-// A circular arrow, the usual picture for "reload".
-QIcon refreshGlyph(const QColor& colour)
-{
-    QPixmap pm(16, 16);
-    pm.fill(Qt::transparent);
-    QPainter p(&pm);
-    p.setRenderHint(QPainter::Antialiasing);
-    p.setPen(QPen(colour, 2, Qt::SolidLine, Qt::FlatCap));
-    const QRectF ring(3, 3, 10, 10);
-    p.drawArc(ring, 60 * 16, 290 * 16);
-    // The arrow head at the open end of the ring, pointing along the turn.
-    QPainterPath head;
-    head.moveTo(9.0, 0.5);
-    head.lineTo(13.5, 3.5);
-    head.lineTo(8.5, 6.5);
-    head.closeSubpath();
-    p.setPen(Qt::NoPen);
-    p.setBrush(colour);
-    p.drawPath(head);
-    return QIcon(pm);
-}
 
 QComboBox* editableCombo(QWidget* parent, const char* name)
 {
@@ -123,6 +100,7 @@ void TForm3::buildLayout()
     const QList<QPair<QLabel*, QWidget*>> fields { { namePanel, Edit1 }, { modelPanel, ComboBox2 },
         { skinPanel, ComboBox3 }, { filePanel, ComboBox4 }, { profilePanel, ComboBox1 } };
     for (const auto& [panel, field] : fields) {
+        panel->setBuddy(field);
         left->addWidget(panel);
         left->addWidget(field);
         left->addSpacing(3);
@@ -151,8 +129,10 @@ void TForm3::buildLayout()
     tools->setSpacing(3);
     right->addLayout(tools);
     BitBtn3 = controls::button(Panel1, "BitBtn3", {});
-    BitBtn3->setIcon(refreshGlyph(QColor(0, 110, 0)));
+    BitBtn3->setIcon(icons::refresh(QColor(0, 110, 0)));
     BitBtn3->setToolTip(tr("Reload Picture"));
+    // The button shows a picture only; screen readers say what it does.
+    controls::nameAfter(BitBtn3, BitBtn3->toolTip());
     BitBtn4 = controls::button(Panel1, "BitBtn4", tr("&Edit Picture"));
     // Picture editing is not offered; the button only keeps the tool bar's shape.
     BitBtn4->setEnabled(false);

@@ -13,6 +13,7 @@
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QKeyEvent>
+#include <QKeySequence>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -53,8 +54,10 @@ public:
         if (event->type() == QEvent::KeyPress) {
             const auto* key = static_cast<QKeyEvent*>(event);
             const QString text = key->text();
+            // Moving on to the next control stays possible, and Return confirms the total.
             const bool passes = key->key() == Qt::Key_Delete || key->key() == Qt::Key_Tab
-                || key->key() == Qt::Key_Backtab; // moving on to the next control stays possible
+                || key->key() == Qt::Key_Backtab || key->key() == Qt::Key_Return
+                || key->key() == Qt::Key_Enter;
             if (!text.isEmpty() && !passes && !(text.at(0) >= '0' && text.at(0) <= '9'))
                 return true;
         }
@@ -104,7 +107,8 @@ DmFlagsPage::DmFlagsPage(QWidget* parent)
     auto* capRow = new QHBoxLayout;
     capRow->setSpacing(kSpacing);
     auto* capLabel = controls::label(ctfGroup, tr("Capture Limit of"));
-    capLabel->setStatusTip(capturelimit->statusTip());
+    controls::setHint(capLabel, capturelimit->statusTip());
+    capLabel->setBuddy(capturelimit);
     capRow->addWidget(capLabel);
     capRow->addWidget(capturelimit);
     capRow->addStretch(1);
@@ -129,6 +133,7 @@ DmFlagsPage::DmFlagsPage(QWidget* parent)
     CheckBox33 = controls::checkBox(setup, "CheckBox33", tr("Maintain Minimum No. of players of"));
     SpinEdit5 = controls::spinEdit(setup, "SpinEdit5", 0, 0, 1, 0);
     SpinEdit5->setFixedWidth(52);
+    controls::nameAfter(SpinEdit5, CheckBox33->text());
     minRow->addWidget(CheckBox33);
     minRow->addWidget(SpinEdit5);
     minRow->addStretch(1);
@@ -146,6 +151,7 @@ DmFlagsPage::DmFlagsPage(QWidget* parent)
             : translated(preset.captionLine1);
         QPushButton* b = controls::button(setup, preset.componentName, caption);
         b->setMinimumHeight(34);
+        controls::addShortcuts(b, { QKeySequence(Qt::ControlModifier | Qt::Key(Qt::Key_1 + index)) });
         this->*kPresetMembers[index] = b;
         connect(b, &QPushButton::clicked, this, [this, index] { applyPreset(index); });
         presetGrid->addWidget(b, index / 3, index % 3);
@@ -159,13 +165,15 @@ DmFlagsPage::DmFlagsPage(QWidget* parent)
     auto* total = controls::group(this, tr("DM Flag Total"), tr("Auto-set DMFlags"));
     auto* totalLayout = new QVBoxLayout(total);
     compact(totalLayout);
-    totalLayout->addWidget(controls::label(total, tr("DM Flags Setting")));
+    QLabel* totalLabel = controls::label(total, tr("DM Flags Setting"));
+    totalLayout->addWidget(totalLabel);
     auto* totalRow = new QHBoxLayout;
     totalRow->setSpacing(kSpacing);
     dmflags = controls::edit(
         total, "dmflags", QStringLiteral("280084"), tr("Type custom DMFlags setting in here"));
     SpeedButton13 = controls::button(total, "SpeedButton13", tr("&Set"), tr("Set DMFlags to user's setting"));
     SpeedButton13->setFixedWidth(48);
+    totalLabel->setBuddy(dmflags);
     totalRow->addWidget(dmflags, 1);
     totalRow->addWidget(SpeedButton13);
     totalLayout->addLayout(totalRow);
@@ -178,6 +186,8 @@ DmFlagsPage::DmFlagsPage(QWidget* parent)
     page->addLayout(lowerRow, 1);
 
     dmflags->installEventFilter(new DigitsOnly(dmflags));
+    // A total typed and confirmed with Return is applied as "&Set" applies it.
+    connect(dmflags, &QLineEdit::returnPressed, SpeedButton13, &QPushButton::click);
     connect(SpeedButton13, &QPushButton::clicked, this, &DmFlagsPage::SpeedButton13Click);
     connect(CheckBox33, &QCheckBox::clicked, this, &DmFlagsPage::CheckBox33Click);
     CheckBox33Click();

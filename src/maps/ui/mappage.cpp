@@ -5,6 +5,7 @@
 #include "app/core/random.h"
 #include "app/core/textcodec.h"
 #include "app/core/usererror.h"
+#include "app/ui/drawnicon.h"
 #include "app/ui/guard.h"
 #include "app/ui/reportview.h"
 #include "app/ui/widgets.h"
@@ -19,15 +20,13 @@
 #include <QFileInfo>
 #include <QGroupBox>
 #include <QHBoxLayout>
+#include <QKeySequence>
 #include <QLabel>
 #include <QListWidget>
 #include <QMouseEvent>
-#include <QPainter>
-#include <QPainterPath>
 #include <QPushButton>
 #include <QTreeWidget>
 #include <QVBoxLayout>
-#include <QtMath>
 #include <utility>
 
 namespace {
@@ -40,38 +39,6 @@ const QString kMapTitleSection = QStringLiteral("MapTitles");
 // "Map Lists|*.lst|All Files|*.*" in the file dialog's own syntax; "*" rather than "*.*"
 // since names without a dot are files too.
 const QString kRotationFileFilter = QStringLiteral("Map Lists (*.lst);;All Files (*)");
-
-// A circular arrow, drawn rather than taken from the desktop theme so that the
-// button looks the same everywhere.
-QIcon refreshGlyph(const QColor& colour)
-{
-    constexpr int size = 16;
-    QIcon icon;
-    for (const qreal ratio : { 1.0, 2.0 }) {
-        QPixmap pm(int(size * ratio), int(size * ratio));
-        pm.setDevicePixelRatio(ratio);
-        pm.fill(Qt::transparent);
-        QPainter p(&pm);
-        p.setRenderHint(QPainter::Antialiasing);
-        const QRectF ring(3, 3, 10, 10);
-        p.setPen(QPen(colour, 2.0, Qt::SolidLine, Qt::FlatCap));
-        p.drawArc(ring, 60 * 16, 290 * 16);
-        // The arrow head sits at the open end of the ring, pointing clockwise.
-        const qreal a = qDegreesToRadians(60.0);
-        const QPointF tip(8 + 5 * qCos(a), 8 - 5 * qSin(a));
-        QPainterPath head;
-        head.moveTo(tip + QPointF(-4.0, -2.5));
-        head.lineTo(tip + QPointF(1.5, -0.5));
-        head.lineTo(tip + QPointF(-1.5, 4.0));
-        head.closeSubpath();
-        p.setPen(Qt::NoPen);
-        p.setBrush(colour);
-        p.drawPath(head);
-        p.end();
-        icon.addPixmap(pm);
-    }
-    return icon;
-}
 
 } // namespace
 
@@ -99,6 +66,7 @@ QWidget* MapPage::buildSelectionGroup()
     ListView2 = view;
     // Both columns and the vertical scroll bar fit without a horizontal one.
     ListView2->setMinimumWidth(80 + 158 + ListView2->frameWidth() * 2 + 18);
+    controls::nameAfter(ListView2, box->title());
     ListView2->setContextMenuPolicy(Qt::ActionsContextMenu);
     EnterAlterMapTitle = new QAction(tr("Enter/Alter Map &Title"), ListView2);
     EnterAlterMapTitle->setObjectName(QStringLiteral("EnterAlterMapTitle"));
@@ -108,8 +76,10 @@ QWidget* MapPage::buildSelectionGroup()
     auto* current = new QHBoxLayout;
     current->setSpacing(3);
     BitBtn1 = controls::button(box, "BitBtn1", QString(), tr("Refresh Map List"));
-    BitBtn1->setIcon(refreshGlyph(QColor(0, 110, 0)));
+    BitBtn1->setIcon(icons::refresh(QColor(0, 110, 0)));
     BitBtn1->setIconSize(QSize(16, 16));
+    // The button shows a picture only; screen readers say what it does.
+    controls::nameAfter(BitBtn1, BitBtn1->statusTip());
     BitBtn1->setFixedSize(26, 24);
     current->addWidget(BitBtn1);
     Panel37 = controls::displayPanel(box, "Panel37", tr("No Map chosen"), tr("Currently Selected Map"));
@@ -148,6 +118,7 @@ QWidget* MapPage::buildRotationGroup()
     ListBox3->setSelectionMode(QAbstractItemView::SingleSelection);
     ListBox3->setEditTriggers(QAbstractItemView::NoEditTriggers);
     ListBox3->setUniformItemSizes(true);
+    controls::nameAfter(ListBox3, box->title());
     listRow->addWidget(ListBox3, 1);
 
     auto* buttons = new QVBoxLayout;
@@ -191,6 +162,8 @@ QWidget* MapPage::buildRotationGroup()
         w->setFixedHeight(SpeedButton26->sizeHint().height());
     for (QPushButton* b : { SpeedButton26, SpeedButton31 })
         b->setFixedWidth(52);
+    controls::addShortcuts(SpeedButton26, { QKeySequence(Qt::ControlModifier | Qt::Key_S) });
+    controls::addShortcuts(SpeedButton31, { QKeySequence(Qt::ControlModifier | Qt::Key_L) });
     fileRow->addWidget(Panel18);
     fileRow->addWidget(Panel24, 1);
     fileRow->addWidget(SpeedButton26);

@@ -35,6 +35,7 @@ BindsPage::BindsPage(QWidget* parent)
     ListView3 = controls::reportView(
         binds, "ListView3", { tr("Bind"), tr("Key"), tr("Function / Command") }, { 52, 100, 250 });
     ListView3->headerItem()->setTextAlignment(KeyColumn, Qt::AlignCenter);
+    controls::nameAfter(ListView3, binds->title());
     bindsLayout->addWidget(ListView3);
     row->addWidget(binds, 1);
 

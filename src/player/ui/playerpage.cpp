@@ -132,6 +132,7 @@ QWidget* PlayerPage::buildSetup()
         caption->setFixedHeight(fieldHeight);
         caption->setMinimumWidth(caption->fontMetrics().horizontalAdvance(tr("Crosshair")) + 16);
         field->setFixedHeight(fieldHeight);
+        caption->setBuddy(field);
         fields->addWidget(caption, i, 0);
         fields->addWidget(field, i, 1);
     }
@@ -157,7 +158,7 @@ QWidget* PlayerPage::buildPreview()
     ImageEnDBView1 = new ImageView(box);
     ImageEnDBView1->setFixedSize(320, 200);
     ImageEnDBView1->setObjectName(QStringLiteral("ImageEnDBView1"));
-    ImageEnDBView1->setStatusTip(tr("Preview of Player's Skin"));
+    controls::setHint(ImageEnDBView1, tr("Preview of Player's Skin"));
     layout->addWidget(ImageEnDBView1);
     box->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
     return box;
@@ -184,6 +185,9 @@ QWidget* PlayerPage::buildMiscSettings()
         = CheckBox30->style()->subElementRect(QStyle::SE_CheckBoxContents, &opt, CheckBox30).left();
     fluctuation->setIndent(indicator);
 
+    controls::nameAfter(SpinEdit1, CheckBox30->text());
+    fluctuation->setBuddy(SpinEdit4);
+    controls::nameAfter(SpinEdit2, CheckBox31->text());
     grid->addWidget(CheckBox30, 0, 0);
     grid->addWidget(SpinEdit1, 0, 1);
     grid->addWidget(fluctuation, 1, 0);
@@ -212,6 +216,7 @@ QWidget* PlayerPage::buildSensitivity()
         box, "CheckBox32", tr("Specify Mouse Sensitivity"), tr("Click to specify mouse speed"));
     Edit3 = controls::edit(box, "Edit3", QString(), tr("Mouse Sensitivity"));
     Edit3->setFixedWidth(kSpinWidth);
+    controls::nameAfter(Edit3, box->title());
     row->addWidget(CheckBox32, 1);
     row->addWidget(Edit3);
     column->addLayout(row);

@@ -105,7 +105,9 @@ GamePage::GamePage(QWidget* parent)
     int row = 0;
     for (const auto& [edit, caption] : limits) {
         edit->setFixedWidth(56);
-        serverGrid->addWidget(controls::label(server, caption), row, 0);
+        QLabel* label = controls::label(server, caption);
+        label->setBuddy(edit);
+        serverGrid->addWidget(label, row, 0);
         serverGrid->addWidget(edit, row, 1);
         ++row;
     }
@@ -186,7 +188,9 @@ GamePage::GamePage(QWidget* parent)
         this->*s.member = edit;
         // Two columns of four, each label to the left of its field.
         const int column = (index / 4) * 3;
-        statGrid->addWidget(controls::label(stats, tr(s.label)), index % 4, column);
+        QLabel* label = controls::label(stats, tr(s.label));
+        label->setBuddy(edit);
+        statGrid->addWidget(label, index % 4, column);
         statGrid->addWidget(edit, index % 4, column + 1);
         ++index;
     }

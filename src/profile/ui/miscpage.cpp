@@ -32,10 +32,12 @@ QLabel* besideNote(QWidget* parent, const QString& text)
     return note;
 }
 
-QLabel* hintedLabel(QWidget* parent, const QString& text, const QString& hint)
+// A field's caption with the field's hint; screen readers name the field by it.
+QLabel* hintedLabel(QWidget* parent, const QString& text, const QString& hint, QWidget* field)
 {
     QLabel* l = controls::label(parent, text);
-    l->setStatusTip(hint);
+    controls::setHint(l, hint);
+    l->setBuddy(field);
     return l;
 }
 
@@ -96,7 +98,8 @@ MiscPage::MiscPage(QWidget* parent)
     commandsLayout->setContentsMargins(4, 3, 4, 4);
     Memo1 = new CommandMemo(commands);
     Memo1->setObjectName(QStringLiteral("Memo1"));
-    Memo1->setStatusTip(tr("Additional Parameters to exec. at console when game starts"));
+    controls::setHint(Memo1, tr("Additional Parameters to exec. at console when game starts"));
+    controls::nameAfter(Memo1, commands->title());
     Memo1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     Memo1->setTabChangesFocus(true);
     commandsLayout->addWidget(Memo1);
@@ -115,8 +118,8 @@ MiscPage::MiscPage(QWidget* parent)
     CheckBox21
         = controls::checkBox(demo, "CheckBox21", tr("Record a Demo"), tr("Check box to record a Demo"));
     demoLayout->addWidget(CheckBox21, 0, 0, 1, 2);
-    demoLayout->addWidget(hintedLabel(demo, tr("Filename"), tr("Filename of Demo")), 1, 0);
     Edit1 = controls::edit(demo, "Edit1", QStringLiteral("tarkdemo"), tr("Filename of Demo"));
+    demoLayout->addWidget(hintedLabel(demo, tr("Filename"), tr("Filename of Demo"), Edit1), 1, 0);
     demoLayout->addWidget(Edit1, 1, 1);
     RadioButton1 = controls::radioButton(
         demo, "RadioButton1", tr("Overwrite existing File"), tr("Overwrites existing Demo file"));
@@ -145,10 +148,10 @@ MiscPage::MiscPage(QWidget* parent)
     CheckBox27 = controls::checkBox(
         extra, "CheckBox27", tr("Use extra config. file"), tr("Check to specify external .cfg file to exec"));
     extraLayout->addWidget(CheckBox27, 0, 0, 1, 2);
-    extraLayout->addWidget(hintedLabel(extra, tr("Select"), tr("Name of config. file")), 1, 0);
     ComboBox1 = new QComboBox(extra);
     ComboBox1->setObjectName(QStringLiteral("ComboBox1"));
-    ComboBox1->setStatusTip(tr("Name of config. file"));
+    controls::setHint(ComboBox1, tr("Name of config. file"));
+    extraLayout->addWidget(hintedLabel(extra, tr("Select"), tr("Name of config. file"), ComboBox1), 1, 0);
     ComboBox1->setEditable(true);
     // The list is the directory's config files; a typed name must not join it.
     ComboBox1->setInsertPolicy(QComboBox::NoInsert);

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 #include "profile/ui/setuppage.h"
 
+#include "app/ui/drawnicon.h"
 #include "app/ui/flowlayout.h"
 #include "app/ui/guard.h"
 #include "app/ui/logo.h"
@@ -9,11 +10,14 @@
 #include "launch/core/gamestart.h"
 #include "profile/core/inifile.h"
 
+#include <QAccessible>
 #include <QCheckBox>
+#include <QCoreApplication>
 #include <QFrame>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPainter>
@@ -21,6 +25,7 @@
 #include <QPushButton>
 #include <QScrollArea>
 #include <QScrollBar>
+#include <QStatusTipEvent>
 #include <QToolButton>
 #include <QVBoxLayout>
 
@@ -40,14 +45,10 @@ QLabel* elastic(QLabel* panel)
     return panel;
 }
 
-// A floppy disk with a written label: the profile a button loads.
-QPixmap diskPixmap(int size)
+// A floppy disk with a written label, on a 48-unit canvas: the profile a button loads.
+void drawDisk(QPainter& p)
 {
-    QPixmap pm(size, size);
-    pm.fill(Qt::transparent);
-    QPainter p(&pm);
     p.setRenderHint(QPainter::Antialiasing);
-    p.scale(size / 48.0, size / 48.0);
 
     QPainterPath body;
     body.moveTo(6, 4);
@@ -85,7 +86,6 @@ QPixmap diskPixmap(int size)
     p.drawLine(QPointF(13, 29.5), QPointF(35, 29.5));
     p.setPen(QPen(QColor(60, 80, 150), 2, Qt::SolidLine, Qt::RoundCap));
     p.drawLine(QPointF(13, 35.5), QPointF(29, 35.5));
-    return pm;
 }
 
 } // namespace
@@ -108,12 +108,13 @@ SetupPage::SetupPage(QWidget* parent)
     exefile = controls::edit(
         dirs, "exefile", tk::defaultExecutableName(), tr("Quake2 executable to run. Can be altered"));
     exefile->setFixedWidth(130);
+    QLabel* exeLabel = controls::labelPanel(dirs, tr("Path to Executable"), quakepathpanel->statusTip());
+    exeLabel->setBuddy(exefile);
     dirGrid->addWidget(controls::labelPanel(dirs, tr("Current Directory"), currdirpanel->statusTip()), 0, 0);
     dirGrid->addWidget(currdirpanel, 0, 1, 1, 2);
     dirGrid->addWidget(controls::labelPanel(dirs, tr("Game Directory"), currgamepanel->statusTip()), 1, 0);
     dirGrid->addWidget(currgamepanel, 1, 1, 1, 2);
-    dirGrid->addWidget(
-        controls::labelPanel(dirs, tr("Path to Executable"), quakepathpanel->statusTip()), 2, 0);
+    dirGrid->addWidget(exeLabel, 2, 0);
     dirGrid->addWidget(quakepathpanel, 2, 1);
     dirGrid->addWidget(exefile, 2, 2);
     dirGrid->setColumnStretch(1, 1);
@@ -153,9 +154,10 @@ SetupPage::SetupPage(QWidget* parent)
     quickLoadArea->setWidgetResizable(true);
     quickLoadArea->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     quickLoadArea->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
-    // Like the buttons, the bar is no stop of the keyboard focus; the scroll bar and
-    // the mouse wheel scroll it.
+    // The buttons never take the focus. The bar is one stop of the Tab key while it
+    // has buttons: there the arrow keys choose a button and Space or Return clicks it.
     quickLoadArea->setFocusPolicy(Qt::NoFocus);
+    quickLoadArea->installEventFilter(this);
     quickLoadArea->verticalScrollBar()->setSingleStep(kQuickLoadButtonSize.height() / 2);
     ToolBar1 = new QWidget;
     ToolBar1->setObjectName(QStringLiteral("ToolBar1"));
@@ -216,12 +218,7 @@ void SetupPage::showProfileName()
 
 QIcon SetupPage::quickLoadIcon()
 {
-    static const QIcon icon = [] {
-        QIcon i;
-        for (int size : { 16, 32, 48 })
-            i.addPixmap(diskPixmap(size));
-        return i;
-    }();
+    static const QIcon icon = icons::drawn(QSizeF(48, 48), drawDisk);
     return icon;
 }
 
@@ -237,11 +234,12 @@ QToolButton* SetupPage::addQuickLoadButton(const QString& caption)
     b->setAutoRaise(true);
     b->setFixedSize(kQuickLoadButtonSize);
     b->setFocusPolicy(Qt::NoFocus);
-    b->setStatusTip(
-        tr("Click this button to load ") + QLatin1Char('"') + caption + QLatin1Char('"') + tr(" config."));
+    controls::setHint(
+        b, tr("Click this button to load ") + QLatin1Char('"') + caption + QLatin1Char('"') + tr(" config."));
     m_quickLoadLayout->addWidget(b);
     m_quickLoad.append(b);
     connect(b, &QToolButton::clicked, this, [this, b] { Q_EMIT quickLoadClicked(quickLoadCaption(b)); });
+    showChosenQuickLoadButton();
     return b;
 }
 
@@ -253,6 +251,80 @@ void SetupPage::removeQuickLoadButton(QToolButton* button)
     button->hide();
     // The button may still be inside its own click.
     button->deleteLater();
+    showChosenQuickLoadButton();
+}
+
+bool SetupPage::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched != quickLoadArea)
+        return TabPage::eventFilter(watched, event);
+    switch (event->type()) {
+    case QEvent::FocusIn:
+    case QEvent::FocusOut:
+        showChosenQuickLoadButton();
+        break;
+    case QEvent::KeyPress: {
+        const auto* key = static_cast<QKeyEvent*>(event);
+        if ((key->modifiers() & ~Qt::KeypadModifier) != Qt::NoModifier || m_quickLoad.isEmpty())
+            break;
+        const qsizetype last = m_quickLoad.size() - 1;
+        qsizetype chosen = qBound<qsizetype>(0, m_chosenQuickLoad, last);
+        switch (key->key()) {
+        case Qt::Key_Left:
+        case Qt::Key_Up:
+            chosen = qMax<qsizetype>(0, chosen - 1);
+            break;
+        case Qt::Key_Right:
+        case Qt::Key_Down:
+            chosen = qMin(last, chosen + 1);
+            break;
+        case Qt::Key_Home:
+            chosen = 0;
+            break;
+        case Qt::Key_End:
+            chosen = last;
+            break;
+        case Qt::Key_Space:
+        case Qt::Key_Return:
+        case Qt::Key_Enter:
+            m_quickLoad.at(chosen)->click();
+            return true;
+        default:
+            return TabPage::eventFilter(watched, event);
+        }
+        m_chosenQuickLoad = chosen;
+        showChosenQuickLoadButton();
+        return true;
+    }
+    default:
+        break;
+    }
+    return TabPage::eventFilter(watched, event);
+}
+
+void SetupPage::showChosenQuickLoadButton()
+{
+    quickLoadArea->setFocusPolicy(m_quickLoad.isEmpty() ? Qt::NoFocus : Qt::TabFocus);
+    const bool focused = quickLoadArea->hasFocus();
+    QToolButton* chosen = nullptr;
+    if (!m_quickLoad.isEmpty()) {
+        m_chosenQuickLoad = qBound<qsizetype>(0, m_chosenQuickLoad, m_quickLoad.size() - 1);
+        if (focused)
+            chosen = m_quickLoad.at(m_chosenQuickLoad);
+    }
+    // The chosen button stands out raised while the bar has the focus.
+    for (QToolButton* b : std::as_const(m_quickLoad)) {
+        if (b->autoRaise() != (b != chosen))
+            b->setAutoRaise(b != chosen);
+    }
+    if (!chosen)
+        return;
+    quickLoadArea->ensureWidgetVisible(chosen, 0, 0);
+    // The status panel and screen readers follow the chosen button.
+    QStatusTipEvent tip(chosen->statusTip());
+    QCoreApplication::sendEvent(quickLoadArea, &tip);
+    QAccessibleEvent focus(chosen, QAccessible::Focus);
+    QAccessible::updateAccessibility(&focus);
 }
 
 void SetupPage::removeAllQuickLoadButtons()

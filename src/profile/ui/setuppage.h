@@ -86,11 +86,18 @@ Q_SIGNALS:
     // A quick-load button was clicked; caption names its profile.
     void quickLoadClicked(const QString& caption);
 
+protected:
+    // The keys of the quick-load bar.
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
     void showProfileName();
+    // Marks the button the keys of the bar act on, while the bar has the focus.
+    void showChosenQuickLoadButton();
 
     QString m_profileName;
     bool m_changedMarker = false;
     QList<QToolButton*> m_quickLoad;
+    qsizetype m_chosenQuickLoad = 0;
     FlowLayout* m_quickLoadLayout = nullptr;
 };
