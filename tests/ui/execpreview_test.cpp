@@ -47,6 +47,8 @@ TEST_F(Preview, ShowsWhatLaunchWritesAndWritesNothingItself)
     ASSERT_TRUE(p);
     EXPECT_EQ(p->windowTitle(), "Exec File Preview");
     EXPECT_EQ(p->findings->text(), "No problems found");
+    // A resizable window of its own reads in the user's font size, not the main window's.
+    EXPECT_EQ(p->findings->font().pointSizeF(), QApplication::font().pointSizeF());
     // Loads while the preview is open: it follows them.
     form->profiles().load(file("default.tsf"));
     form->profiles().load(file("all.tsf"));

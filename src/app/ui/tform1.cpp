@@ -110,6 +110,10 @@ TForm1::TForm1(const tk::InstallPaths& paths, Interaction& interaction, QWidget*
     installAccessibleInterfaces();
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(tk::applicationTitle());
+    // The window has a fixed size and its tabs fixed places: at the platform's font size
+    // captions are cut ("Rocket Launcher", "Grenade Launcher"), so it keeps the small font.
+    // Windows of their own that may be resized (message boxes, prompts, the file dialog,
+    // the preview) keep the platform's.
     QFont f = font();
     f.setPointSize(8);
     setFont(f);

@@ -26,9 +26,7 @@ ExecPreview::ExecPreview(
 {
     setObjectName(QStringLiteral("ExecPreview"));
     setWindowTitle(tr("Exec File Preview"));
-    QFont f = font();
-    f.setPointSize(8);
-    setFont(f);
+    // A window of its own that may be resized: it keeps the platform's font sizes.
     resize(520, 560);
 
     auto* column = new QVBoxLayout(this);
@@ -44,9 +42,7 @@ ExecPreview::ExecPreview(
     column->addWidget(findings);
 
     m_model = new ExecLinesModel(this);
-    QFont fixed = QFontDatabase::systemFont(QFontDatabase::FixedFont);
-    fixed.setPointSize(9);
-    m_model->setTextFont(fixed);
+    m_model->setTextFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
     lines = new QTreeView(this);
     lines->setObjectName(QStringLiteral("lines"));
     lines->setModel(m_model);
