@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 // "Exec File Preview" and the unsaved-settings comparison, on the main window offscreen.
 #include "app/core/installpaths.h"
-#include "app/ui/spinedit.h"
 #include "app/ui/tform1.h"
 #include "benchsupport.h"
 #include "bots/ui/botcfgpage.h"
@@ -9,6 +8,7 @@
 #include "player/ui/bindspage.h"
 #include "profile/ui/gamepage.h"
 #include "profile/ui/profilestore.h"
+#include "widgets/spinedit.h"
 
 #include <QApplication>
 #include <QCheckBox>

@@ -2,14 +2,14 @@
 // Renders the main window with each of its tabs, and the dialogs, into PNG files,
 // offscreen: tarrakind_screenshots <installation launcher dir> <output dir>.
 #include "app/core/installpaths.h"
-#include "app/ui/interaction.h"
-#include "app/ui/spinedit.h"
 #include "app/ui/tform1.h"
 #include "app/ui/tform2.h"
 #include "bots/ui/tform3.h"
 #include "launch/ui/execpreview.h"
 #include "player/ui/tform4.h"
 #include "profile/ui/gamepage.h"
+#include "widgets/interaction.h"
+#include "widgets/spinedit.h"
 
 #include <QApplication>
 #include <QDir>

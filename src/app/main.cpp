@@ -4,8 +4,8 @@
 #include "app/ui/appsetup.h"
 #include "app/ui/consoleinteraction.h"
 #include "app/ui/headless.h"
-#include "app/ui/interaction.h"
 #include "app/ui/tform1.h"
+#include "widgets/interaction.h"
 
 #include <QApplication>
 #include <QDir>

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
-#include "app/ui/spinedit.h"
 #include "launch/core/execsettings.h"
 #include "support/printers.h"
 #include "ui/botharness.h"
+#include "widgets/spinedit.h"
 
 #include <QComboBox>
 #include <QLineEdit>

@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 #include "bots/ui/botcfgpage.h"
 
-#include "app/ui/spinedit.h"
 #include "launch/core/execsettings.h"
 #include "support/scriptedinteraction.h"
 #include "ui/pagetesting.h"
+#include "widgets/spinedit.h"
 
 #include <QCheckBox>
 #include <QComboBox>

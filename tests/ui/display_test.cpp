@@ -2,7 +2,6 @@
 // What the desktop shows: icons on scaled displays, and dialogs over the main window
 // (a Wayland compositor places a dialog by its parent window alone).
 
-#include "app/ui/interaction.h"
 #include "app/ui/tform1.h"
 #include "app/ui/tform2.h"
 #include "bots/ui/botcfgpage.h"
@@ -10,6 +9,7 @@
 #include "maps/ui/mappage.h"
 #include "profile/ui/setuppage.h"
 #include "support/scriptedinteraction.h"
+#include "widgets/interaction.h"
 
 #include <QApplication>
 #include <QDir>

@@ -1,11 +1,11 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
-#include "app/ui/spinedit.h"
 #include "app/ui/tform1.h"
 #include "launch/ui/dmflagspage.h"
 #include "profile/ui/gamepage.h"
 #include "support/printers.h"
 #include "support/scriptedinteraction.h"
 #include "ui/pagetesting.h"
+#include "widgets/spinedit.h"
 
 #include <QCheckBox>
 #include <QDir>

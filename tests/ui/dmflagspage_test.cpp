@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 #include "launch/ui/dmflagspage.h"
 
-#include "app/ui/spinedit.h"
 #include "launch/core/execsettings.h"
 #include "ui/pagetesting.h"
+#include "widgets/spinedit.h"
 
 #include <QCheckBox>
 #include <QGroupBox>

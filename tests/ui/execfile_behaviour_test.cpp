@@ -2,7 +2,6 @@
 // What the controls of the Game, Misc., Player and Binds tabs make of the exec file,
 // through the main window's settings record.
 #include "app/core/installpaths.h"
-#include "app/ui/spinedit.h"
 #include "app/ui/tform1.h"
 #include "launch/core/execfile.h"
 #include "player/ui/bindspage.h"
@@ -12,6 +11,7 @@
 #include "support/printers.h"
 #include "support/scriptedinteraction.h"
 #include "ui/clickhelpers.h"
+#include "widgets/spinedit.h"
 
 #include <QCheckBox>
 #include <QComboBox>

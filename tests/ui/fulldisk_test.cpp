@@ -2,7 +2,6 @@
 // Every writer of the launcher on a disk that takes no more bytes: each says so in the
 // launcher's words, leaves the old file exactly as it was, and LAUNCH! starts nothing.
 #include "app/ui/prefspage.h"
-#include "app/ui/spinedit.h"
 #include "app/ui/tform1.h"
 #include "bots/ui/botcfgpage.h"
 #include "maps/ui/mappage.h"
@@ -11,6 +10,7 @@
 #include "support/files.h"
 #include "support/printers.h"
 #include "support/scriptedinteraction.h"
+#include "widgets/spinedit.h"
 
 #include <QAction>
 #include <QCheckBox>

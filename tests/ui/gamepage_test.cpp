@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 #include "profile/ui/gamepage.h"
 
-#include "app/ui/spinedit.h"
 #include "ui/pagetesting.h"
+#include "widgets/spinedit.h"
 
 #include <QCheckBox>
 #include <QRadioButton>

@@ -2,7 +2,6 @@
 // The main window driven by key events alone: nothing here moves or clicks the mouse.
 
 #include "app/ui/prefspage.h"
-#include "app/ui/spinedit.h"
 #include "app/ui/tform1.h"
 #include "app/ui/tform2.h"
 #include "bots/ui/botcfgpage.h"
@@ -15,6 +14,7 @@
 #include "profile/ui/setuppage.h"
 #include "support/files.h"
 #include "support/scriptedinteraction.h"
+#include "widgets/spinedit.h"
 
 #include <QApplication>
 #include <QCheckBox>

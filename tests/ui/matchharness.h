@@ -5,7 +5,6 @@
 // started up, with its settings saved in "default.tsf" and, with a frag limit of 7, in
 // "other.tsf"; a quick-load button loads "other".
 
-#include "app/ui/spinedit.h"
 #include "app/ui/tform1.h"
 #include "launch/ui/execlinesmodel.h"
 #include "launch/ui/execpreview.h"
@@ -14,6 +13,7 @@
 #include "support/files.h"
 #include "support/printers.h"
 #include "support/scriptedinteraction.h"
+#include "widgets/spinedit.h"
 
 #include <QApplication>
 #include <QDir>

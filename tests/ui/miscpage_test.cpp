@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 #include "app/core/installpaths.h"
-#include "app/ui/interaction.h"
 #include "app/ui/tform1.h"
 #include "launch/core/execsettings.h"
 #include "profile/ui/miscpage.h"
 #include "ui/clickhelpers.h"
+#include "widgets/interaction.h"
 
 #include <QCheckBox>
 #include <QComboBox>

@@ -2,9 +2,9 @@
 #pragma once
 
 #include "app/core/installpaths.h"
-#include "app/ui/interaction.h"
-#include "app/ui/spinedit.h"
 #include "app/ui/tform1.h"
+#include "widgets/interaction.h"
+#include "widgets/spinedit.h"
 
 #include <QAbstractButton>
 #include <QApplication>

@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 #include "app/core/installpaths.h"
 #include "app/core/usererror.h"
-#include "app/ui/spinedit.h"
 #include "app/ui/tform1.h"
 #include "imaging/ui/imageview.h"
 #include "launch/core/execsettings.h"
@@ -12,6 +11,7 @@
 #include "support/printers.h"
 #include "support/scriptedinteraction.h"
 #include "ui/clickhelpers.h"
+#include "widgets/spinedit.h"
 
 #include <QApplication>
 #include <QCheckBox>

@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
-#include "app/ui/spinedit.h"
 #include "imaging/ui/imageview.h"
 #include "launch/core/execsettings.h"
 #include "player/ui/playerpage.h"
 #include "ui/clickhelpers.h"
+#include "widgets/spinedit.h"
 
 #include <QApplication>
 #include <QCheckBox>

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
-#include "app/ui/colorswatch.h"
 #include "app/ui/prefspage.h"
 #include "support/scriptedinteraction.h"
+#include "widgets/colorswatch.h"
 
 #include <QCheckBox>
 #include <QSignalSpy>

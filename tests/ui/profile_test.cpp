@@ -1,8 +1,6 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 #include "app/core/usererror.h"
-#include "app/ui/colorswatch.h"
 #include "app/ui/prefspage.h"
-#include "app/ui/spinedit.h"
 #include "app/ui/tform1.h"
 #include "bots/ui/botcfgpage.h"
 #include "launch/core/execfile.h"
@@ -17,6 +15,8 @@
 #include "support/files.h"
 #include "support/printers.h"
 #include "support/scriptedinteraction.h"
+#include "widgets/colorswatch.h"
+#include "widgets/spinedit.h"
 
 #include <QCheckBox>
 #include <QComboBox>

@@ -1,6 +1,5 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 #include "app/ui/prefspage.h"
-#include "app/ui/spinedit.h"
 #include "app/ui/tform1.h"
 #include "profile/ui/gamepage.h"
 #include "profile/ui/profilestore.h"
@@ -8,6 +7,7 @@
 #include "support/files.h"
 #include "support/printers.h"
 #include "support/scriptedinteraction.h"
+#include "widgets/spinedit.h"
 
 #include <QApplication>
 #include <QCheckBox>

@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 // The main window as a screen reader sees it: the accessibility tree.
 
-#include "app/ui/spinedit.h"
 #include "app/ui/tform1.h"
 #include "bots/ui/botcfgpage.h"
 #include "bots/ui/tform3.h"
@@ -12,6 +11,7 @@
 #include "profile/ui/setuppage.h"
 #include "support/files.h"
 #include "support/scriptedinteraction.h"
+#include "widgets/spinedit.h"
 
 #include <QAccessible>
 #include <QApplication>

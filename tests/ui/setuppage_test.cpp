@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 #include "profile/ui/setuppage.h"
 
-#include "app/ui/logo.h"
 #include "bots/ui/botcfgpage.h"
 #include "launch/ui/dmflagspage.h"
 #include "ui/pagetesting.h"
+#include "widgets/logo.h"
 
 #include <QCheckBox>
 #include <QLayout>

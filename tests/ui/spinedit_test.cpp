@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
-#include "app/ui/spinedit.h"
 #include "support/printers.h"
+#include "widgets/spinedit.h"
 
 #include <QApplication>
 #include <QLineEdit>

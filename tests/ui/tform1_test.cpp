@@ -1,6 +1,5 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 #include "app/ui/prefspage.h"
-#include "app/ui/spinedit.h"
 #include "app/ui/tform1.h"
 #include "maps/ui/mappage.h"
 #include "player/ui/playerpage.h"
@@ -9,6 +8,7 @@
 #include "support/files.h"
 #include "support/printers.h"
 #include "support/scriptedinteraction.h"
+#include "widgets/spinedit.h"
 
 #include <QApplication>
 #include <QCheckBox>

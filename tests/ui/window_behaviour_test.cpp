@@ -1,7 +1,4 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
-#include "app/ui/colorswatch.h"
-#include "app/ui/lightup.h"
-#include "app/ui/logo.h"
 #include "app/ui/prefspage.h"
 #include "app/ui/tform1.h"
 #include "app/ui/tform2.h"
@@ -13,6 +10,9 @@
 #include "profile/ui/setuppage.h"
 #include "support/printers.h"
 #include "support/scriptedinteraction.h"
+#include "widgets/colorswatch.h"
+#include "widgets/lightup.h"
+#include "widgets/logo.h"
 
 #include <QAbstractButton>
 #include <QApplication>

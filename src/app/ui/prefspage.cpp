@@ -2,10 +2,10 @@
 #include "app/ui/prefspage.h"
 
 #include "app/core/version.h"
-#include "app/ui/colorswatch.h"
-#include "app/ui/interaction.h"
-#include "app/ui/widgets.h"
 #include "launch/core/execsettings.h"
+#include "widgets/colorswatch.h"
+#include "widgets/interaction.h"
+#include "widgets/widgets.h"
 
 #include <QCheckBox>
 #include <QGridLayout>

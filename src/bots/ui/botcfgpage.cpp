@@ -2,14 +2,14 @@
 #include "bots/ui/botcfgpage.h"
 
 #include "app/core/random.h"
-#include "app/ui/drawnicon.h"
-#include "app/ui/guard.h"
-#include "app/ui/interaction.h"
-#include "app/ui/spinedit.h"
-#include "app/ui/widgets.h"
 #include "bots/ui/botlistmodel.h"
 #include "bots/ui/tform3.h"
 #include "launch/core/execsettings.h"
+#include "widgets/drawnicon.h"
+#include "widgets/guard.h"
+#include "widgets/interaction.h"
+#include "widgets/spinedit.h"
+#include "widgets/widgets.h"
 
 #include <QCheckBox>
 #include <QComboBox>

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 
-#include "app/ui/tabpage.h"
 #include "bots/core/botlist.h"
+#include "widgets/tabpage.h"
 
 #include <QIcon>
 #include <QList>

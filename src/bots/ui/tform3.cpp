@@ -4,13 +4,13 @@
 #include "app/core/fileutil.h"
 #include "app/core/random.h"
 #include "app/core/usererror.h"
-#include "app/ui/drawnicon.h"
-#include "app/ui/interaction.h"
-#include "app/ui/widgets.h"
 #include "bots/core/botlist.h"
 #include "bots/core/botprofiles.h"
 #include "imaging/ui/imageview.h"
 #include "player/core/skincatalogue.h"
+#include "widgets/drawnicon.h"
+#include "widgets/interaction.h"
+#include "widgets/widgets.h"
 
 #include <QComboBox>
 #include <QFrame>

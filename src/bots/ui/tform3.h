@@ -3,7 +3,7 @@
 
 #include "app/core/consoletext.h"
 #include "app/core/installpaths.h"
-#include "app/ui/titleddialog.h"
+#include "widgets/titleddialog.h"
 
 #include <QEvent>
 #include <QList>

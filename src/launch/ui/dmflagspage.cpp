@@ -1,11 +1,11 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 #include "launch/ui/dmflagspage.h"
 
-#include "app/ui/guard.h"
-#include "app/ui/spinedit.h"
-#include "app/ui/widgets.h"
 #include "launch/core/dmflags.h"
 #include "launch/core/execsettings.h"
+#include "widgets/guard.h"
+#include "widgets/spinedit.h"
+#include "widgets/widgets.h"
 
 #include <QCheckBox>
 #include <QCoreApplication>

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 
-#include "app/ui/tabpage.h"
 #include "launch/core/dmflags.h"
+#include "widgets/tabpage.h"
 
 #include <QList>
 #include <QWidget>

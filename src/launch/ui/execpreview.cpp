@@ -2,9 +2,9 @@
 #include "launch/ui/execpreview.h"
 
 #include "app/core/fileutil.h"
-#include "app/ui/interaction.h"
 #include "launch/core/prelaunchcheck.h"
 #include "launch/ui/execlinesmodel.h"
+#include "widgets/interaction.h"
 
 #include <QClipboard>
 #include <QFontDatabase>

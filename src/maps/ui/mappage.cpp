@@ -5,14 +5,14 @@
 #include "app/core/random.h"
 #include "app/core/textcodec.h"
 #include "app/core/usererror.h"
-#include "app/ui/drawnicon.h"
-#include "app/ui/guard.h"
-#include "app/ui/reportview.h"
-#include "app/ui/widgets.h"
 #include "launch/core/execsettings.h"
 #include "maps/core/mapcatalogue.h"
 #include "maps/core/rotation.h"
 #include "profile/core/inifile.h"
+#include "widgets/drawnicon.h"
+#include "widgets/guard.h"
+#include "widgets/reportview.h"
+#include "widgets/widgets.h"
 
 #include <QAction>
 #include <QCheckBox>

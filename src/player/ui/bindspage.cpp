@@ -2,11 +2,11 @@
 #include "player/ui/bindspage.h"
 
 #include "app/core/usererror.h"
-#include "app/ui/guard.h"
-#include "app/ui/interaction.h"
-#include "app/ui/reportview.h"
-#include "app/ui/widgets.h"
 #include "player/ui/tform4.h"
+#include "widgets/guard.h"
+#include "widgets/interaction.h"
+#include "widgets/reportview.h"
+#include "widgets/widgets.h"
 
 #include <QCheckBox>
 #include <QGroupBox>

@@ -2,13 +2,13 @@
 #include "player/ui/playerpage.h"
 
 #include "app/core/usererror.h"
-#include "app/ui/guard.h"
-#include "app/ui/spinedit.h"
-#include "app/ui/widgets.h"
 #include "imaging/ui/imageview.h"
 #include "launch/core/execsettings.h"
 #include "player/core/skincatalogue.h"
 #include "player/ui/sliderscale.h"
+#include "widgets/guard.h"
+#include "widgets/spinedit.h"
+#include "widgets/widgets.h"
 
 #include <QCheckBox>
 #include <QComboBox>

@@ -2,7 +2,7 @@
 #pragma once
 
 #include "app/core/consoletext.h"
-#include "app/ui/tabpage.h"
+#include "widgets/tabpage.h"
 
 #include <QWidget>
 #include <optional>

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 #include "player/ui/tform4.h"
 
-#include "app/ui/interaction.h"
-#include "app/ui/widgets.h"
+#include "widgets/interaction.h"
+#include "widgets/widgets.h"
 
 #include <QComboBox>
 #include <QGroupBox>

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 
-#include "app/ui/titleddialog.h"
+#include "widgets/titleddialog.h"
 
 #include <optional>
 

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 #include "profile/ui/gamepage.h"
 
-#include "app/ui/spinedit.h"
-#include "app/ui/widgets.h"
+#include "widgets/spinedit.h"
+#include "widgets/widgets.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>

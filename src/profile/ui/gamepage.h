@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 
-#include "app/ui/tabpage.h"
+#include "widgets/tabpage.h"
 
 #include "launch/core/execsettings.h"
 

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 #include "profile/ui/miscpage.h"
 
-#include "app/ui/widgets.h"
 #include "launch/core/execsettings.h"
+#include "widgets/widgets.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>

@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 #include "profile/ui/profilecommands.h"
 
-#include "app/ui/guard.h"
 #include "app/ui/tform1.h"
 #include "profile/ui/profilestore.h"
 #include "profile/ui/setuppage.h"
+#include "widgets/guard.h"
 
 #include <QCheckBox>
 #include <QFileInfo>

@@ -2,11 +2,7 @@
 #include "profile/ui/profilestore.h"
 
 #include "app/core/fileutil.h"
-#include "app/ui/colorswatch.h"
-#include "app/ui/interaction.h"
 #include "app/ui/prefspage.h"
-#include "app/ui/settingswatch.h"
-#include "app/ui/spinedit.h"
 #include "app/ui/tform1.h"
 #include "bots/ui/botcfgpage.h"
 #include "launch/ui/dmflagspage.h"
@@ -19,6 +15,10 @@
 #include "profile/ui/gamepage.h"
 #include "profile/ui/miscpage.h"
 #include "profile/ui/setuppage.h"
+#include "widgets/colorswatch.h"
+#include "widgets/interaction.h"
+#include "widgets/settingswatch.h"
+#include "widgets/spinedit.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>

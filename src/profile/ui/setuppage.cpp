@@ -1,14 +1,14 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 #include "profile/ui/setuppage.h"
 
-#include "app/ui/drawnicon.h"
-#include "app/ui/flowlayout.h"
-#include "app/ui/guard.h"
-#include "app/ui/logo.h"
-#include "app/ui/widgets.h"
 #include "launch/core/execsettings.h"
 #include "launch/core/gamestart.h"
 #include "profile/core/inifile.h"
+#include "widgets/drawnicon.h"
+#include "widgets/flowlayout.h"
+#include "widgets/guard.h"
+#include "widgets/logo.h"
+#include "widgets/widgets.h"
 
 #include <QAccessible>
 #include <QCheckBox>

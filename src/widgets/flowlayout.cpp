@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
-#include "app/ui/flowlayout.h"
+#include "widgets/flowlayout.h"
 
 #include <QWidget>
 

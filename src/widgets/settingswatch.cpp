@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
-#include "app/ui/settingswatch.h"
+#include "widgets/settingswatch.h"
 
 #include <QAbstractItemModel>
 #include <QAbstractItemView>

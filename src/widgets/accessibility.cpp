@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
-#include "app/ui/accessibility.h"
+#include "widgets/accessibility.h"
 
 #include <QAbstractItemView>
 #include <QAccessible>

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
-#include "app/ui/widgets.h"
+#include "widgets/widgets.h"
 
-#include "app/ui/spinedit.h"
-#include "app/ui/statushints.h"
+#include "widgets/spinedit.h"
+#include "widgets/statushints.h"
 
 #include <QCheckBox>
 #include <QEvent>

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
-#include "app/ui/reportview.h"
+#include "widgets/reportview.h"
 
 #include <QHeaderView>
 #include <QPalette>

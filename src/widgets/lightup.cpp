@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
-#include "app/ui/lightup.h"
+#include "widgets/lightup.h"
 
-#include "app/ui/colorswatch.h"
+#include "widgets/colorswatch.h"
 
 #include <QAbstractButton>
 #include <QApplication>

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
-#include "app/ui/titledrag.h"
+#include "widgets/titledrag.h"
 
 #include <QGuiApplication>
 #include <QMouseEvent>

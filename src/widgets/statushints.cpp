@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
-#include "app/ui/statushints.h"
+#include "widgets/statushints.h"
 
 #include <QAbstractItemView>
 #include <QApplication>

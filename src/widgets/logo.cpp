@@ -1,17 +1,14 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
-#include "app/ui/logo.h"
+#include "widgets/logo.h"
 
 #include <QLinearGradient>
-#include <QMouseEvent>
 #include <QPainter>
 #include <QPainterPath>
 
 Logo::Logo(Shape shape, QWidget* parent)
-    : QWidget(parent)
+    : ClickableFrame(parent)
     , m_shape(shape)
-{
-    setCursor(Qt::PointingHandCursor);
-}
+{ }
 
 QSize Logo::sizeHint() const
 {
@@ -65,10 +62,4 @@ void Logo::paintEvent(QPaintEvent*)
     p.setPen(Qt::NoPen);
     p.setBrush(gold);
     p.drawPath(placed);
-}
-
-void Logo::mouseReleaseEvent(QMouseEvent* event)
-{
-    if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()))
-        Q_EMIT clicked();
 }

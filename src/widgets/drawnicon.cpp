@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
-#include "app/ui/drawnicon.h"
+#include "widgets/drawnicon.h"
 
 #include <QApplication>
 #include <QIconEngine>

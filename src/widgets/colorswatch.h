@@ -1,11 +1,12 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 
+#include "widgets/clickableframe.h"
+
 #include <QColor>
-#include <QFrame>
 
 // A small sunken box filled with one colour; a click on it asks for another.
-class ColorSwatch : public QFrame {
+class ColorSwatch : public ClickableFrame {
     Q_OBJECT
     // The value the user sets, as a check box's checked state is.
     Q_PROPERTY(QColor color READ color WRITE setColor NOTIFY colorChanged USER true)
@@ -24,12 +25,10 @@ public:
     static QColor fromColorRef(int value);
 
 Q_SIGNALS:
-    void clicked();
     void colorChanged(const QColor& colour);
 
 protected:
     void paintEvent(QPaintEvent* event) override;
-    void mouseReleaseEvent(QMouseEvent* event) override;
 
 private:
     QColor m_colour;

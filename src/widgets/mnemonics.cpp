@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
-#include "app/ui/mnemonics.h"
+#include "widgets/mnemonics.h"
 
 #include <QAbstractButton>
 #include <QApplication>

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
-#include "app/ui/titleddialog.h"
+#include "widgets/titleddialog.h"
 
 TitledDialog::TitledDialog(const QString& name, const QString& title, QWidget* parent)
     : QDialog(parent,

@@ -1,16 +1,14 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
-#include "app/ui/colorswatch.h"
+#include "widgets/colorswatch.h"
 
-#include <QMouseEvent>
 #include <QPainter>
 
 ColorSwatch::ColorSwatch(const QColor& colour, QWidget* parent)
-    : QFrame(parent)
+    : ClickableFrame(parent)
     , m_colour(colour)
 {
     setFrameStyle(QFrame::Panel | QFrame::Sunken);
     setLineWidth(1);
-    setCursor(Qt::PointingHandCursor);
     setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
 }
 
@@ -41,11 +39,4 @@ void ColorSwatch::paintEvent(QPaintEvent* event)
     p.fillRect(contentsRect(), m_colour);
     p.end();
     QFrame::paintEvent(event);
-}
-
-void ColorSwatch::mouseReleaseEvent(QMouseEvent* event)
-{
-    if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()))
-        Q_EMIT clicked();
-    QFrame::mouseReleaseEvent(event);
 }

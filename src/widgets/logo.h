@@ -1,11 +1,11 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 
-#include <QWidget>
+#include "widgets/clickableframe.h"
 
 // The launcher's logo, drawn as vector artwork so that it stays crisp at any size.
 // A left click opens the About box.
-class Logo : public QWidget {
+class Logo : public ClickableFrame {
     Q_OBJECT
 public:
     enum class Shape { Badge, Strip };
@@ -13,12 +13,8 @@ public:
 
     QSize sizeHint() const override;
 
-Q_SIGNALS:
-    void clicked();
-
 protected:
     void paintEvent(QPaintEvent* event) override;
-    void mouseReleaseEvent(QMouseEvent* event) override;
 
 private:
     Shape m_shape;

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
-#include "app/ui/spinedit.h"
+#include "widgets/spinedit.h"
 
 #include <QApplication>
 #include <QKeyEvent>
