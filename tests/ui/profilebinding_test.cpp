@@ -1,9 +1,12 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
-// The bindings of the profile keys to the main window's controls in a new window: the
-// main window made, not yet started up, so no profile loaded.
+// The bindings of the profile keys to the main window's controls, and the settings of
+// a new window: the main window made, not yet started up, so no profile loaded.
 #include "app/ui/tform1.h"
+#include "launch/core/execfile.h"
+#include "profile/core/inifile.h"
 #include "profile/core/profilekeys.h"
 #include "profile/ui/profilebinding.h"
+#include "profile/ui/profilestore.h"
 #include "support/printers.h"
 #include "support/scriptedinteraction.h"
 #include "widgets/colorswatch.h"
@@ -69,6 +72,32 @@ TEST_F(NewWindow, EveryProfileKeyBindsToAControlOfItsTypeOnTheTabs)
     }
     // Steps of their own read and write these.
     EXPECT_EQ(unbound, (QStringList { "BotDataFile/FileName", "MapControl/Selected" }));
+}
+
+TEST_F(NewWindow, HoldsTheDefaultSettings)
+{
+    const tk::ExecSettings gathered = form.gatherExecSettings();
+    EXPECT_TRUE(gathered == tk::ExecSettings {})
+        << tk::generateExecFile(gathered, paths).toStdString() << "\ninstead of\n"
+        << tk::generateExecFile(tk::ExecSettings {}, paths).toStdString();
+
+    // The profile table's defaults are what a profile without the key loads. A new
+    // window shows the same, except on the Player tab, whose fields stay empty until a
+    // profile is loaded (start-up always loads one). No bot and no map is selected, so
+    // those keys are not written.
+    const QString path = paths.inLauncherDir(QStringLiteral("new.tsf"));
+    form.profiles().save(path);
+    const tk::IniFile saved = tk::IniFile::load(path);
+    QStringList differing;
+    for (const ProfileKey& key : tk::profileKeys()) {
+        const QString value = saved.readString(key.section, key.key, QStringLiteral("(not written)"));
+        if (value != key.defaultValue)
+            differing.append(key.section + '/' + key.key + '=' + value);
+    }
+    EXPECT_EQ(differing,
+        (QStringList { "SelectedBots/Count=(not written)", "MapControl/Selected=(not written)",
+            "Player/Name=", "Player/Model=", "Player/Skin=", "Player/Hand=", "Player/Crosshair=",
+            "Player/FPS=0", "Player/Sens=" }));
 }
 
 } // namespace

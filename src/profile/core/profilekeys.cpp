@@ -1,54 +1,66 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 #include "profile/core/profilekeys.h"
 
-#include "launch/core/gamestart.h"
+#include "launch/core/execsettings.h"
 
 namespace tk {
+
+namespace {
+
+QString flag(bool on)
+{
+    return on ? QStringLiteral("1") : QStringLiteral("0");
+}
+
+} // namespace
 
 const QList<ProfileKey>& profileKeys()
 {
     using T = ProfileKey::Type;
     static const QList<ProfileKey> keys = [] {
+        // A setting that the exec file uses has the default of a new window; the
+        // others are the table's own.
+        const ExecSettings d;
         QList<ProfileKey> k {
             { "BotDataFile", "FileName", T::String, "bots.cfg" },
-            { "BotOptions", "NoChat", T::Bool, "0" },
-            { "ServerOptions", "FragLimit", T::Int, "150" },
-            { "ServerOptions", "TimeLimit", T::Int, "30" },
-            { "ServerOptions", "MaxClients", T::Int, "16" },
-            { "ServerOptions", "CaptureLimit", T::Int, "8" },
-            { "ServerOptions", "Dedicated", T::Bool, "0" },
-            { "ServerOptions", "Cheats", T::Bool, "0" },
-            { "ServerOptions", "DMFlags", T::String, "280084" },
-            { "ServerOptions", "MinPlayers", T::Bool, "0" },
-            { "ServerOptions", "MinPlayersVal", T::Int, "0" },
-            { "Demo", "RecordDemo", T::Bool, "0" },
-            { "Demo", "DemoName", T::String, "tarkdemo" },
-            { "Demo", "Overwrite", T::Bool, "1" },
-            { "Demo", "Sequence", T::Bool, "0" },
-            { "Misc", "ExtraCfg", T::Bool, "0" },
-            { "Misc", "ExtraCfgName", T::String, "" },
+            { "BotOptions", "NoChat", T::Bool, flag(d.noChat) },
+            { "ServerOptions", "FragLimit", T::Int, QString::number(d.fraglimit) },
+            { "ServerOptions", "TimeLimit", T::Int, QString::number(d.timelimit) },
+            { "ServerOptions", "MaxClients", T::Int, QString::number(d.maxclients) },
+            { "ServerOptions", "CaptureLimit", T::Int, QString::number(d.capturelimit) },
+            { "ServerOptions", "Dedicated", T::Bool, flag(d.dedicated) },
+            { "ServerOptions", "Cheats", T::Bool, flag(d.cheats) },
+            { "ServerOptions", "DMFlags", T::String, d.dmflags },
+            { "ServerOptions", "MinPlayers", T::Bool, flag(d.minPlayers) },
+            { "ServerOptions", "MinPlayersVal", T::Int, QString::number(d.minPlayersValue) },
+            { "Demo", "RecordDemo", T::Bool, flag(d.recordDemo) },
+            { "Demo", "DemoName", T::String, d.demoName },
+            { "Demo", "Overwrite", T::Bool, flag(!d.sequentialDemo) },
+            { "Demo", "Sequence", T::Bool, flag(d.sequentialDemo) },
+            { "Misc", "ExtraCfg", T::Bool, flag(d.extraCfg) },
+            { "Misc", "ExtraCfgName", T::String, d.extraCfgName },
             { "Additional", "Count", T::List, "0" },
-            { "Quake2 Setup", "EXE", T::String, defaultExecutableName() },
+            { "Quake2 Setup", "EXE", T::String, d.executable },
             { "SelectedBots", "Count", T::List, "0" },
             { "MapControl", "Selected", T::String, "" },
-            { "MapControl", "Rotation", T::Bool, "0" },
+            { "MapControl", "Rotation", T::Bool, flag(d.rotation) },
             // Read first with "maps.txt", then again with "maps.lst": a profile without the
             // key loads an old "maps.txt" but saves to "maps.lst".
             { "MapControl", "RotationFile", T::String, "maps.lst" },
-            { "Player", "LagEnabled", T::Bool, "0" },
-            { "Player", "LagVal", T::Int, "0" },
-            { "Player", "LagVar", T::Int, "0" },
-            { "Player", "Enabled", T::Bool, "0" },
+            { "Player", "LagEnabled", T::Bool, flag(d.lag) },
+            { "Player", "LagVal", T::Int, QString::number(d.lagValue) },
+            { "Player", "LagVar", T::Int, QString::number(d.lagVariance) },
+            { "Player", "Enabled", T::Bool, flag(d.playerSetup) },
             { "Player", "Name", T::String, "Player" },
             { "Player", "Model", T::String, "male" },
             { "Player", "Skin", T::String, "grunt" },
             { "Player", "Hand", T::String, "Right" },
             { "Player", "Crosshair", T::String, "Cross" },
-            { "Player", "SpecifyFPS", T::Bool, "0" },
+            { "Player", "SpecifyFPS", T::Bool, flag(d.maxFps) },
             { "Player", "FPS", T::Int, "50" },
-            { "Player", "SpecifySens", T::Bool, "0" },
+            { "Player", "SpecifySens", T::Bool, flag(d.sensitivity) },
             { "Player", "Sens", T::String, "5" },
-            { "Binds", "Enabled", T::Bool, "0" },
+            { "Binds", "Enabled", T::Bool, flag(d.specifyBinds) },
             { "Binds", "Count", T::List, "0" },
             { "Launcher", "LeaveOpen", T::Bool, "1" },
             { "Launcher", "SaveOnClose", T::Bool, "0" },
@@ -56,25 +68,22 @@ const QList<ProfileKey>& profileKeys()
             { "Launcher", "LightUpColor", T::Int, "255" },
             { "Launcher", "CheckMatch", T::Bool, "1" },
             { "Launcher", "AskDiscard", T::Bool, "1" },
-            { "GameMod", "DM", T::Bool, "1" },
-            { "GameMod", "CTF", T::Bool, "0" },
-            { "GameMod", "RA", T::Bool, "0" },
-            { "GameMod", "XATRIX", T::Bool, "0" },
-            { "GameMod", "ROGUE", T::Bool, "0" },
+            { "GameMod", "DM", T::Bool, flag(d.mod == ModChoice::Deathmatch) },
+            { "GameMod", "CTF", T::Bool, flag(d.mod == ModChoice::CaptureTheFlag) },
+            { "GameMod", "RA", T::Bool, flag(d.mod == ModChoice::RocketArena) },
+            { "GameMod", "XATRIX", T::Bool, flag(d.mod == ModChoice::Xatrix) },
+            { "GameMod", "ROGUE", T::Bool, flag(d.mod == ModChoice::Rogue) },
         };
-        const char* raOptions[] = { "1", "1", "0", "1", "1" };
-        for (int i = 0; i < 5; ++i)
-            k.append({ "RA", QStringLiteral("o%1").arg(i + 1), T::Bool, raOptions[i] });
-        const char* raWeapons[] = { "1", "1", "1", "1", "1", "1", "0", "1", "0" };
-        for (int i = 0; i < 9; ++i)
-            k.append({ "RA", QStringLiteral("w%1").arg(i + 1), T::Bool, raWeapons[i] });
-        const char* raStats[] = { "200", "100", "100", "200", "50", "50", "50", "150" };
-        for (int i = 0; i < 8; ++i)
-            k.append({ "RA", QStringLiteral("l%1").arg(i + 1), T::Int, raStats[i] });
-        k.append({ "CTF", "t1", T::Bool, "1" });
-        k.append({ "CTF", "t2", T::Bool, "0" });
-        k.append({ "CTF", "t3", T::Bool, "1" });
-        k.append({ "CTF", "t4", T::Bool, "0" });
+        for (std::size_t i = 0; i < d.raOptions.size(); ++i)
+            k.append({ "RA", QStringLiteral("o%1").arg(i + 1), T::Bool, flag(d.raOptions[i]) });
+        for (std::size_t i = 0; i < d.raWeapons.size(); ++i)
+            k.append({ "RA", QStringLiteral("w%1").arg(i + 1), T::Bool, flag(d.raWeapons[i]) });
+        for (std::size_t i = 0; i < d.raStats.size(); ++i)
+            k.append({ "RA", QStringLiteral("l%1").arg(i + 1), T::Int, QString::number(d.raStats[i]) });
+        k.append({ "CTF", "t1", T::Bool, flag(d.ctfAutoAssign) });
+        k.append({ "CTF", "t2", T::Bool, flag(d.ctfForceTeam) });
+        k.append({ "CTF", "t3", T::Bool, flag(d.ctfRed) });
+        k.append({ "CTF", "t4", T::Bool, flag(d.ctfBlue) });
         return k;
     }();
     return keys;
