@@ -259,25 +259,24 @@ void TForm1::connectShellBehaviour()
 
     // The buttons whose captions light up, by tab. "Bot &Generator" stays disabled
     // and never lights, so it is not among them.
-    const struct {
-        QWidget* page;
-        std::initializer_list<const char*> names;
-    } lighting[] = {
-        { setupPage,
-            { "SpeedButton7", "SpeedButton8", "SpeedButton9", "SpeedButton10", "SpeedButton11",
-                "SpeedButton12" } },
-        { botCfgPage, { "SpeedButton30", "SpeedButton14", "SpeedButton15", "SpeedButton16" } },
-        { dmFlagsPage, { "SpeedButton13" } },
-        { mapPage,
-            { "SpeedButton26", "SpeedButton31", "SpeedButton27", "SpeedButton22", "SpeedButton23",
-                "SpeedButton24", "SpeedButton25", "SpeedButton28" } },
-        { bindsPage, { "SpeedButton17", "SpeedButton19", "SpeedButton20", "SpeedButton21" } },
-        { this, { "SpeedButton18" } },
+    const SetupPage* setup = setupPage;
+    const BotCfgPage* bots = botCfgPage;
+    const MapPage* map = mapPage;
+    const BindsPage* binds = bindsPage;
+    const std::initializer_list<QAbstractButton*> lighting[] = {
+        { setup->SpeedButton7, setup->SpeedButton8, setup->SpeedButton9, setup->SpeedButton10,
+            setup->SpeedButton11, setup->SpeedButton12 },
+        { bots->SpeedButton30, bots->SpeedButton14, bots->SpeedButton15, bots->SpeedButton16 },
+        { dmFlagsPage->SpeedButton13 },
+        { map->SpeedButton26, map->SpeedButton31, map->SpeedButton27, map->SpeedButton22, map->SpeedButton23,
+            map->SpeedButton24, map->SpeedButton25, map->SpeedButton28 },
+        { binds->SpeedButton17, binds->SpeedButton19, binds->SpeedButton20, binds->SpeedButton21 },
+        { SpeedButton18 },
     };
     m_lightUp = new LightUp(prefsPage->CheckBox25, prefsPage->colortest, this);
-    for (const auto& [page, names] : lighting) {
-        for (const char* name : names)
-            m_lightUp->addButton(page->findChild<QAbstractButton*>(QLatin1String(name)));
+    for (const auto& buttons : lighting) {
+        for (QAbstractButton* button : buttons)
+            m_lightUp->addButton(button);
     }
 
     connect(PageControl1, &QTabWidget::currentChanged, this, &TForm1::PageControl1Change);

@@ -22,7 +22,8 @@ struct BindRow {
 enum class ModChoice { None, Deathmatch, CaptureTheFlag, RocketArena, Xatrix, Rogue };
 
 // Every value the exec file and the game start are made from, gathered from the
-// main window's controls at launch time. Defaults are those of a new window.
+// main window's controls at launch time. Defaults are those of a new window: the
+// tab pages and the profile table take theirs from here.
 struct ExecSettings {
     // Setup tab.
     QString executable = defaultExecutableName(); // file name in the Quake2 directory
@@ -84,6 +85,8 @@ struct ExecSettings {
     // Bot Cfg tab.
     bool noChat = false;
     QList<QByteArray> selectedBotLines; // stored lines of the selected bots, in list order
+
+    bool operator==(const ExecSettings&) const = default;
 };
 
 } // namespace tk

@@ -70,6 +70,7 @@ public:
 DmFlagsPage::DmFlagsPage(QWidget* parent)
     : TabPage(parent)
 {
+    const tk::ExecSettings defaults;
     auto* page = new QVBoxLayout(this);
     compact(page);
 
@@ -101,8 +102,8 @@ DmFlagsPage::DmFlagsPage(QWidget* parent)
     }
     dmGrid->setRowStretch(kDmRows, 1);
 
-    capturelimit = controls::spinEdit(
-        ctfGroup, "capturelimit", 0, 999, 1, 8, 3, tr("End game when this cap-limit is reached"));
+    capturelimit = controls::spinEdit(ctfGroup, "capturelimit", 0, 999, 1, defaults.capturelimit, 3,
+        tr("End game when this cap-limit is reached"));
     capturelimit->setFixedWidth(48);
     auto* capRow = new QHBoxLayout;
     capRow->setSpacing(kSpacing);
@@ -131,7 +132,7 @@ DmFlagsPage::DmFlagsPage(QWidget* parent)
     auto* minRow = new QHBoxLayout;
     minRow->setSpacing(kSpacing);
     CheckBox33 = controls::checkBox(setup, "CheckBox33", tr("Maintain Minimum No. of players of"));
-    SpinEdit5 = controls::spinEdit(setup, "SpinEdit5", 0, 0, 1, 0);
+    SpinEdit5 = controls::spinEdit(setup, "SpinEdit5", 0, 0, 1, defaults.minPlayersValue);
     SpinEdit5->setFixedWidth(52);
     controls::nameAfter(SpinEdit5, CheckBox33->text());
     minRow->addWidget(CheckBox33);
@@ -169,8 +170,7 @@ DmFlagsPage::DmFlagsPage(QWidget* parent)
     totalLayout->addWidget(totalLabel);
     auto* totalRow = new QHBoxLayout;
     totalRow->setSpacing(kSpacing);
-    dmflags = controls::edit(
-        total, "dmflags", QStringLiteral("280084"), tr("Type custom DMFlags setting in here"));
+    dmflags = controls::edit(total, "dmflags", defaults.dmflags, tr("Type custom DMFlags setting in here"));
     SpeedButton13 = controls::button(total, "SpeedButton13", tr("&Set"), tr("Set DMFlags to user's setting"));
     SpeedButton13->setFixedWidth(48);
     totalLabel->setBuddy(dmflags);

@@ -1,86 +1,101 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 #include "profile/core/profilekeys.h"
 
-#include "launch/core/gamestart.h"
+#include "launch/core/execsettings.h"
 
 namespace tk {
+
+namespace {
+
+QString flag(bool on)
+{
+    return on ? QStringLiteral("1") : QStringLiteral("0");
+}
+
+} // namespace
 
 const QList<ProfileKey>& profileKeys()
 {
     using T = ProfileKey::Type;
     static const QList<ProfileKey> keys = [] {
+        // A setting that the exec file uses has the default of a new window; the
+        // others are the table's own.
+        const ExecSettings d;
         QList<ProfileKey> k {
-            { "BotDataFile", "FileName", T::String, "bots.cfg", {} },
-            { "BotOptions", "NoChat", T::Bool, "0", "CheckBox20" },
-            { "ServerOptions", "FragLimit", T::Int, "150", "fraglimit" },
-            { "ServerOptions", "TimeLimit", T::Int, "30", "timelimit" },
-            { "ServerOptions", "MaxClients", T::Int, "16", "maxclients" },
-            { "ServerOptions", "CaptureLimit", T::Int, "8", "capturelimit" },
-            { "ServerOptions", "Dedicated", T::Bool, "0", "dedicated" },
-            { "ServerOptions", "Cheats", T::Bool, "0", "cheats" },
-            { "ServerOptions", "DMFlags", T::String, "280084", "dmflags" },
-            { "ServerOptions", "MinPlayers", T::Bool, "0", "CheckBox33" },
-            { "ServerOptions", "MinPlayersVal", T::Int, "0", "SpinEdit5" },
-            { "Demo", "RecordDemo", T::Bool, "0", "CheckBox21" },
-            { "Demo", "DemoName", T::String, "tarkdemo", "Edit1" },
-            { "Demo", "Overwrite", T::Bool, "1", "RadioButton1" },
-            { "Demo", "Sequence", T::Bool, "0", "RadioButton2" },
-            { "Misc", "ExtraCfg", T::Bool, "0", "CheckBox27" },
-            { "Misc", "ExtraCfgName", T::String, "", "ComboBox1" },
-            { "Additional", "Count", T::List, "0", "Memo1" },
-            { "Quake2 Setup", "EXE", T::String, defaultExecutableName(), "exefile" },
-            { "SelectedBots", "Count", T::List, "0", {} },
-            { "MapControl", "Selected", T::String, "", {} },
-            { "MapControl", "Rotation", T::Bool, "0", "CheckBox22" },
+            { "BotDataFile", "FileName", T::String, "bots.cfg" },
+            { "BotOptions", "NoChat", T::Bool, flag(d.noChat) },
+            { "ServerOptions", "FragLimit", T::Int, QString::number(d.fraglimit) },
+            { "ServerOptions", "TimeLimit", T::Int, QString::number(d.timelimit) },
+            { "ServerOptions", "MaxClients", T::Int, QString::number(d.maxclients) },
+            { "ServerOptions", "CaptureLimit", T::Int, QString::number(d.capturelimit) },
+            { "ServerOptions", "Dedicated", T::Bool, flag(d.dedicated) },
+            { "ServerOptions", "Cheats", T::Bool, flag(d.cheats) },
+            { "ServerOptions", "DMFlags", T::String, d.dmflags },
+            { "ServerOptions", "MinPlayers", T::Bool, flag(d.minPlayers) },
+            { "ServerOptions", "MinPlayersVal", T::Int, QString::number(d.minPlayersValue) },
+            { "Demo", "RecordDemo", T::Bool, flag(d.recordDemo) },
+            { "Demo", "DemoName", T::String, d.demoName },
+            { "Demo", "Overwrite", T::Bool, flag(!d.sequentialDemo) },
+            { "Demo", "Sequence", T::Bool, flag(d.sequentialDemo) },
+            { "Misc", "ExtraCfg", T::Bool, flag(d.extraCfg) },
+            { "Misc", "ExtraCfgName", T::String, d.extraCfgName },
+            { "Additional", "Count", T::List, "0" },
+            { "Quake2 Setup", "EXE", T::String, d.executable },
+            { "SelectedBots", "Count", T::List, "0" },
+            { "MapControl", "Selected", T::String, "" },
+            { "MapControl", "Rotation", T::Bool, flag(d.rotation) },
             // Read first with "maps.txt", then again with "maps.lst": a profile without the
             // key loads an old "maps.txt" but saves to "maps.lst".
-            { "MapControl", "RotationFile", T::String, "maps.lst", "Panel24" },
-            { "Player", "LagEnabled", T::Bool, "0", "CheckBox30" },
-            { "Player", "LagVal", T::Int, "0", "SpinEdit1" },
-            { "Player", "LagVar", T::Int, "0", "SpinEdit4" },
-            { "Player", "Enabled", T::Bool, "0", "CheckBox28" },
-            { "Player", "Name", T::String, "Player", "Edit2" },
-            { "Player", "Model", T::String, "male", "ComboBox2" },
-            { "Player", "Skin", T::String, "grunt", "ComboBox3" },
-            { "Player", "Hand", T::String, "Right", "ComboBox4" },
-            { "Player", "Crosshair", T::String, "Cross", "ComboBox5" },
-            { "Player", "SpecifyFPS", T::Bool, "0", "CheckBox31" },
-            { "Player", "FPS", T::Int, "50", "SpinEdit2" },
-            { "Player", "SpecifySens", T::Bool, "0", "CheckBox32" },
-            { "Player", "Sens", T::String, "5", "Edit3" },
-            { "Binds", "Enabled", T::Bool, "0", "CheckBox29" },
-            { "Binds", "Count", T::List, "0", {} },
-            { "Launcher", "LeaveOpen", T::Bool, "1", "CheckBox24" },
-            { "Launcher", "SaveOnClose", T::Bool, "0", "CheckBox26" },
-            { "Launcher", "LightUpButtons", T::Bool, "1", "CheckBox25" },
-            { "Launcher", "LightUpColor", T::Int, "255", "colortest" },
-            { "Launcher", "CheckMatch", T::Bool, "1", "CheckBox50" },
-            { "Launcher", "AskDiscard", T::Bool, "1", "CheckBox51" },
-            { "GameMod", "DM", T::Bool, "1", "RadioButton3" },
-            { "GameMod", "CTF", T::Bool, "0", "RadioButton4" },
-            { "GameMod", "RA", T::Bool, "0", "RadioButton5" },
-            { "GameMod", "XATRIX", T::Bool, "0", "RadioButton8" },
-            { "GameMod", "ROGUE", T::Bool, "0", "RadioButton9" },
+            { "MapControl", "RotationFile", T::String, "maps.lst" },
+            { "Player", "LagEnabled", T::Bool, flag(d.lag) },
+            { "Player", "LagVal", T::Int, QString::number(d.lagValue) },
+            { "Player", "LagVar", T::Int, QString::number(d.lagVariance) },
+            { "Player", "Enabled", T::Bool, flag(d.playerSetup) },
+            { "Player", "Name", T::String, "Player" },
+            { "Player", "Model", T::String, "male" },
+            { "Player", "Skin", T::String, "grunt" },
+            { "Player", "Hand", T::String, "Right" },
+            { "Player", "Crosshair", T::String, "Cross" },
+            { "Player", "SpecifyFPS", T::Bool, flag(d.maxFps) },
+            { "Player", "FPS", T::Int, "50" },
+            { "Player", "SpecifySens", T::Bool, flag(d.sensitivity) },
+            { "Player", "Sens", T::String, "5" },
+            { "Binds", "Enabled", T::Bool, flag(d.specifyBinds) },
+            { "Binds", "Count", T::List, "0" },
+            { "Launcher", "LeaveOpen", T::Bool, "1" },
+            { "Launcher", "SaveOnClose", T::Bool, "0" },
+            { "Launcher", "LightUpButtons", T::Bool, "1" },
+            { "Launcher", "LightUpColor", T::Int, "255" },
+            { "Launcher", "CheckMatch", T::Bool, "1" },
+            { "Launcher", "AskDiscard", T::Bool, "1" },
+            { "GameMod", "DM", T::Bool, flag(d.mod == ModChoice::Deathmatch) },
+            { "GameMod", "CTF", T::Bool, flag(d.mod == ModChoice::CaptureTheFlag) },
+            { "GameMod", "RA", T::Bool, flag(d.mod == ModChoice::RocketArena) },
+            { "GameMod", "XATRIX", T::Bool, flag(d.mod == ModChoice::Xatrix) },
+            { "GameMod", "ROGUE", T::Bool, flag(d.mod == ModChoice::Rogue) },
         };
-        const char* raOptions[] = { "1", "1", "0", "1", "1" };
-        for (int i = 0; i < 5; ++i)
-            k.append({ "RA", QStringLiteral("o%1").arg(i + 1), T::Bool, raOptions[i],
-                QStringLiteral("CheckBox%1").arg(36 + i) });
-        const char* raWeapons[] = { "1", "1", "1", "1", "1", "1", "0", "1", "0" };
-        for (int i = 0; i < 9; ++i)
-            k.append({ "RA", QStringLiteral("w%1").arg(i + 1), T::Bool, raWeapons[i],
-                QStringLiteral("CheckBox%1").arg(41 + i) });
-        const char* raStats[] = { "200", "100", "100", "200", "50", "50", "50", "150" };
-        for (int i = 0; i < 8; ++i)
-            k.append({ "RA", QStringLiteral("l%1").arg(i + 1), T::Int, raStats[i],
-                QStringLiteral("SpinEdit%1").arg(6 + i) });
-        k.append({ "CTF", "t1", T::Bool, "1", "RadioButton6" });
-        k.append({ "CTF", "t2", T::Bool, "0", "RadioButton7" });
-        k.append({ "CTF", "t3", T::Bool, "1", "CheckBox34" });
-        k.append({ "CTF", "t4", T::Bool, "0", "CheckBox35" });
+        for (std::size_t i = 0; i < d.raOptions.size(); ++i)
+            k.append({ "RA", QStringLiteral("o%1").arg(i + 1), T::Bool, flag(d.raOptions[i]) });
+        for (std::size_t i = 0; i < d.raWeapons.size(); ++i)
+            k.append({ "RA", QStringLiteral("w%1").arg(i + 1), T::Bool, flag(d.raWeapons[i]) });
+        for (std::size_t i = 0; i < d.raStats.size(); ++i)
+            k.append({ "RA", QStringLiteral("l%1").arg(i + 1), T::Int, QString::number(d.raStats[i]) });
+        k.append({ "CTF", "t1", T::Bool, flag(d.ctfAutoAssign) });
+        k.append({ "CTF", "t2", T::Bool, flag(d.ctfForceTeam) });
+        k.append({ "CTF", "t3", T::Bool, flag(d.ctfRed) });
+        k.append({ "CTF", "t4", T::Bool, flag(d.ctfBlue) });
         return k;
     }();
     return keys;
+}
+
+const ProfileKey& profileKey(QLatin1StringView section, QLatin1StringView key)
+{
+    for (const ProfileKey& k : profileKeys()) {
+        if (k.section == section && k.key == key)
+            return k;
+    }
+    qFatal("The profile table has no key %s", qPrintable(QString(section) + QLatin1Char('/') + QString(key)));
 }
 
 QList<ProfileKey> profileKeysOf(const QString& section)

@@ -15,12 +15,14 @@ struct ProfileKey {
     QString key;
     Type type;
     QString defaultValue; // "1"/"0" for booleans, decimal for integers
-    // Component name of the main-window control holding the value; empty where the
-    // value is not one control's (lists, the bot list file, the selected map).
-    QString control;
 };
 
+// Which control of the main window shows a key is bound in the user interface, apart
+// from this table.
 const QList<ProfileKey>& profileKeys();
+// The key of the table with this section and name. A name that is not in the table
+// is a fault of the program, which stops at once.
+const ProfileKey& profileKey(QLatin1StringView section, QLatin1StringView key);
 
 // A bind row as a list item of the "Binds" section: two double quotes, the key, a
 // double quote, a blank, a double quote, the command, two double quotes.

@@ -24,46 +24,44 @@ struct Box {
     QCheckBox* GamePage::*member;
     const char* name;
     const char* caption;
-    bool checked;
 };
 
 const Box kOptionBoxes[] = {
-    { &GamePage::CheckBox36, "CheckBox36", QT_TRANSLATE_NOOP("GamePage", "Auto Restart Match"), true },
-    { &GamePage::CheckBox37, "CheckBox37", QT_TRANSLATE_NOOP("GamePage", "No Items"), true },
-    { &GamePage::CheckBox38, "CheckBox38", QT_TRANSLATE_NOOP("GamePage", "Self Damage"), false },
-    { &GamePage::CheckBox39, "CheckBox39", QT_TRANSLATE_NOOP("GamePage", "Health Protect"), true },
-    { &GamePage::CheckBox40, "CheckBox40", QT_TRANSLATE_NOOP("GamePage", "Armour Protect"), true },
+    { &GamePage::CheckBox36, "CheckBox36", QT_TRANSLATE_NOOP("GamePage", "Auto Restart Match") },
+    { &GamePage::CheckBox37, "CheckBox37", QT_TRANSLATE_NOOP("GamePage", "No Items") },
+    { &GamePage::CheckBox38, "CheckBox38", QT_TRANSLATE_NOOP("GamePage", "Self Damage") },
+    { &GamePage::CheckBox39, "CheckBox39", QT_TRANSLATE_NOOP("GamePage", "Health Protect") },
+    { &GamePage::CheckBox40, "CheckBox40", QT_TRANSLATE_NOOP("GamePage", "Armour Protect") },
 };
 
 const Box kWeaponBoxes[] = {
-    { &GamePage::CheckBox41, "CheckBox41", QT_TRANSLATE_NOOP("GamePage", "Shotgun"), true },
-    { &GamePage::CheckBox42, "CheckBox42", QT_TRANSLATE_NOOP("GamePage", "Super Shotgun"), true },
-    { &GamePage::CheckBox43, "CheckBox43", QT_TRANSLATE_NOOP("GamePage", "Machine Gun"), true },
-    { &GamePage::CheckBox44, "CheckBox44", QT_TRANSLATE_NOOP("GamePage", "Chaingun"), true },
-    { &GamePage::CheckBox45, "CheckBox45", QT_TRANSLATE_NOOP("GamePage", "Grenade Launcher"), true },
-    { &GamePage::CheckBox46, "CheckBox46", QT_TRANSLATE_NOOP("GamePage", "Rocket Launcher"), true },
-    { &GamePage::CheckBox47, "CheckBox47", QT_TRANSLATE_NOOP("GamePage", "Hyperblaster"), false },
-    { &GamePage::CheckBox48, "CheckBox48", QT_TRANSLATE_NOOP("GamePage", "Railgun"), true },
-    { &GamePage::CheckBox49, "CheckBox49", QT_TRANSLATE_NOOP("GamePage", "BFG"), false },
+    { &GamePage::CheckBox41, "CheckBox41", QT_TRANSLATE_NOOP("GamePage", "Shotgun") },
+    { &GamePage::CheckBox42, "CheckBox42", QT_TRANSLATE_NOOP("GamePage", "Super Shotgun") },
+    { &GamePage::CheckBox43, "CheckBox43", QT_TRANSLATE_NOOP("GamePage", "Machine Gun") },
+    { &GamePage::CheckBox44, "CheckBox44", QT_TRANSLATE_NOOP("GamePage", "Chaingun") },
+    { &GamePage::CheckBox45, "CheckBox45", QT_TRANSLATE_NOOP("GamePage", "Grenade Launcher") },
+    { &GamePage::CheckBox46, "CheckBox46", QT_TRANSLATE_NOOP("GamePage", "Rocket Launcher") },
+    { &GamePage::CheckBox47, "CheckBox47", QT_TRANSLATE_NOOP("GamePage", "Hyperblaster") },
+    { &GamePage::CheckBox48, "CheckBox48", QT_TRANSLATE_NOOP("GamePage", "Railgun") },
+    { &GamePage::CheckBox49, "CheckBox49", QT_TRANSLATE_NOOP("GamePage", "BFG") },
 };
 
 struct Stat {
     SpinEdit* GamePage::*member;
     const char* name;
     const char* label;
-    int value;
     int step;
 };
 
 const Stat kStats[] = {
-    { &GamePage::SpinEdit6, "SpinEdit6", QT_TRANSLATE_NOOP("GamePage", "Armour"), 200, 10 },
-    { &GamePage::SpinEdit7, "SpinEdit7", QT_TRANSLATE_NOOP("GamePage", "Health"), 100, 10 },
-    { &GamePage::SpinEdit8, "SpinEdit8", QT_TRANSLATE_NOOP("GamePage", "Shells"), 100, 10 },
-    { &GamePage::SpinEdit9, "SpinEdit9", QT_TRANSLATE_NOOP("GamePage", "Bullets"), 200, 50 },
-    { &GamePage::SpinEdit10, "SpinEdit10", QT_TRANSLATE_NOOP("GamePage", "Slugs"), 50, 5 },
-    { &GamePage::SpinEdit11, "SpinEdit11", QT_TRANSLATE_NOOP("GamePage", "Grenades"), 50, 5 },
-    { &GamePage::SpinEdit12, "SpinEdit12", QT_TRANSLATE_NOOP("GamePage", "Rockets"), 50, 5 },
-    { &GamePage::SpinEdit13, "SpinEdit13", QT_TRANSLATE_NOOP("GamePage", "Cells"), 150, 50 },
+    { &GamePage::SpinEdit6, "SpinEdit6", QT_TRANSLATE_NOOP("GamePage", "Armour"), 10 },
+    { &GamePage::SpinEdit7, "SpinEdit7", QT_TRANSLATE_NOOP("GamePage", "Health"), 10 },
+    { &GamePage::SpinEdit8, "SpinEdit8", QT_TRANSLATE_NOOP("GamePage", "Shells"), 10 },
+    { &GamePage::SpinEdit9, "SpinEdit9", QT_TRANSLATE_NOOP("GamePage", "Bullets"), 50 },
+    { &GamePage::SpinEdit10, "SpinEdit10", QT_TRANSLATE_NOOP("GamePage", "Slugs"), 5 },
+    { &GamePage::SpinEdit11, "SpinEdit11", QT_TRANSLATE_NOOP("GamePage", "Grenades"), 5 },
+    { &GamePage::SpinEdit12, "SpinEdit12", QT_TRANSLATE_NOOP("GamePage", "Rockets"), 5 },
+    { &GamePage::SpinEdit13, "SpinEdit13", QT_TRANSLATE_NOOP("GamePage", "Cells"), 50 },
 };
 
 struct Mod {
@@ -84,6 +82,7 @@ const Mod kMods[] = {
 GamePage::GamePage(QWidget* parent)
     : TabPage(parent)
 {
+    const tk::ExecSettings defaults;
     auto* page = new QHBoxLayout(this);
     compact(page);
     auto* leftColumn = new QWidget(this);
@@ -97,9 +96,9 @@ GamePage::GamePage(QWidget* parent)
         = controls::group(leftColumn, tr("Server Configuration"), tr("Miscellaneous Server Config. options"));
     auto* serverGrid = new QGridLayout(server);
     compact(serverGrid);
-    fraglimit = controls::spinEdit(server, "fraglimit", 1, 999, 10, 150, 3);
-    timelimit = controls::spinEdit(server, "timelimit", 1, 999, 5, 30, 3);
-    maxclients = controls::spinEdit(server, "maxclients", 1, 999, 1, 16, 3);
+    fraglimit = controls::spinEdit(server, "fraglimit", 1, 999, 10, defaults.fraglimit, 3);
+    timelimit = controls::spinEdit(server, "timelimit", 1, 999, 5, defaults.timelimit, 3);
+    maxclients = controls::spinEdit(server, "maxclients", 1, 999, 1, defaults.maxclients, 3);
     const std::pair<SpinEdit*, QString> limits[] = { { fraglimit, tr("Frag Limit") },
         { timelimit, tr("Time Limit") }, { maxclients, tr("Max. Clients") } };
     int row = 0;
@@ -132,7 +131,8 @@ GamePage::GamePage(QWidget* parent)
         modGroup->addButton(b);
         modLayout->addWidget(b);
     }
-    RadioButton3->setChecked(true);
+    for (const Mod& m : kMods)
+        (this->*m.member)->setChecked(m.choice == defaults.mod);
     left->addWidget(mods);
     left->addStretch(1);
 
@@ -153,9 +153,10 @@ GamePage::GamePage(QWidget* parent)
     auto* options = controls::group(ra, tr("Options / Flags"));
     auto* optionLayout = new QVBoxLayout(options);
     compact(optionLayout);
+    int index = 0;
     for (const Box& b : kOptionBoxes) {
         QCheckBox* box = controls::checkBox(options, b.name, tr(b.caption));
-        box->setChecked(b.checked);
+        box->setChecked(defaults.raOptions[index++]);
         this->*b.member = box;
         optionLayout->addWidget(box);
     }
@@ -165,10 +166,10 @@ GamePage::GamePage(QWidget* parent)
     auto* weaponGrid = new QGridLayout(weapons);
     compact(weaponGrid);
     weaponGrid->setHorizontalSpacing(kSpacing);
-    int index = 0;
+    index = 0;
     for (const Box& b : kWeaponBoxes) {
         QCheckBox* box = controls::checkBox(weapons, b.name, tr(b.caption));
-        box->setChecked(b.checked);
+        box->setChecked(defaults.raWeapons[index]);
         this->*b.member = box;
         weaponGrid->addWidget(box, index % 5, index / 5);
         ++index;
@@ -183,7 +184,7 @@ GamePage::GamePage(QWidget* parent)
     statGrid->setHorizontalSpacing(6);
     index = 0;
     for (const Stat& s : kStats) {
-        SpinEdit* edit = controls::spinEdit(stats, s.name, 0, 0, s.step, s.value);
+        SpinEdit* edit = controls::spinEdit(stats, s.name, 0, 0, s.step, defaults.raStats[index]);
         edit->setFixedWidth(64);
         this->*s.member = edit;
         // Two columns of four, each label to the left of its field.
@@ -213,10 +214,12 @@ GamePage::GamePage(QWidget* parent)
     RadioButton7 = controls::radioButton(teams, "RadioButton7", tr("Force Bots onto Team..."));
     teamGroup->addButton(RadioButton6);
     teamGroup->addButton(RadioButton7);
-    RadioButton6->setChecked(true);
+    RadioButton6->setChecked(defaults.ctfAutoAssign);
+    RadioButton7->setChecked(defaults.ctfForceTeam);
     CheckBox34 = controls::checkBox(teams, "CheckBox34", tr("Red"));
     CheckBox35 = controls::checkBox(teams, "CheckBox35", tr("Blue"));
-    CheckBox34->setChecked(true);
+    CheckBox34->setChecked(defaults.ctfRed);
+    CheckBox35->setChecked(defaults.ctfBlue);
     teamLayout->addWidget(RadioButton6);
     teamLayout->addWidget(RadioButton7);
     auto* colours = new QHBoxLayout;

@@ -86,6 +86,7 @@ protected:
 MiscPage::MiscPage(QWidget* parent)
     : TabPage(parent)
 {
+    const tk::ExecSettings defaults;
     auto* grid = new QGridLayout(this);
     grid->setContentsMargins(4, 4, 4, 4);
     grid->setHorizontalSpacing(4);
@@ -118,14 +119,14 @@ MiscPage::MiscPage(QWidget* parent)
     CheckBox21
         = controls::checkBox(demo, "CheckBox21", tr("Record a Demo"), tr("Check box to record a Demo"));
     demoLayout->addWidget(CheckBox21, 0, 0, 1, 2);
-    Edit1 = controls::edit(demo, "Edit1", QStringLiteral("tarkdemo"), tr("Filename of Demo"));
+    Edit1 = controls::edit(demo, "Edit1", defaults.demoName, tr("Filename of Demo"));
     demoLayout->addWidget(hintedLabel(demo, tr("Filename"), tr("Filename of Demo"), Edit1), 1, 0);
     demoLayout->addWidget(Edit1, 1, 1);
     RadioButton1 = controls::radioButton(
         demo, "RadioButton1", tr("Overwrite existing File"), tr("Overwrites existing Demo file"));
     RadioButton2 = controls::radioButton(demo, "RadioButton2", tr("Use sequential Filenames"),
         tr("Alters Demo filename so no File is overwritten"));
-    RadioButton1->setChecked(true);
+    (defaults.sequentialDemo ? RadioButton2 : RadioButton1)->setChecked(true);
     auto* demoNames = new QButtonGroup(demo);
     demoNames->addButton(RadioButton1);
     demoNames->addButton(RadioButton2);

@@ -14,6 +14,7 @@
 #include "profile/core/profilekeys.h"
 #include "profile/ui/gamepage.h"
 #include "profile/ui/miscpage.h"
+#include "profile/ui/profilebinding.h"
 #include "profile/ui/setuppage.h"
 #include "widgets/colorswatch.h"
 #include "widgets/interaction.h"
@@ -29,6 +30,7 @@
 #include <QLineEdit>
 #include <QRadioButton>
 #include <QTabWidget>
+#include <variant>
 
 namespace {
 
@@ -84,7 +86,9 @@ QString item(int k)
 
 ProfileStore::ProfileStore(TForm1& form)
     : m_form(form)
-{ }
+{
+    checkProfileBindings();
+}
 
 void ProfileStore::setCurrentPath(const QString& path)
 {
@@ -95,83 +99,54 @@ void ProfileStore::setCurrentPath(const QString& path)
 
 namespace {
 
-QWidget* controlOf(TForm1& form, const QString& name)
-{
-    // The tabs hold every setting; the dialogs (children of the window too) hold none.
-    QWidget* w = form.PageControl1->findChild<QWidget*>(name);
-    Q_ASSERT_X(w, "ProfileStore", qPrintable(name));
-    return w;
-}
+template <typename... F> struct Overloaded : F... {
+    using F::operator()...;
+};
 
 } // namespace
 
 void ProfileStore::loadKey(const tk::IniFile& ini, const ProfileKey& key)
 {
-    QWidget* w = controlOf(m_form, key.control);
-    switch (key.type) {
-    case ProfileKey::Type::Bool: {
-        const bool on = ini.readBool(key.section, key.key, key.defaultValue == QLatin1String("1"));
-        if (auto* radio = qobject_cast<QRadioButton*>(w))
-            setRadio(radio, on);
-        else if (auto* box = qobject_cast<QAbstractButton*>(w))
-            box->setChecked(on);
-        break;
-    }
-    case ProfileKey::Type::Int: {
-        const int value = ini.readInt(key.section, key.key, key.defaultValue.toInt());
-        if (auto* spin = qobject_cast<SpinEdit*>(w))
-            spin->setValue(value); // pulled into its range when it has one
-        else if (auto* swatch = qobject_cast<ColorSwatch*>(w))
-            swatch->setColor(ColorSwatch::fromColorRef(value));
-        break;
-    }
-    case ProfileKey::Type::String: {
-        const QString value = ini.readString(key.section, key.key, key.defaultValue);
-        if (auto* edit = qobject_cast<QLineEdit*>(w))
-            edit->setText(value);
-        else if (auto* combo = qobject_cast<QComboBox*>(w))
-            combo->setEditText(value); // whether or not the value is among the items
-        else if (auto* label = qobject_cast<QLabel*>(w))
-            label->setText(value);
-        break;
-    }
-    case ProfileKey::Type::List:
-        break;
-    }
+    const auto readBool
+        = [&] { return ini.readBool(key.section, key.key, key.defaultValue == QLatin1String("1")); };
+    const auto readInt = [&] { return ini.readInt(key.section, key.key, key.defaultValue.toInt()); };
+    const auto readString = [&] { return ini.readString(key.section, key.key, key.defaultValue); };
+    std::visit(Overloaded {
+                   [](std::monostate) {},
+                   [&](QCheckBox* box) { box->setChecked(readBool()); },
+                   [&](QRadioButton* radio) { setRadio(radio, readBool()); },
+                   // Pulled into its range when it has one.
+                   [&](SpinEdit* spin) { spin->setValue(readInt()); },
+                   [&](ColorSwatch* swatch) { swatch->setColor(ColorSwatch::fromColorRef(readInt())); },
+                   [&](QLineEdit* edit) { edit->setText(readString()); },
+                   // Whether or not the value is among the items.
+                   [&](QComboBox* combo) { combo->setEditText(readString()); },
+                   [&](QLabel* label) { label->setText(readString()); },
+               },
+        profileControl(m_form, key));
 }
 
 void ProfileStore::saveKey(tk::IniFile& ini, const ProfileKey& key) const
 {
-    QWidget* w = controlOf(m_form, key.control);
-    switch (key.type) {
-    case ProfileKey::Type::Bool:
-        ini.writeBool(key.section, key.key, qobject_cast<QAbstractButton*>(w)->isChecked());
-        break;
-    case ProfileKey::Type::Int:
-        if (auto* spin = qobject_cast<SpinEdit*>(w))
-            ini.writeInt(key.section, key.key, spin->value());
-        else if (auto* swatch = qobject_cast<ColorSwatch*>(w))
-            ini.writeInt(key.section, key.key, ColorSwatch::toColorRef(swatch->color()));
-        break;
-    case ProfileKey::Type::String:
-        if (auto* edit = qobject_cast<QLineEdit*>(w))
-            ini.writeString(key.section, key.key, edit->text());
-        else if (auto* combo = qobject_cast<QComboBox*>(w))
-            ini.writeString(key.section, key.key, combo->currentText());
-        else if (auto* label = qobject_cast<QLabel*>(w))
-            ini.writeString(key.section, key.key, label->text());
-        break;
-    case ProfileKey::Type::List:
-        break;
-    }
+    const QString& s = key.section;
+    const QString& k = key.key;
+    std::visit(Overloaded {
+                   [](std::monostate) {},
+                   [&](QCheckBox* box) { ini.writeBool(s, k, box->isChecked()); },
+                   [&](QRadioButton* radio) { ini.writeBool(s, k, radio->isChecked()); },
+                   [&](SpinEdit* spin) { ini.writeInt(s, k, spin->value()); },
+                   [&](ColorSwatch* swatch) { ini.writeInt(s, k, ColorSwatch::toColorRef(swatch->color())); },
+                   [&](QLineEdit* edit) { ini.writeString(s, k, edit->text()); },
+                   [&](QComboBox* combo) { ini.writeString(s, k, combo->currentText()); },
+                   [&](QLabel* label) { ini.writeString(s, k, label->text()); },
+               },
+        profileControl(m_form, key));
 }
 
 void ProfileStore::loadKeys(const tk::IniFile& ini, const QString& section)
 {
-    for (const ProfileKey& key : tk::profileKeysOf(section)) {
-        if (!key.control.isEmpty() && key.type != ProfileKey::Type::List)
-            loadKey(ini, key);
-    }
+    for (const ProfileKey& key : tk::profileKeysOf(section))
+        loadKey(ini, key);
 }
 
 void ProfileStore::loadAdditional(const tk::IniFile& ini)
@@ -209,12 +184,8 @@ void ProfileStore::loadBinds(const tk::IniFile& ini)
 
 void ProfileStore::load(const QString& path)
 {
-    auto key = [](const char* section, const char* name) {
-        for (const ProfileKey& k : tk::profileKeys()) {
-            if (k.section == QLatin1String(section) && k.key == QLatin1String(name))
-                return k;
-        }
-        Q_UNREACHABLE();
+    const auto key = [](const char* section, const char* name) {
+        return tk::profileKey(QLatin1StringView(section), QLatin1StringView(name));
     };
     TForm1& f = m_form;
     const tk::InstallPaths& paths = f.paths();
