@@ -260,7 +260,7 @@ void ProfileStore::load(const QString& path)
         if (k.key == QLatin1String("DMFlags"))
             f.dmFlagsPage->applyFlagTotalText();
     }
-    f.dmFlagsPage->CheckBox33Click();
+    f.dmFlagsPage->applyEnableRules();
 
     loadKeys(ini, QStringLiteral("Demo"));
     loadKeys(ini, QStringLiteral("Misc"));
@@ -303,7 +303,7 @@ void ProfileStore::load(const QString& path)
     loadKeys(ini, QStringLiteral("GameMod"));
     loadKeys(ini, QStringLiteral("RA"));
     loadKeys(ini, QStringLiteral("CTF"));
-    f.gamePage->applyCtfTeamRule();
+    f.gamePage->applyEnableRules();
 
     f.setupPage->rebuildQuickLoadBar();
     m_partlyLoadedPath.clear();
