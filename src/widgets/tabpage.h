@@ -2,10 +2,9 @@
 #pragma once
 
 #include "app/core/installpaths.h"
+#include "widgets/guard.h"
 
 #include <QWidget>
-
-class Interaction;
 
 // A tab page of the main window. The main window attaches the installation paths
 // and the interaction seam once, right after it has built its pages.
@@ -23,6 +22,12 @@ public:
 protected:
     const tk::InstallPaths& paths() const { return *m_paths; }
     Interaction& ui() const { return *m_ui; }
+    // The page's actions show their errors over the page; the seam is looked up when
+    // an action runs, as the page is connected before it is attached.
+    GuardTarget guardTarget()
+    {
+        return { this, [this]() -> Interaction& { return ui(); } };
+    }
 
 private:
     const tk::InstallPaths* m_paths = nullptr;

@@ -142,10 +142,10 @@ TEST_F(DmFlagsPageTest, MinimumPlayersFieldIsEnabledExactlyWhenTheBoxIsChecked)
 
     // A profile load sets the box and then applies the rule.
     page.CheckBox33->setChecked(true);
-    page.CheckBox33Click();
+    page.applyEnableRules();
     EXPECT_TRUE(page.SpinEdit5->isEnabled());
     page.CheckBox33->setChecked(false);
-    page.CheckBox33Click();
+    page.applyEnableRules();
     EXPECT_FALSE(page.SpinEdit5->isEnabled());
 }
 

@@ -240,12 +240,15 @@ void TForm1::buildShell()
 
     connect(Button1, &QPushButton::clicked, this, &QWidget::close);
     connect(Button2, &QPushButton::clicked, this, &TForm1::showAbout);
-    connect(Button3, &QPushButton::clicked, this, &TForm1::showPreview);
-    connect(new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_P), this), &QShortcut::activated, this,
-        &TForm1::showPreview);
+    const GuardTarget target(this, m_ui);
+    connectGuarded(Button3, &QPushButton::clicked, this, &TForm1::showPreview, target);
+    connectGuarded(new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_P), this), &QShortcut::activated, this,
+        &TForm1::showPreview, target);
     connect(Image2, &Logo::clicked, this, &TForm1::showAbout);
     connect(setupPage->Image1, &Logo::clicked, this, &TForm1::showAbout);
-    connect(SpeedButton18, &QPushButton::clicked, this, [this] { launch(); });
+    // launch() guards itself as well: the command line and a quick load call it directly.
+    connectGuarded(
+        SpeedButton18, &QPushButton::clicked, this, [this] { launch(); }, target);
     connect(dmFlagsPage, &DmFlagsPage::presetApplied, gamePage, &GamePage::applyPresetLimits);
     connectShellBehaviour();
 }

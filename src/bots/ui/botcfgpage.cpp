@@ -206,11 +206,15 @@ BotCfgPage::BotCfgPage(QWidget* parent)
     // Space and Return.
     ListView1->viewport()->installEventFilter(this);
     ListView1->installEventFilter(this);
-    connect(SpeedButton30, &QPushButton::clicked, this, &BotCfgPage::SpeedButton30Click);
-    connect(SpeedButton14, &QPushButton::clicked, this, &BotCfgPage::SpeedButton14Click);
-    connect(SpeedButton15, &QPushButton::clicked, this, &BotCfgPage::SpeedButton15Click);
-    connect(SpeedButton16, &QPushButton::clicked, this, &BotCfgPage::SpeedButton16Click);
-    connect(botfilename, &QComboBox::editTextChanged, this, &BotCfgPage::botfilenameChange);
+    connectGuarded(
+        SpeedButton30, &QPushButton::clicked, this, &BotCfgPage::SpeedButton30Click, guardTarget());
+    connectGuarded(
+        SpeedButton14, &QPushButton::clicked, this, &BotCfgPage::SpeedButton14Click, guardTarget());
+    connectGuarded(SpeedButton15, &QPushButton::clicked, this, &BotCfgPage::editHighlighted, guardTarget());
+    connectGuarded(
+        SpeedButton16, &QPushButton::clicked, this, &BotCfgPage::SpeedButton16Click, guardTarget());
+    connectGuarded(
+        botfilename, &QComboBox::editTextChanged, this, &BotCfgPage::botfilenameChange, guardTarget());
     connect(botfilename, &QComboBox::activated, this, &BotCfgPage::botfilenameSelect);
 }
 
@@ -322,33 +326,24 @@ void BotCfgPage::ListView1DblClick()
 
 void BotCfgPage::SpeedButton30Click()
 {
-    guarded(ui(), this, [this] {
-        const int used = m_bots.pickRandom(SpinEdit3->value(), tk::Random::shared());
-        SpinEdit3->setValue(used);
-        // Any row may have changed; the view repaints only those it shows.
-        m_model->rowsChanged(0, m_bots.size() - 1);
-        refreshCountLabel();
-    });
+    const int used = m_bots.pickRandom(SpinEdit3->value(), tk::Random::shared());
+    SpinEdit3->setValue(used);
+    // Any row may have changed; the view repaints only those it shows.
+    m_model->rowsChanged(0, m_bots.size() - 1);
+    refreshCountLabel();
 }
 
 void BotCfgPage::SpeedButton14Click()
 {
-    guarded(ui(), this, [this] {
-        const qsizetype index = m_bots.addBot();
-        m_model->rowAppended();
-        const QModelIndex row = m_model->index(int(index), 0);
-        ListView1->setCurrentIndex(row);
-        ListView1->scrollTo(row);
-        refreshCountLabel();
-        // A bot that could not be written is not edited; it stays in the list.
-        m_bots.save(paths());
-        editHighlighted();
-    });
-}
-
-void BotCfgPage::SpeedButton15Click()
-{
-    guarded(ui(), this, [this] { editHighlighted(); });
+    const qsizetype index = m_bots.addBot();
+    m_model->rowAppended();
+    const QModelIndex row = m_model->index(int(index), 0);
+    ListView1->setCurrentIndex(row);
+    ListView1->scrollTo(row);
+    refreshCountLabel();
+    // A bot that could not be written is not edited; it stays in the list.
+    m_bots.save(paths());
+    editHighlighted();
 }
 
 void BotCfgPage::editHighlighted()
@@ -365,21 +360,19 @@ void BotCfgPage::editHighlighted()
 
 void BotCfgPage::SpeedButton16Click()
 {
-    guarded(ui(), this, [this] {
-        const qsizetype index = highlightedRow();
-        if (index >= 0 && m_bots.remove(index)) {
-            m_model->rowRemoved(index);
-            // The view would highlight the next bot; a second press must not delete it unseen.
-            ListView1->clearSelection();
-            refreshCountLabel();
-        }
-        m_bots.save(paths());
-    });
+    const qsizetype index = highlightedRow();
+    if (index >= 0 && m_bots.remove(index)) {
+        m_model->rowRemoved(index);
+        // The view would highlight the next bot; a second press must not delete it unseen.
+        ListView1->clearSelection();
+        refreshCountLabel();
+    }
+    m_bots.save(paths());
 }
 
 void BotCfgPage::botfilenameChange(const QString& text)
 {
-    guarded(ui(), this, [&] { openBotListFile(text, false); });
+    openBotListFile(text, false);
 }
 
 // A file chosen from the drop-down (or by Up, Down or Enter) has just been opened by the

@@ -80,7 +80,6 @@ private:
     void ListView1DblClick();
     void SpeedButton30Click();
     void SpeedButton14Click();
-    void SpeedButton15Click();
     void SpeedButton16Click();
     void botfilenameChange(const QString& text);
     void botfilenameSelect();

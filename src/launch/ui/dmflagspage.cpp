@@ -188,9 +188,10 @@ DmFlagsPage::DmFlagsPage(QWidget* parent)
     dmflags->installEventFilter(new DigitsOnly(dmflags));
     // A total typed and confirmed with Return is applied as "&Set" applies it.
     connect(dmflags, &QLineEdit::returnPressed, SpeedButton13, &QPushButton::click);
-    connect(SpeedButton13, &QPushButton::clicked, this, &DmFlagsPage::SpeedButton13Click);
-    connect(CheckBox33, &QCheckBox::clicked, this, &DmFlagsPage::CheckBox33Click);
-    CheckBox33Click();
+    connectGuarded(
+        SpeedButton13, &QPushButton::clicked, this, &DmFlagsPage::SpeedButton13Click, guardTarget());
+    connect(CheckBox33, &QCheckBox::clicked, this, &DmFlagsPage::applyEnableRules);
+    applyEnableRules();
 }
 
 void DmFlagsPage::gatherExecSettings(tk::ExecSettings& settings) const
@@ -241,10 +242,8 @@ void DmFlagsPage::applyFlagTotalText()
 
 void DmFlagsPage::SpeedButton13Click()
 {
-    guarded(ui(), this, [this] {
-        if (const std::optional<int> total = tk::flagTotalToSet(dmflags->text()))
-            applyTotal(*total);
-    });
+    if (const std::optional<int> total = tk::flagTotalToSet(dmflags->text()))
+        applyTotal(*total);
 }
 
 void DmFlagsPage::applyPreset(int index)
@@ -268,7 +267,7 @@ QList<QPushButton*> DmFlagsPage::presetButtons() const
     return buttons;
 }
 
-void DmFlagsPage::CheckBox33Click()
+void DmFlagsPage::applyEnableRules()
 {
     SpinEdit5->setEnabled(CheckBox33->isChecked());
 }

@@ -35,7 +35,7 @@ public:
 
     // SpinEdit5 is enabled exactly when CheckBox33 is checked; runs on every click of
     // the box and after a profile load.
-    void CheckBox33Click();
+    void applyEnableRules();
 
     // Decodes a flag total into the boxes (the load, "&Set" and the presets use it).
     void applyTotal(int total);

@@ -4,6 +4,7 @@
 #include "app/core/fileutil.h"
 #include "launch/core/prelaunchcheck.h"
 #include "launch/ui/execlinesmodel.h"
+#include "widgets/guard.h"
 #include "widgets/interaction.h"
 
 #include <QClipboard>
@@ -77,7 +78,7 @@ ExecPreview::ExecPreview(
     column->addLayout(buttons);
 
     connect(copyButton, &QPushButton::clicked, this, &ExecPreview::copyClick);
-    connect(saveButton, &QPushButton::clicked, this, &ExecPreview::saveAsClick);
+    connectGuarded(saveButton, &QPushButton::clicked, this, &ExecPreview::saveAsClick, { this, m_ui });
     connect(closeButton, &QPushButton::clicked, this, &QWidget::close);
     connect(lines, &QTreeView::doubleClicked, this, [this](const QModelIndex& index) {
         if (index.isValid())

@@ -91,11 +91,11 @@ QWidget* MapPage::buildSelectionGroup()
     column->addLayout(current);
 
     ListView2->viewport()->installEventFilter(this);
-    connect(view, &controls::ReportView::mouseReleaseHandled, this, &MapPage::ListView2MouseUp);
-    connect(BitBtn1, &QPushButton::clicked, this,
-        [this] { guarded(ui(), this, [this] { refreshCatalogue(); }); });
-    connect(EnterAlterMapTitle, &QAction::triggered, this,
-        [this] { guarded(ui(), this, [this] { EnterAlterMapTitleClick(); }); });
+    connectGuarded(
+        view, &controls::ReportView::mouseReleaseHandled, this, &MapPage::ListView2MouseUp, guardTarget());
+    connectGuarded(BitBtn1, &QPushButton::clicked, this, &MapPage::refreshCatalogue, guardTarget());
+    connectGuarded(
+        EnterAlterMapTitle, &QAction::triggered, this, &MapPage::EnterAlterMapTitleClick, guardTarget());
     return box;
 }
 
@@ -182,8 +182,7 @@ QWidget* MapPage::buildRotationGroup()
         { SpeedButton31, &MapPage::SpeedButton31Click },
     };
     for (const auto& [button, handler] : handlers)
-        connect(button, &QPushButton::clicked, this,
-            [this, handler] { guarded(ui(), this, [this, handler] { (this->*handler)(); }); });
+        connectGuarded(button, &QPushButton::clicked, this, handler, guardTarget());
     return box;
 }
 
@@ -213,7 +212,7 @@ void MapPage::ListView2MouseUp(QMouseEvent* event)
     // shows what the click left.
     if (event->button() != Qt::LeftButton || !std::exchange(m_leftPressed, false))
         return;
-    guarded(ui(), this, [this] { ListView2Click(); });
+    ListView2Click();
 }
 
 QString MapPage::mapTitleFilePath() const

@@ -64,8 +64,8 @@ BindsPage::BindsPage(QWidget* parent)
     row->addLayout(side);
 
     connect(CheckBox29, &QCheckBox::clicked, this, &BindsPage::applyEnableRules);
-    connect(SpeedButton17, &QPushButton::clicked, this, &BindsPage::SpeedButton17Click);
-    connect(SpeedButton19, &QPushButton::clicked, this, &BindsPage::SpeedButton19Click);
+    connectGuarded(SpeedButton17, &QPushButton::clicked, this, &BindsPage::SpeedButton17Click, guardTarget());
+    connectGuarded(SpeedButton19, &QPushButton::clicked, this, &BindsPage::SpeedButton19Click, guardTarget());
     connect(SpeedButton20, &QPushButton::clicked, this, &BindsPage::SpeedButton20Click);
     connect(SpeedButton21, &QPushButton::clicked, this, &BindsPage::SpeedButton21Click);
     applyEnableRules();
@@ -139,12 +139,10 @@ void BindsPage::runBindDialog()
         return;
     const QString key = m_bindDialog->keyText();
     const QString command = m_bindDialog->commandText();
-    guarded(ui(), this, [&] {
-        if (const std::optional<int> row = m_bindDialog->target())
-            setBindRow(*row, key, command);
-        else
-            addBindRow(key, command);
-    });
+    if (const std::optional<int> row = m_bindDialog->target())
+        setBindRow(*row, key, command);
+    else
+        addBindRow(key, command);
 }
 
 void BindsPage::SpeedButton20Click()

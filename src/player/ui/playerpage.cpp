@@ -145,8 +145,10 @@ QWidget* PlayerPage::buildSetup()
     connect(ComboBox2, &QComboBox::editTextChanged, this, &PlayerPage::fillSkinList);
     // Only the user's changes of the skin show a preview; the profile load shows its
     // own once both texts are in place.
-    connect(ComboBox3->lineEdit(), &QLineEdit::textEdited, this, &PlayerPage::ComboBox3Edited);
-    connect(ComboBox3, &QComboBox::textActivated, this, &PlayerPage::ComboBox3Activated);
+    connectGuarded(
+        ComboBox3->lineEdit(), &QLineEdit::textEdited, this, &PlayerPage::ComboBox3Edited, guardTarget());
+    connectGuarded(
+        ComboBox3, &QComboBox::textActivated, this, &PlayerPage::ComboBox3Activated, guardTarget());
     return panel;
 }
 
@@ -236,7 +238,7 @@ QWidget* PlayerPage::buildSensitivity()
     // Only the user's moves write the text; a position set from the text does not.
     connect(TrackBar1, &QSlider::actionTriggered, this, &PlayerPage::TrackBar1Change);
     // Typed or pasted; the profile load applies its text itself.
-    connect(Edit3, &QLineEdit::textEdited, this, &PlayerPage::Edit3Change);
+    connectGuarded(Edit3, &QLineEdit::textEdited, this, &PlayerPage::applySensitivityText, guardTarget());
     Edit3->installEventFilter(this);
     return box;
 }
@@ -305,7 +307,7 @@ void PlayerPage::showSkinPreview()
 void PlayerPage::ComboBox3Edited()
 {
     m_typedSkinShown = ComboBox3->currentText();
-    guarded(ui(), this, [this] { showSkinPreview(); });
+    showSkinPreview();
 }
 
 void PlayerPage::ComboBox3Activated(const QString& text)
@@ -313,7 +315,7 @@ void PlayerPage::ComboBox3Activated(const QString& text)
     const bool shownAlready = m_typedSkinShown == text;
     m_typedSkinShown.reset();
     if (!shownAlready)
-        guarded(ui(), this, [this] { showSkinPreview(); });
+        showSkinPreview();
 }
 
 std::optional<int> PlayerPage::sensitivityPosition(const QString& text)
@@ -341,11 +343,6 @@ void PlayerPage::applySensitivityText()
     if (!position)
         throw tk::UserError(tr("'%1' is not a valid floating point value").arg(text));
     TrackBar1->setValue(*position);
-}
-
-void PlayerPage::Edit3Change()
-{
-    guarded(ui(), this, [this] { applySensitivityText(); });
 }
 
 void PlayerPage::TrackBar1Change(int action)

@@ -92,7 +92,6 @@ private:
     void ComboBox3Edited();
     void ComboBox3Activated(const QString& text);
     void TrackBar1Change(int action);
-    void Edit3Change();
     bool acceptsSensitivityKey(const QKeyEvent& key) const;
 
     // The skin text last previewed because the user typed it: leaving the box after

@@ -242,7 +242,7 @@ GamePage::GamePage(QWidget* parent)
     // nothing, so the pair settles after one round.
     connect(CheckBox34, &QCheckBox::toggled, this, [this](bool on) { CheckBox35->setChecked(!on); });
     connect(CheckBox35, &QCheckBox::toggled, this, [this](bool on) { CheckBox34->setChecked(!on); });
-    applyCtfTeamRule();
+    applyEnableRules();
 }
 
 void GamePage::gatherExecSettings(tk::ExecSettings& settings) const
@@ -297,7 +297,7 @@ void GamePage::clearModChoice()
     modGroup->setExclusive(true);
 }
 
-void GamePage::applyCtfTeamRule()
+void GamePage::applyEnableRules()
 {
     setTeamBoxesEnabled(RadioButton7->isChecked());
 }

@@ -33,7 +33,7 @@ public:
     // "Red" and "Blue" are enabled exactly while "Force Bots onto Team..." is checked,
     // so also disabled when neither team option is; their checked states stay. Runs
     // whenever that button changes state, and after a profile load.
-    void applyCtfTeamRule();
+    void applyEnableRules();
 
     // A game set-up preset of the flags tab: the limits, pulled into their ranges, and
     // neither a dedicated server nor cheats.

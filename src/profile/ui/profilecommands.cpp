@@ -18,16 +18,23 @@ ProfileCommands::ProfileCommands(TForm1& form, ProfileStore& store)
     , m_store(store)
 {
     SetupPage* setup = form.setupPage;
-    connect(setup->SpeedButton7, &QPushButton::clicked, this, &ProfileCommands::SpeedButton7Click);
-    connect(setup->SpeedButton8, &QPushButton::clicked, this, &ProfileCommands::SpeedButton8Click);
-    connect(setup->SpeedButton9, &QPushButton::clicked, this, &ProfileCommands::SpeedButton9Click);
-    connect(setup->SpeedButton10, &QPushButton::clicked, this, &ProfileCommands::SpeedButton10Click);
-    connect(setup->SpeedButton11, &QPushButton::clicked, this, &ProfileCommands::SpeedButton11Click);
-    connect(setup->SpeedButton12, &QPushButton::clicked, this, &ProfileCommands::SpeedButton12Click);
+    const GuardTarget target(&form, form.interaction());
+    connectGuarded(
+        setup->SpeedButton7, &QPushButton::clicked, this, &ProfileCommands::SpeedButton7Click, target);
+    connectGuarded(
+        setup->SpeedButton8, &QPushButton::clicked, this, &ProfileCommands::SpeedButton8Click, target);
+    connectGuarded(
+        setup->SpeedButton9, &QPushButton::clicked, this, &ProfileCommands::SpeedButton9Click, target);
+    connectGuarded(
+        setup->SpeedButton10, &QPushButton::clicked, this, &ProfileCommands::SpeedButton10Click, target);
+    connectGuarded(
+        setup->SpeedButton11, &QPushButton::clicked, this, &ProfileCommands::SpeedButton11Click, target);
+    connectGuarded(
+        setup->SpeedButton12, &QPushButton::clicked, this, &ProfileCommands::SpeedButton12Click, target);
     // Loading a profile rebuilds the bar and so removes the clicked button: the click
     // is handled once the button's own signal has returned.
-    connect(
-        setup, &SetupPage::quickLoadClicked, this, &ProfileCommands::quickLoadClick, Qt::QueuedConnection);
+    connectGuarded(setup, &SetupPage::quickLoadClicked, this, &ProfileCommands::quickLoadClick, target,
+        Qt::QueuedConnection);
 }
 
 bool ProfileCommands::saveCurrent()
@@ -45,7 +52,7 @@ void ProfileCommands::SpeedButton7Click()
 {
     const QString path = m_form.interaction().openFileName(&m_form, tr("Tarrakind Setup Files (*.tsf)"));
     if (!path.isEmpty() && mayReplaceSettings())
-        guarded(m_form.interaction(), &m_form, [&] { m_store.load(path); });
+        m_store.load(path);
 }
 
 void ProfileCommands::SpeedButton8Click()
@@ -69,10 +76,8 @@ void ProfileCommands::SpeedButton9Click()
     if (!m_store.confirmSave(path))
         return;
     m_form.setupPage->setProfileName(name);
-    guarded(m_form.interaction(), &m_form, [&] {
-        m_store.save(path);
-        m_store.setCurrentPath(path);
-    });
+    m_store.save(path);
+    m_store.setCurrentPath(path);
 }
 
 void ProfileCommands::SpeedButton10Click()
@@ -86,7 +91,7 @@ void ProfileCommands::SpeedButton10Click()
         return;
     }
     setup->addQuickLoadButton(caption);
-    guarded(m_form.interaction(), &m_form, [&] { setup->saveQuickLoadList(); });
+    setup->saveQuickLoadList();
 }
 
 void ProfileCommands::SpeedButton11Click()
@@ -101,13 +106,13 @@ void ProfileCommands::SpeedButton11Click()
             break;
         }
     }
-    guarded(m_form.interaction(), &m_form, [&] { setup->saveQuickLoadList(); });
+    setup->saveQuickLoadList();
 }
 
 void ProfileCommands::SpeedButton12Click()
 {
     m_form.setupPage->removeAllQuickLoadButtons();
-    guarded(m_form.interaction(), &m_form, [&] { m_form.setupPage->saveQuickLoadList(); });
+    m_form.setupPage->saveQuickLoadList();
 }
 
 void ProfileCommands::quickLoadClick(const QString& caption)

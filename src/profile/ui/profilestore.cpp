@@ -231,7 +231,7 @@ void ProfileStore::load(const QString& path)
         if (k.key == QLatin1String("DMFlags"))
             f.dmFlagsPage->applyFlagTotalText();
     }
-    f.dmFlagsPage->CheckBox33Click();
+    f.dmFlagsPage->applyEnableRules();
 
     loadKeys(ini, QStringLiteral("Demo"));
     loadKeys(ini, QStringLiteral("Misc"));
@@ -274,7 +274,7 @@ void ProfileStore::load(const QString& path)
     loadKeys(ini, QStringLiteral("GameMod"));
     loadKeys(ini, QStringLiteral("RA"));
     loadKeys(ini, QStringLiteral("CTF"));
-    f.gamePage->applyCtfTeamRule();
+    f.gamePage->applyEnableRules();
 
     f.setupPage->rebuildQuickLoadBar();
     m_partlyLoadedPath.clear();

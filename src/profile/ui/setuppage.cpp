@@ -180,8 +180,7 @@ SetupPage::SetupPage(QWidget* parent)
     for (QPushButton* b : { SpeedButton10, SpeedButton11, SpeedButton12 })
         quickCommands->addWidget(b);
     // Every change of the box, by the user or by a rebuild, is kept in the list file.
-    connect(CheckBox23, &QCheckBox::toggled, this,
-        [this] { guarded(ui(), this, [this] { saveQuickLoadList(); }); });
+    connectGuarded(CheckBox23, &QCheckBox::toggled, this, &SetupPage::saveQuickLoadList, guardTarget());
     quickCommands->addWidget(CheckBox23);
     quickCommands->addStretch(1);
     quickRow->addLayout(quickCommands);
