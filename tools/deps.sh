@@ -8,7 +8,7 @@ packages=(build-essential cmake ninja-build qt6-base-dev qt6-base-dev-tools libg
 case "${1:-}" in
   "") ;;
   --test-tools)
-    packages+=(libgtest-dev libgmock-dev libbenchmark-dev clang libclang-rt-14-dev
+    packages+=(libgtest-dev libgmock-dev libbenchmark-dev clang clang-format libclang-rt-14-dev
       xvfb xauth x11-utils xdotool imagemagick appstream desktop-file-utils) ;;
   *) echo "usage: tools/deps.sh [--test-tools]" >&2; exit 2 ;;
 esac

@@ -1,12 +1,14 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: GPL-2.0-or-later
-# Builds everything and runs the whole test suite: unit, widget, end-to-end and
-# command-line tests, the install rules, the desktop file validators and the tarball;
-# then the core's tests again under AddressSanitizer and UndefinedBehaviorSanitizer,
-# and the parsers' fuzz targets briefly.
+# Checks the formatting of the C++ sources, builds everything with warnings as errors and
+# runs the whole test suite: unit, widget, end-to-end and command-line tests, the install
+# rules, the desktop file validators and the tarball; then the core's tests again under
+# AddressSanitizer and UndefinedBehaviorSanitizer, and the parsers' fuzz targets briefly.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash tools/deps.sh --test-tools
+# Formatting first: it fails in seconds, before the build.
+bash tools/format.sh --check
 cmake --preset default >/dev/null
 cmake --build --preset default
 ctest_status=0

@@ -62,7 +62,7 @@ INSTANTIATE_TEST_SUITE_P(Cases, ParseCommandLine,
             false, false },
         ParseCase { "TwoProfiles", S({ "--check", "a.tsf", "b.tsf" }), Command::Window, {}, false, false },
         ParseCase { "ValueGivenToACommand", S({ "--check=a.tsf" }), Command::Window, {}, false, false }),
-    [](const ::testing::TestParamInfo<ParseCase>& info) { return std::string(info.param.name); });
+    [](const ::testing::TestParamInfo<ParseCase>& paramInfo) { return std::string(paramInfo.param.name); });
 
 TEST(ResolveProfilePath, CurrentDirectoryFirstThenTheLauncherDirectory)
 {

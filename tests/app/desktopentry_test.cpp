@@ -36,7 +36,7 @@ INSTANTIATE_TEST_SUITE_P(Cases, DesktopExecValue,
         ExecCase { "PercentWithoutOtherReservedCharacters", "/g/100%/tarrakind", "/g/100%%/tarrakind" },
         ExecCase { "PercentInQuotes", "/g/100% sure/tarrakind", "\"/g/100%% sure/tarrakind\"" },
         ExecCase { "NonAsciiNeedsNoQuotes", "/home/jörg/tarrakind", "/home/jörg/tarrakind" }),
-    [](const ::testing::TestParamInfo<ExecCase>& info) { return std::string(info.param.name); });
+    [](const ::testing::TestParamInfo<ExecCase>& paramInfo) { return std::string(paramInfo.param.name); });
 
 TEST(DesktopEntry, NamesTheLauncherWhereItLiesAndKeepsTheRest)
 {

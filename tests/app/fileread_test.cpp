@@ -104,7 +104,7 @@ INSTANTIATE_TEST_SUITE_P(Cases, ReadFile,
                 return std::shared_ptr<void>();
             },
             FileState::Readable, "" }),
-    [](const ::testing::TestParamInfo<ReadCase>& info) { return std::string(info.param.label); });
+    [](const ::testing::TestParamInfo<ReadCase>& paramInfo) { return std::string(paramInfo.param.label); });
 
 TEST(ReadFileGrowing, AFileLargerThanItsStatedSizeIsStillCutAtTheLimit)
 {

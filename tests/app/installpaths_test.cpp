@@ -41,7 +41,7 @@ INSTANTIATE_TEST_SUITE_P(Platforms, InstallPathsTest,
             "/home/me/Games/Quake2/TARRAKIND" },
         // A launcher directly in the root gets wrong paths silently; the launch reports the missing game.
         PathCase { "LinuxRootDirectory", "/tarrakind", false, "/", "", "", "/" }),
-    [](const ::testing::TestParamInfo<PathCase>& info) { return std::string(info.param.name); });
+    [](const ::testing::TestParamInfo<PathCase>& paramInfo) { return std::string(paramInfo.param.name); });
 
 TEST(InstallPaths, JoinsFileNamesWithTheSeparator)
 {

@@ -70,7 +70,9 @@ INSTANTIATE_TEST_SUITE_P(Cases, BotLineTokeniser,
             { "J\u00e9r\u00f4me", "m/s", "f", "p" } },
         TokeniserCase { "windows1252", "\"sv\" \"addbot\" \"J\xe9r\xf4me\x80\" \"m/s\" \"f\" \"p\"",
             { "J\u00e9r\u00f4me\u20ac", "m/s", "f", "p" } }),
-    [](const ::testing::TestParamInfo<TokeniserCase>& info) { return std::string(info.param.label); });
+    [](const ::testing::TestParamInfo<TokeniserCase>& paramInfo) {
+        return std::string(paramInfo.param.label);
+    });
 
 TEST(ComposeBotLine, QuotesTheSixValuesJoinedByBlanks)
 {

@@ -161,8 +161,8 @@ TEST_P(PcxManifest, DecodesAsTheGroundTruthSays)
 }
 
 INSTANTIATE_TEST_SUITE_P(Testdata, PcxManifest, ::testing::ValuesIn(manifestRows()),
-    [](const ::testing::TestParamInfo<ManifestRow>& info) {
-        std::string name = info.param.file;
+    [](const ::testing::TestParamInfo<ManifestRow>& paramInfo) {
+        std::string name = paramInfo.param.file;
         for (char& c : name) {
             if (!std::isalnum(uchar(c)))
                 c = '_';

@@ -573,7 +573,7 @@ TEST_P(IniReferenceCase, MatchesReference)
 }
 
 INSTANTIATE_TEST_SUITE_P(Cases, IniReferenceCase, ::testing::ValuesIn(manifest()),
-    [](const ::testing::TestParamInfo<CaseInfo>& info) { return "case" + info.param.name; });
+    [](const ::testing::TestParamInfo<CaseInfo>& paramInfo) { return "case" + paramInfo.param.name; });
 
 TEST(IniReferenceData, ManifestCoversEveryCase)
 {
@@ -640,7 +640,7 @@ INSTANTIATE_TEST_SUITE_P(Inputs, IniBadInput,
         BadInput { "NoFinalLineEnd", "[S]\r\nk=v", "\r\n" },
         BadInput { "CrOnly", "[S]\rk=v\r[T]\rt=1\r", "" }, BadInput { "OnlyBom", "\xEF\xBB\xBF", "" },
         BadInput { "OnlyBrackets", "[\r\n]\r\n[\r\n", "" }, BadInput { "Empty", "", "" }),
-    [](const ::testing::TestParamInfo<BadInput>& info) { return std::string(info.param.name); });
+    [](const ::testing::TestParamInfo<BadInput>& paramInfo) { return std::string(paramInfo.param.name); });
 
 TEST(IniBadInputReads, ValuesInOddFiles)
 {

@@ -156,7 +156,7 @@ INSTANTIATE_TEST_SUITE_P(Tabs, EveryTab,
             [](TForm1&) { return QStringLiteral(R"(bind "F3" "score")"); } },
         TabCase { "Prefs", [](TForm1& f) { return f.prefsPage; },
             [](TForm1& f) { clickIndicator(f.prefsPage->CheckBox25); }, [](TForm1&) { return QString(); } }),
-    [](const ::testing::TestParamInfo<TabCase>& info) { return std::string(info.param.name); });
+    [](const ::testing::TestParamInfo<TabCase>& paramInfo) { return std::string(paramInfo.param.name); });
 
 TEST_F(Preview, ABurstOfSpinStepsIsGeneratedOnce)
 {

@@ -182,8 +182,8 @@ TEST_P(FullDisk, LaunchStopsAtAnExecFileNotWrittenWhole)
 }
 
 INSTANTIATE_TEST_SUITE_P(Faults, FullDisk, testing::Values(Fault::FileSizeLimit, Fault::FullTmpfs),
-    [](const testing::TestParamInfo<Fault>& info) {
-        return std::string(info.param == Fault::FileSizeLimit ? "FileSizeLimit" : "FullTmpfs");
+    [](const testing::TestParamInfo<Fault>& paramInfo) {
+        return std::string(paramInfo.param == Fault::FileSizeLimit ? "FileSizeLimit" : "FullTmpfs");
     });
 
 } // namespace

@@ -111,9 +111,9 @@ inline void expectEverythingFits(QWidget* page)
             const QSize text = b->fontMetrics().size(Qt::TextShowMnemonic, b->text());
             EXPECT_GE(b->width(), text.width() + 8) << qPrintable(describe(w));
             EXPECT_GE(b->height(), text.height() + 4) << qPrintable(describe(w));
-        } else if (auto* b = qobject_cast<QAbstractButton*>(w)) {
-            EXPECT_GE(b->width(), b->sizeHint().width()) << qPrintable(describe(w));
-            EXPECT_GE(b->height(), b->sizeHint().height()) << qPrintable(describe(w));
+        } else if (auto* button = qobject_cast<QAbstractButton*>(w)) {
+            EXPECT_GE(button->width(), button->sizeHint().width()) << qPrintable(describe(w));
+            EXPECT_GE(button->height(), button->sizeHint().height()) << qPrintable(describe(w));
         } else if (auto* l = qobject_cast<QLabel*>(w)) {
             if (l->text().isEmpty() || l->sizePolicy().horizontalPolicy() == QSizePolicy::Ignored)
                 continue;

@@ -256,7 +256,9 @@ TEST_P(QuickLoadBarReach, EveryButtonCanBeBroughtIntoViewAndLoadsItsProfile)
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(Bars, QuickLoadBarReach, ::testing::Values(7, 40),
-    [](const ::testing::TestParamInfo<int>& info) { return std::to_string(info.param) + "Buttons"; });
+INSTANTIATE_TEST_SUITE_P(
+    Bars, QuickLoadBarReach, ::testing::Values(7, 40), [](const ::testing::TestParamInfo<int>& paramInfo) {
+        return std::to_string(paramInfo.param) + "Buttons";
+    });
 
 } // namespace

@@ -135,7 +135,9 @@ INSTANTIATE_TEST_SUITE_P(Cases, UnreadableFileAtStartUp,
         UnreadableCase { "BotListTooLarge", "bots.cfg", Kind::TooLarge, kBotListTooLarge,
             "The file %1 is too large to be a bot list file (%2 MB; at most 16 MB are read). The bots were "
             "not written to it." }),
-    [](const ::testing::TestParamInfo<UnreadableCase>& info) { return std::string(info.param.label); });
+    [](const ::testing::TestParamInfo<UnreadableCase>& paramInfo) {
+        return std::string(paramInfo.param.label);
+    });
 
 // The map title file is read at every refresh of the map list; its writer is the same as
 // the profile's.

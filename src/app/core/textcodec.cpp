@@ -50,7 +50,8 @@ QString decodeText(const QByteArray& bytes)
 {
     // A byte order mark inside the text is kept as a character: only the INI reader knows
     // where a file begins.
-    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless | QStringDecoder::Flag::ConvertInitialBom);
+    QStringDecoder utf8(
+        QStringDecoder::Utf8, QStringDecoder::Flag::Stateless | QStringDecoder::Flag::ConvertInitialBom);
     QString text = utf8.decode(bytes);
     if (!utf8.hasError())
         return text;

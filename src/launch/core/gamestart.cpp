@@ -48,7 +48,7 @@ QString executableToRun(const InstallPaths& paths, const QString& executableName
 {
     if (windowsRules)
         return executableName;
-    const QString name = existingFileName(paths.quake2Dir, executableName);
+    QString name = existingFileName(paths.quake2Dir, executableName);
     // Profiles made on Windows name the game "quake2.exe"; here it is "quake2".
     if (!fileExists(executablePath(paths, name, false))
         && name.compare(QLatin1String("quake2.exe"), Qt::CaseInsensitive) == 0

@@ -59,7 +59,7 @@ MapCatalogue buildMapCatalogue(const QString& launcherDir, const MapTitleLookup&
             return;
         }
         std::optional<QString> title = titleOf ? titleOf(mapName) : std::nullopt;
-        catalogue.rows.append(MapRow { std::move(mapName), title ? std::move(*title) : unknown });
+        catalogue.rows.append(MapRow { std::move(mapName), std::move(title).value_or(unknown) });
     };
 
     const QStringList looseFiles = listFiles(launcherDir, QStringLiteral("*.aas"));

@@ -64,7 +64,7 @@ QString skinImagePath(const QString& quake2Dir, const QString& model, const QStr
 
 QString existingSkinImagePath(const QString& quake2Dir, const QString& model, const QString& skin)
 {
-    const QString path = skinImagePath(quake2Dir, model, skin);
+    QString path = skinImagePath(quake2Dir, model, skin);
     if (fileExists(path))
         return path;
     // The skin list matches "*.pcx" without regard to case, so a skin listed from

@@ -324,11 +324,11 @@ std::array<SpinEdit*, 8> GamePage::raStatEdits() const
     return { SpinEdit6, SpinEdit7, SpinEdit8, SpinEdit9, SpinEdit10, SpinEdit11, SpinEdit12, SpinEdit13 };
 }
 
-void GamePage::applyPresetLimits(int fraglimit, int timelimit, int maxclients)
+void GamePage::applyPresetLimits(int frags, int minutes, int clients)
 {
-    this->fraglimit->setValue(fraglimit);
-    this->timelimit->setValue(timelimit);
-    this->maxclients->setValue(maxclients);
+    fraglimit->setValue(frags);
+    timelimit->setValue(minutes);
+    maxclients->setValue(clients);
     dedicated->setChecked(false);
     cheats->setChecked(false);
 }

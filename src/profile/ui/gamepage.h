@@ -37,7 +37,7 @@ public:
 
     // A game set-up preset of the flags tab: the limits, pulled into their ranges, and
     // neither a dedicated server nor cheats.
-    void applyPresetLimits(int fraglimit, int timelimit, int maxclients);
+    void applyPresetLimits(int frags, int minutes, int clients);
 
     // The Rocket Arena controls in profile key order ("o1".."o5", "w1".."w9", "l1".."l8").
     std::array<QCheckBox*, 5> raOptionBoxes() const;

@@ -52,9 +52,9 @@ bool endsBlock(QChar c)
 // line separator for each such character, and keeps the line itself beside that block for
 // as long as the block shows it unchanged.
 struct HeldLine : QTextBlockUserData {
-    HeldLine(QString line, QString shown)
-        : line(std::move(line))
-        , shown(std::move(shown))
+    HeldLine(QString held, QString display)
+        : line(std::move(held))
+        , shown(std::move(display))
     { }
     QString line;
     QString shown;
