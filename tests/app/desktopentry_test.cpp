@@ -19,7 +19,7 @@ struct ExecCase {
 
 class DesktopExecValue : public ::testing::TestWithParam<ExecCase> { };
 
-TEST_P(DesktopExecValue, QuotesAndEscapesAsTheDesktopEntrySpecificationAsks)
+TEST_P(DesktopExecValue, QuotesAndEscapesAsDesktopEntriesAsk)
 {
     EXPECT_EQ(
         tk::desktopExecValue(QString::fromUtf8(GetParam().program)), QString::fromUtf8(GetParam().exec));

@@ -10,8 +10,8 @@ namespace tk {
 // The launcher lives in a game directory, not on the PATH: the desktop entry it writes
 // for the user names its full path, and the icons go beside the user's other icons.
 
-// The Exec value that runs program without arguments, quoted and escaped as the Desktop
-// Entry Specification asks (reserved characters, "%", and the string escapes).
+// The Exec value that runs program without arguments, quoted and escaped as desktop
+// entries require (reserved characters, "%", and the string escapes).
 QString desktopExecValue(const QString& program);
 
 // installedEntry (the desktop entry as installed, "Exec=tarrakind") with Exec and

@@ -13,7 +13,7 @@ QStringList engineUserGameDirectories(const QString& gameDirName)
         return {};
     const QString home = qEnvironmentVariable("HOME", QDir::homePath());
     QString data = qEnvironmentVariable("XDG_DATA_HOME");
-    // The base directory specification ignores a relative path.
+    // A relative XDG_DATA_HOME is ignored, as the XDG base directory rules ask.
     if (data.isEmpty() || QDir::isRelativePath(data))
         data = home + QStringLiteral("/.local/share");
     return { data + QStringLiteral("/YamagiQ2/") + gameDirName,
