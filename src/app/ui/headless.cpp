@@ -18,12 +18,6 @@ QString tr(const char* text)
     return QCoreApplication::translate("Headless", text);
 }
 
-// One finding, one line.
-QString oneLine(const QString& text)
-{
-    return text.split(QLatin1Char('\n'), Qt::SkipEmptyParts).join(QLatin1Char(' ')).simplified();
-}
-
 } // namespace
 
 int runMainWindowCommand(const tk::CommandLine& command, const tk::InstallPaths& paths,
@@ -47,7 +41,7 @@ int runMainWindowCommand(const tk::CommandLine& command, const tk::InstallPaths&
         const QList<tk::LaunchFinding> findings
             = tk::checkLaunch(settings, tk::generateExecFile(settings, paths), paths);
         for (const tk::LaunchFinding& finding : findings)
-            out << oneLine(finding.text) << '\n';
+            out << finding.text.simplified() << '\n'; // one finding, one line
         out.flush();
         return findings.isEmpty() ? 0 : 1;
     }
