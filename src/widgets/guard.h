@@ -47,6 +47,7 @@ QMetaObject::Connection connectGuarded(const Sender* sender, void (SignalOwner::
     Receiver* receiver, Slot slot, GuardTarget target, Qt::ConnectionType type = Qt::AutoConnection)
 {
     const auto run = [receiver, slot, target = std::move(target)](Args... args) {
+        static_cast<void>(receiver); // only member functions use it; the connection is tied to it
         guarded(target.ui(), target.parent, [&] {
             if constexpr (std::is_member_function_pointer_v<Slot>) {
                 if constexpr (std::is_invocable_v<const Slot&, Receiver*, Args...>)

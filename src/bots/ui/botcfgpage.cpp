@@ -349,7 +349,7 @@ void BotCfgPage::SpeedButton14Click()
 void BotCfgPage::editHighlighted()
 {
     const qsizetype index = highlightedRow();
-    if (index < 0 || !m_editor || !m_editor->open(m_bots, index))
+    if (index < 0 || !m_editor || !m_editor->editBot(m_bots, index))
         return;
     const qsizetype target = m_editor->target();
     m_bots.replaceEntry(target, m_editor->botName(), m_editor->botModel(), m_editor->botSkin(),

@@ -269,7 +269,7 @@ QString TForm3::profileName() const
     return ComboBox1->currentText();
 }
 
-bool TForm3::open(const tk::BotList& bots, qsizetype target)
+bool TForm3::editBot(const tk::BotList& bots, qsizetype target)
 {
     if (target < 0 || target >= bots.size())
         return false;

@@ -35,7 +35,7 @@ public:
     // Loads the five values of the bot at target in bots, offers the installed models
     // and skins, previews the skin and shows the dialog modally. True when the user
     // saved; the values are then in the accessors below, for the caller to store.
-    bool open(const tk::BotList& bots, qsizetype target);
+    bool editBot(const tk::BotList& bots, qsizetype target);
     // The position of the bot the dialog was last opened on.
     qsizetype target() const { return m_target; }
 

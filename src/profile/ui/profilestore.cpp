@@ -102,6 +102,8 @@ namespace {
 template <typename... F> struct Overloaded : F... {
     using F::operator()...;
 };
+// Aggregate deduction is C++20, but not every compiler of Debian 12 has it.
+template <typename... F> Overloaded(F...) -> Overloaded<F...>;
 
 } // namespace
 
