@@ -11,6 +11,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -152,7 +153,103 @@ TEST(HostileNames, NoDownloadedNameGivesASecondCommandOrOpenQuotes)
             expectOneCommandALine(tk::generateExecFile(s, paths));
         }
         expectOneCommandALine(tk::generateExecFile(s, paths));
+
+        // A profile names any of them, past every list: what the exec file leaves out,
+        // the check names.
+        s.model = QString::fromLatin1(randomName());
+        s.skin = QString::fromLatin1(randomName());
+        s.dmflags = QString::fromLatin1(randomName());
+        s.sensitivity = s.extraCfg = s.recordDemo = true;
+        s.sensitivityText = QString::fromLatin1(randomName());
+        s.extraCfgName = QString::fromLatin1(randomName());
+        s.demoName = QString::fromLatin1(randomName());
+        const QByteArray exec = tk::generateExecFile(s, paths);
+        expectOneCommandALine(exec);
+        QStringList named;
+        for (const tk::LeftOutValue& v : tk::leftOutValues(s, paths))
+            named.append(v.what);
+        const struct {
+            const char* line;
+            const char* what;
+        } lines[] = { { "\nset dmflags ", "The deathmatch flags" }, { "\nskin ", "The player skin" },
+            { "\nsensitivity ", "The mouse sensitivity" }, { "\nexec ", "The extra config file name" },
+            { "\nrecord ", "The demo name" } };
+        for (const auto& l : lines)
+            EXPECT_NE(exec.contains(l.line), named.contains(QLatin1String(l.what))) << l.what;
     }
+}
+
+// Names built from the pieces that lead out of a directory: whatever the rule lets
+// through stays inside, and each way out is refused for its reason.
+TEST(HostileNames, ANameThatAFileSuppliesNeverLeadsOutOfItsDirectory)
+{
+    QTemporaryDir root;
+    const QString dir = root.filePath(QStringLiteral("game"));
+    ASSERT_TRUE(QDir().mkpath(dir + QStringLiteral("/sub")));
+    touch(root.filePath(QStringLiteral("victim")));
+    touch(dir + QStringLiteral("/real.lst"));
+    ASSERT_TRUE(QFile::link(QStringLiteral("../victim"), dir + QStringLiteral("/out.lst")));
+    ASSERT_TRUE(QFile::link(QStringLiteral("real.lst"), dir + QStringLiteral("/in.lst")));
+    ASSERT_TRUE(QFile::link(QStringLiteral("../nowhere"), dir + QStringLiteral("/dangling.lst")));
+    using tk::NameUse;
+    const auto refused
+        = [&](const QString& name, NameUse use) { return !tk::nameRefusal(name, use, dir).isEmpty(); };
+
+    const QString nul = QStringLiteral("a") + QChar(0) + QStringLiteral("b");
+    const QString tooLong = QString(256, QLatin1Char('x'));
+    const struct {
+        QString name;
+        bool inDirectory; // refused as a file of the directory
+        bool below; // refused as a path below it
+    } cases[] = {
+        { "maps.lst", false, false },
+        { "~", false, false },
+        { "~/x", true, false },
+        { "sub/demo", true, false },
+        { "../../victim", true, true },
+        { "sub/../..", true, true },
+        { "..", true, true },
+        { "/etc/passwd", true, true },
+        { "C:x.cfg", false, true },
+        { "a\\b", true, true },
+        { nul, true, true },
+        { tooLong, true, true },
+        { "", true, false },
+        { "in.lst", false, false },
+        { "out.lst", true, false },
+        { "dangling.lst", true, false },
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(refused(c.name, NameUse::InDirectory), c.inDirectory) << c.name.toStdString();
+        EXPECT_EQ(refused(c.name, NameUse::BelowDirectory), c.below) << c.name.toStdString();
+    }
+
+    static const char* const kPieces[]
+        = { "..", ".", "/", "\\", "~", "a", "sub", "out.lst", "in.lst", "C:", "//", "x.cfg" };
+    tk::Random random;
+    random.seed(20261209);
+    const QString inside = QFileInfo(dir).canonicalFilePath() + QLatin1Char('/');
+    int accepted[2] = {};
+    for (int round = 0; round < 4000; ++round) {
+        QString name;
+        for (quint32 i = 0, n = 1 + random.below(5); i < n; ++i)
+            name += QString::fromLatin1(kPieces[random.below(std::size(kPieces))]);
+        if (!refused(name, NameUse::InDirectory)) {
+            ++accepted[0];
+            const QFileInfo file(dir + QLatin1Char('/') + name);
+            const QString resolved
+                = file.exists() ? file.canonicalFilePath() : QDir::cleanPath(file.filePath());
+            EXPECT_EQ(QFileInfo(resolved).absolutePath() + QLatin1Char('/'), inside) << name.toStdString();
+        }
+        if (!refused(name, NameUse::BelowDirectory)) {
+            ++accepted[1];
+            // On Windows too, where a backslash separates and "C:" names a drive.
+            const QString path = QDir::cleanPath(dir + QLatin1Char('/') + QString(name).replace('\\', '/'));
+            EXPECT_TRUE(path == dir || path.startsWith(dir + QLatin1Char('/'))) << name.toStdString();
+        }
+    }
+    EXPECT_GT(accepted[0], 100);
+    EXPECT_GT(accepted[1], 100);
 }
 
 } // namespace

@@ -4,6 +4,7 @@
 #include "app/ui/tform1.h"
 #include "bots/ui/botcfgpage.h"
 #include "launch/core/execfile.h"
+#include "launch/core/gamestart.h"
 #include "launch/ui/dmflagspage.h"
 #include "maps/ui/mappage.h"
 #include "player/ui/bindspage.h"
@@ -420,6 +421,45 @@ TEST_F(Profiles, ACloseWhoseSaveFailsOffersToCloseWithoutSaving)
     EXPECT_TRUE(form->close());
     EXPECT_EQ(ui.questions.size(), 2);
     EXPECT_TRUE(ui.messages.isEmpty());
+}
+
+// Names of files that a profile or the quick-load list gives reach only the launcher
+// directory: Save, LAUNCH! and the save on close write nothing elsewhere; each refused
+// name is told once, and its setting taken as missing.
+TEST_F(Profiles, NamesFromOtherPlayersFilesNeverLeadOutOfTheLauncherDirectory)
+{
+    const QString victim = root.filePath(QStringLiteral("victim"));
+    writeAll(victim, QByteArray("keep\0this\n", 10));
+    ASSERT_TRUE(QFile::link(victim, file("linked.cfg")));
+    writeAll(root.filePath(QStringLiteral("quake2/quake2")), "");
+    writeAll(file("s.tsf"),
+        "[BotDataFile]\r\nFileName=linked.cfg\r\n[MapControl]\r\nRotation=1\r\nRotationFile=../../victim\r\n"
+        "[Quake2 Setup]\r\nEXE=../../../bin/sh\r\n");
+    writeAll(file("quikload.ini"), "[QuikLoad]\r\nNumber=2\r\nn0=../../victim\r\nn1=duel\r\n");
+    ui.messages.clear();
+    load(QStringLiteral("s.tsf"));
+    ASSERT_EQ(ui.messages.size(), 4) << ui.messages.join('\n').toStdString();
+    for (const char* told :
+        { "s.tsf names \"linked.cfg\" as [BotDataFile] FileName, which is not used: it is a link",
+            "s.tsf names \"../../victim\" as [MapControl] RotationFile, which is not used: it holds a "
+            "directory part",
+            "s.tsf names \"../../../bin/sh\" as [Quake2 Setup] EXE, which is not used: it leads out",
+            "quikload.ini names \"../../victim.tsf\" as [QuikLoad] n0" })
+        EXPECT_TRUE(ui.messages.filter(QString::fromUtf8(told)).size() == 1) << told;
+    EXPECT_EQ(form->botCfgPage->botList().fileName(), "bots.cfg");
+    EXPECT_EQ(form->mapPage->rotationFileName(), "maps.lst");
+    EXPECT_EQ(form->setupPage->exefile->text(), tk::defaultExecutableName());
+    EXPECT_EQ(form->setupPage->quickLoadCaptions(), (QStringList { "x", "duel" }));
+
+    form->prefsPage->CheckBox50->setChecked(false);
+    EXPECT_TRUE(form->launch());
+    save(QStringLiteral("s.tsf"));
+    load(QStringLiteral("s.tsf"));
+    form->prefsPage->CheckBox26->setChecked(true);
+    form->close();
+    EXPECT_EQ(ui.messages.size(), 4) << "each is told once a run";
+    EXPECT_EQ(readAll(victim), QByteArray("keep\0this\n", 10));
+    EXPECT_TRUE(QFile::exists(file("maps.lst")));
 }
 
 } // namespace

@@ -58,8 +58,8 @@ CommandLine parseCommandLine(const QStringList& arguments)
     result.force = parser.isSet(force);
     if (given > 1)
         result.error = tr("give one command at a time");
-    else if (result.force && result.command != Command::Launch)
-        result.error = tr("--force goes only with --launch");
+    else if (result.force && result.command != Command::Launch && result.command != Command::WriteCfg)
+        result.error = tr("--force goes only with --write-cfg and --launch");
     else if (!positional.isEmpty() && !drivesMainWindow(result.command))
         result.error = given ? tr("this command takes no profile") : tr("a profile needs a command");
     else if (positional.size() > 1)
@@ -81,7 +81,7 @@ bool drivesMainWindow(CommandLine::Command command)
 
 QString usageText()
 {
-    return tr("Usage: tarrakind [--write-cfg | --check | --launch [--force]] [PROFILE]\n"
+    return tr("Usage: tarrakind [--write-cfg [--force] | --check | --launch [--force]] [PROFILE]\n"
               "       tarrakind --install-desktop-entry | --remove-desktop-entry | --help | --version\n");
 }
 
@@ -92,12 +92,14 @@ QString helpText()
              "Without arguments, opens the launcher's window.\n"
              "\n"
              "  --write-cfg              write the rotation file and the exec file as LAUNCH! does,\n"
-             "                           print the exec file's path; start nothing\n"
-             "  --check                  print what the check before the start finds, one a line;\n"
-             "                           exit 1 when it finds anything\n"
-             "  --launch                 the whole LAUNCH!, game start included; stops when the\n"
-             "                           check finds anything\n"
-             "  --force                  with --launch: start whatever the check finds\n"
+             "                           print the exec file's path; start nothing; stops when\n"
+             "                           loading the profile gives an error\n"
+             "  --check                  print what loading the profile and the check before the\n"
+             "                           start find, one a line; exit 1 when they find anything\n"
+             "  --launch                 the whole LAUNCH!, game start included; stops when\n"
+             "                           loading the profile gives an error or the check finds\n"
+             "                           anything\n"
+             "  --force                  with --write-cfg and --launch: go on all the same\n"
              "  --install-desktop-entry  add the launcher to the desktop's menu (for this user)\n"
              "  --remove-desktop-entry   take it out again\n"
              "  -h, --help               print this help\n"
@@ -105,8 +107,10 @@ QString helpText()
              "\n"
              "PROFILE is a profile file (.tsf), by default default.tsf in the launcher's\n"
              "directory; a relative name is looked for in the current directory, then in the\n"
-             "launcher's. These commands need no display. Messages go to standard error, each\n"
-             "line prefixed with \"tarrakind: \". Exit status: 0 done, 1 stopped, 2 bad arguments.\n");
+             "launcher's. These commands need no display and never change a profile; a\n"
+             "profile that cannot be read stops them. Messages go to standard error, each\n"
+             "line prefixed with \"tarrakind: \". Exit status: 0 done, 1 stopped (or --check\n"
+             "found something), 2 bad arguments.\n");
 }
 
 QString versionText()
@@ -123,13 +127,17 @@ QString resolveProfilePath(const QString& given, const QString& currentDir, cons
 {
     if (given.isEmpty())
         return paths.inLauncherDir(QStringLiteral("default.tsf"));
+    // A pipe or a device counts too: the command then says why it does not read it,
+    // rather than that there is no such profile. A directory is no profile.
+    const auto there
+        = [](const QString& path) { return QFileInfo::exists(path) && !QFileInfo(path).isDir(); };
     const QString here = QDir(currentDir).absoluteFilePath(given);
-    if (QFileInfo(here).isFile())
+    if (there(here))
         return QDir::cleanPath(here);
     if (QDir::isRelativePath(given)) {
-        const QString there = QDir(paths.launcherDir).absoluteFilePath(given);
-        if (QFileInfo(there).isFile())
-            return QDir::cleanPath(there);
+        const QString inLauncherDir = QDir(paths.launcherDir).absoluteFilePath(given);
+        if (there(inLauncherDir))
+            return QDir::cleanPath(inLauncherDir);
     }
     return {};
 }

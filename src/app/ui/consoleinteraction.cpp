@@ -4,6 +4,7 @@
 #include "launch/core/gamestart.h"
 
 #include <QDialog>
+#include <QRegularExpression>
 #include <QTextStream>
 
 ConsoleInteraction::ConsoleInteraction(QTextStream& err)
@@ -12,7 +13,10 @@ ConsoleInteraction::ConsoleInteraction(QTextStream& err)
 
 void ConsoleInteraction::print(const QString& prefix, const QString& text)
 {
-    for (const QString& line : text.split(QLatin1Char('\n'))) {
+    // "Error: Path to Quake2.exe is incorrect" breaks its line with CR CR, as the message
+    // boxes of Windows did.
+    static const QRegularExpression lineEnd(QStringLiteral("\r\n|\r|\n"));
+    for (const QString& line : text.split(lineEnd)) {
         if (!line.trimmed().isEmpty())
             m_err << prefix << line << '\n';
     }
@@ -21,6 +25,10 @@ void ConsoleInteraction::print(const QString& prefix, const QString& text)
 
 void ConsoleInteraction::showMessage(QWidget*, const QString& text)
 {
+    if (m_collecting) {
+        m_messages.append(text);
+        return;
+    }
     print(QStringLiteral("tarrakind: "), text);
 }
 

@@ -3,6 +3,9 @@
 
 #include "widgets/interaction.h"
 
+#include <QStringList>
+#include <utility>
+
 class QTextStream;
 
 // The launcher's dialogs on a console, for the commands that run without a display:
@@ -17,6 +20,15 @@ public:
     void setGoOn(bool goOn) { m_goOn = goOn; }
     bool declinedQuestion() const { return m_declined; }
 
+    // While collecting, messages are kept instead of printed, for the command to decide
+    // what they mean; takeMessages() hands them over, in the order shown.
+    void setCollecting(bool collecting) { m_collecting = collecting; }
+    QStringList takeMessages() { return std::exchange(m_messages, {}); }
+
+    // Prints text, each of its lines (ended by CR LF, CR or LF) behind prefix; blank lines
+    // are left out.
+    void print(const QString& prefix, const QString& text);
+
     void showMessage(QWidget* parent, const QString& text) override;
     int askChoice(QWidget* parent, const QString& text, const QStringList& buttons) override;
     QString prompt(QWidget* parent, const QString& caption, const QString& text, const QString& proposed,
@@ -30,9 +42,9 @@ public:
     void openUrl(const QUrl& url) override;
 
 private:
-    void print(const QString& prefix, const QString& text);
-
     QTextStream& m_err;
     bool m_goOn = false;
     bool m_declined = false;
+    bool m_collecting = false;
+    QStringList m_messages;
 };

@@ -311,7 +311,7 @@ void TForm1::showEvent(QShowEvent* event)
         QMetaObject::invokeMethod(this, startUpWithDefaultProfile, Qt::QueuedConnection);
 }
 
-bool TForm1::startUp(const QString& profilePath)
+bool TForm1::startUp(const QString& profilePath, QString* loadError)
 {
     if (m_startedUp)
         return true;
@@ -333,7 +333,15 @@ bool TForm1::startUp(const QString& profilePath)
     // are filled all the same.
     const QString profile
         = profilePath.isEmpty() ? m_paths.inLauncherDir(QStringLiteral("default.tsf")) : profilePath;
-    const bool loaded = guarded(m_ui, this, [&] { m_profiles->load(profile); });
+    const bool loaded = guarded(m_ui, this, [&] {
+        try {
+            m_profiles->load(profile);
+        } catch (const tk::UserError& e) {
+            if (loadError)
+                *loadError = e.message();
+            throw;
+        }
+    });
 
     const QStringList cfgFiles = tk::listFiles(m_paths.launcherDir, QStringLiteral("*.cfg"));
     miscPage->fillExtraConfigList(cfgFiles);
@@ -503,7 +511,7 @@ bool TForm1::runLaunch(LaunchUntil until)
         return false;
     }
 
-    if (!prefsPage->CheckBox24->isChecked())
+    if (until == LaunchUntil::GameStarted && !prefsPage->CheckBox24->isChecked())
         close();
     return true;
 }

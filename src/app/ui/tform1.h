@@ -54,14 +54,18 @@ public:
 
     // Runs once, when the window is first shown; public so that tests, benchmarks and
     // the command line can run it without a display. Loads profilePath, by default
-    // default.tsf in the launcher directory; false when that load stopped at an error.
-    bool startUp(const QString& profilePath = QString());
+    // default.tsf in the launcher directory; false when that load stopped at an error,
+    // whose message then goes into loadError too.
+    bool startUp(const QString& profilePath = QString(), QString* loadError = nullptr);
     bool startedUp() const { return m_startedUp; }
 
     // The "LAUNCH!" command; every way of starting the game goes through it. The command
     // line may stop it once the rotation file and the exec file are written. False when
     // it stopped on the way (an error, a question declined, no game to start).
-    enum class LaunchUntil { GameStarted, FilesWritten };
+    // GameStarted closes the window afterwards unless "Leave Tarrakind! open when running
+    // Quake2" is checked; the command line's window, never shown, is never closed, so that
+    // nothing of the close sequence (the save on close, the question) runs.
+    enum class LaunchUntil { GameStarted, GameStartedWindowKept, FilesWritten };
     bool launch(LaunchUntil until = LaunchUntil::GameStarted);
 
     // Loads and saves configuration profiles; holds the current profile path.

@@ -7,8 +7,10 @@
 #include "app/core/usererror.h"
 #include "launch/core/engine.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QLatin1StringView>
+#include <functional>
 
 namespace tk {
 
@@ -69,6 +71,73 @@ private:
     SettingsTab m_tab = SettingsTab::None;
 };
 
+QString tr(const char* text)
+{
+    return QCoreApplication::translate("ExecFile", text);
+}
+
+// A value as it goes into its console line, or why it is left out.
+struct ConsoleForm {
+    std::optional<QByteArray> text;
+    QString reason;
+};
+
+// A typed value: in quotes where the engine would split it.
+ConsoleForm typedForm(const QString& value)
+{
+    if (std::optional<QByteArray> text = consoleValue(encodeText(value)))
+        return { std::move(text), {} };
+    return { std::nullopt,
+        tr("it holds a double quote or a line break, which would end its value or its line") };
+}
+
+// A value that stands unquoted in its line (a number as typed, a name from the lists).
+ConsoleForm plainForm(const QString& value)
+{
+    QByteArray text = encodeText(value);
+    if (isConsoleSafe(text))
+        return { std::move(text), {} };
+    return { std::nullopt,
+        tr("it holds \";\", a double quote or a control character, which would start a second command or "
+           "break its line") };
+}
+
+// A file the engine finds below its game directories.
+ConsoleForm engineFileForm(const QString& name)
+{
+    if (QString refusal = nameRefusal(name, NameUse::BelowDirectory); !refusal.isEmpty())
+        return { std::nullopt, std::move(refusal) };
+    return typedForm(name);
+}
+
+ConsoleForm skinForm(const ExecSettings& s)
+{
+    if (s.model.isEmpty() || s.skin.isEmpty())
+        return { QByteArrayLiteral("male/grunt"), {} };
+    // The engine loads the skin from the folder of the model: a name from a profile must
+    // not lead it elsewhere.
+    for (const QString& part : { s.model, s.skin }) {
+        if (QString refusal = nameRefusal(part, NameUse::InDirectory); !refusal.isEmpty())
+            return { std::nullopt, std::move(refusal) };
+    }
+    return plainForm(s.model + QLatin1Char('/') + s.skin);
+}
+
+ConsoleForm extraCfgForm(const ExecSettings& s, const InstallPaths& paths)
+{
+    // The engine looks the name up as given; a profile from Windows may name it in other
+    // letter case.
+    return engineFileForm(existingFileName(paths.launcherDir, s.extraCfgName));
+}
+
+ConsoleForm demoForm(const ExecSettings& s, const InstallPaths& paths)
+{
+    // The base decides: a number after it leads nowhere else.
+    if (ConsoleForm base = engineFileForm(s.demoName); !base.text)
+        return base;
+    return typedForm(demoNameToUse(s.demoName, s.sequentialDemo, paths));
+}
+
 QByteArray boolDigit(bool on)
 {
     return on ? QByteArrayLiteral("1") : QByteArrayLiteral("0");
@@ -122,7 +191,8 @@ void writeServerSettings(ScriptWriter& out, const ExecSettings& s)
     out.block(SettingsTab::DmFlags);
     out.line("//Basic DMFlags/Server Settings");
     out.line("set deathmatch 1");
-    out.line("set dmflags " + encodeText(s.dmflags), out.at("dmflags"));
+    if (const ConsoleForm flags = plainForm(s.dmflags); flags.text)
+        out.line("set dmflags " + *flags.text, out.at("dmflags"));
     // The server's size and limits are the Game tab's.
     const auto game = [](const char* control) {
         return ExecLineOrigin { SettingsTab::Game, QLatin1StringView(control), -1 };
@@ -149,11 +219,8 @@ void writeAdditional(ScriptWriter& out, const ExecSettings& s, const InstallPath
     out.blank();
     out.line("//Additional Exec. File");
     if (s.extraCfg && !s.extraCfgName.isEmpty()) {
-        // The engine looks the name up as given; a profile from Windows may name it in
-        // other letter case.
-        const QString file = existingFileName(paths.launcherDir, s.extraCfgName);
-        if (const std::optional<QByteArray> name = consoleValue(encodeText(file)))
-            out.line("exec " + *name, out.at("ComboBox1"));
+        if (const ConsoleForm name = extraCfgForm(s, paths); name.text)
+            out.line("exec " + *name.text, out.at("ComboBox1"));
     }
     out.blank();
 }
@@ -180,12 +247,10 @@ void writePlayer(ScriptWriter& out, const ExecSettings& s)
     out.line("//Player Setup");
     if (s.playerSetup) {
         // A name that no console line can hold is left out: the pre-launch check names it.
-        if (const std::optional<QByteArray> name = consoleValue(encodeText(s.playerName)))
-            out.line("name " + *name, out.at("Edit2"));
-        if (!s.model.isEmpty() && !s.skin.isEmpty())
-            out.line("skin " + encodeText(s.model) + '/' + encodeText(s.skin), out.at("ComboBox3"));
-        else
-            out.line("skin male/grunt", out.at(s.model.isEmpty() ? "ComboBox2" : "ComboBox3"));
+        if (const ConsoleForm name = typedForm(s.playerName); name.text)
+            out.line("name " + *name.text, out.at("Edit2"));
+        if (const ConsoleForm skin = skinForm(s); skin.text)
+            out.line("skin " + *skin.text, out.at(s.model.isEmpty() ? "ComboBox2" : "ComboBox3"));
         if (const char* hand = handLine(s.hand))
             out.line(hand, out.at("ComboBox4"));
         if (const char* crosshair = crosshairLine(s.crosshair))
@@ -193,8 +258,8 @@ void writePlayer(ScriptWriter& out, const ExecSettings& s)
     }
     if (s.maxFps)
         out.line("cl_maxfps " + QByteArray::number(s.fps), out.at("SpinEdit2"));
-    if (s.sensitivity)
-        out.line("sensitivity " + encodeText(s.sensitivityText), out.at("Edit3"));
+    if (const ConsoleForm sensitivity = plainForm(s.sensitivityText); s.sensitivity && sensitivity.text)
+        out.line("sensitivity " + *sensitivity.text, out.at("Edit3"));
     out.set("lag", s.lag ? s.lagValue : 0, out.at(s.lag ? "SpinEdit1" : "CheckBox30"));
     out.set("lagvariance", s.lag ? s.lagVariance : 0, out.at(s.lag ? "SpinEdit4" : "CheckBox30"));
     out.blank();
@@ -310,7 +375,7 @@ void writeMap(ScriptWriter& out, const ExecSettings& s)
     out.block(SettingsTab::Map);
     out.line("//Map to play on");
     // Entries that could end the quotes or start a command of their own name no map.
-    const QList<QByteArray> rotation = consoleSafeRotationEntries(s.rotationEntries);
+    const QList<QByteArray> rotation = writtenRotationEntries(s.rotationEntries);
     if (s.rotation && !rotation.isEmpty()) {
         QByteArray list = "set sv_maplist \"";
         for (const QByteArray& entry : rotation) {
@@ -349,9 +414,8 @@ void writeDemo(ScriptWriter& out, const ExecSettings& s, const InstallPaths& pat
     out.block(SettingsTab::Misc);
     out.line("//Demo Options");
     if (s.recordDemo && !s.demoName.isEmpty()) {
-        const QString name = demoNameToUse(s.demoName, s.sequentialDemo, paths);
-        if (const std::optional<QByteArray> value = consoleValue(encodeText(name)))
-            out.line("record " + *value, out.at("Edit1"));
+        if (const ConsoleForm name = demoForm(s, paths); name.text)
+            out.line("record " + *name.text, out.at("Edit1"));
     }
 }
 
@@ -394,15 +458,75 @@ QByteArray generateExecFile(
     return out.take();
 }
 
-QList<QByteArray> consoleSafeRotationEntries(const QList<QByteArray>& entries)
+QString rotationEntryRefusal(const QByteArray& entry)
 {
-    QList<QByteArray> safe;
-    safe.reserve(entries.size());
+    if (!isConsoleSafe(entry))
+        return tr("it holds \";\", a double quote or a control character, which would break the map list");
+    return nameRefusal(decodeText(entry), NameUse::BelowDirectory);
+}
+
+QList<QByteArray> writtenRotationEntries(const QList<QByteArray>& entries)
+{
+    QList<QByteArray> written;
+    written.reserve(entries.size());
     for (const QByteArray& entry : entries) {
-        if (isConsoleSafe(entry))
-            safe.append(entry);
+        if (rotationEntryRefusal(entry).isEmpty())
+            written.append(entry);
     }
-    return safe;
+    return written;
+}
+
+QString leftOutRotationMessage(const QList<QByteArray>& entries)
+{
+    QStringList unsafe;
+    QString outside;
+    for (const QByteArray& entry : entries) {
+        const QString name = decodeText(entry);
+        if (!isConsoleSafe(entry))
+            unsafe.append(name);
+        else if (const QString refusal = nameRefusal(name, NameUse::BelowDirectory); !refusal.isEmpty())
+            outside += QLatin1Char('\n') + tr("%1: %2").arg(printableName(name), refusal);
+    }
+    QStringList parts;
+    if (!unsafe.isEmpty())
+        parts.append(leftOutMessage(tr("These rotation entries are left out of the exec file:"), unsafe));
+    if (!outside.isEmpty())
+        parts.append(tr("These rotation entries are left out of the exec file, since the engine would follow "
+                        "them out of its directories:")
+            + outside);
+    return parts.join(QStringLiteral("\n\n"));
+}
+
+QList<LeftOutValue> leftOutValues(const ExecSettings& s, const InstallPaths& paths)
+{
+    const struct {
+        bool used;
+        const char* what;
+        QString value;
+        std::function<ConsoleForm()> form;
+    } values[] = {
+        { true, QT_TRANSLATE_NOOP("ExecFile", "The deathmatch flags"), s.dmflags,
+            [&] { return plainForm(s.dmflags); } },
+        { s.playerSetup, QT_TRANSLATE_NOOP("ExecFile", "The player name"), s.playerName,
+            [&] { return typedForm(s.playerName); } },
+        { s.playerSetup, QT_TRANSLATE_NOOP("ExecFile", "The player skin"),
+            s.model + QLatin1Char('/') + s.skin, [&] { return skinForm(s); } },
+        { s.sensitivity, QT_TRANSLATE_NOOP("ExecFile", "The mouse sensitivity"), s.sensitivityText,
+            [&] { return plainForm(s.sensitivityText); } },
+        { s.extraCfg && !s.extraCfgName.isEmpty(),
+            QT_TRANSLATE_NOOP("ExecFile", "The extra config file name"), s.extraCfgName,
+            [&] { return extraCfgForm(s, paths); } },
+        { s.recordDemo && !s.demoName.isEmpty(), QT_TRANSLATE_NOOP("ExecFile", "The demo name"), s.demoName,
+            [&] { return demoForm(s, paths); } },
+    };
+    QList<LeftOutValue> leftOut;
+    for (const auto& v : values) {
+        if (!v.used)
+            continue;
+        if (const ConsoleForm form = v.form(); !form.text)
+            leftOut.append({ tr(v.what), v.value, form.reason });
+    }
+    return leftOut;
 }
 
 void writeExecFile(const ExecSettings& settings, const InstallPaths& paths)

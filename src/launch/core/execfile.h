@@ -33,9 +33,28 @@ struct ExecLineOrigin {
 QByteArray generateExecFile(
     const ExecSettings& settings, const InstallPaths& paths, QList<ExecLineOrigin>* origins = nullptr);
 
-// The rotation entries that the exec file names, in order: those that can stand in a
-// console line (see isConsoleSafe); the others are left out.
-QList<QByteArray> consoleSafeRotationEntries(const QList<QByteArray>& entries);
+// Why the exec file leaves a rotation entry out, in plain words: it cannot stand in a
+// console line (see isConsoleSafe), or it would lead the engine out of its directories
+// (see nameRefusal). Empty when the entry is written.
+QString rotationEntryRefusal(const QByteArray& entry);
+// The rotation entries that the exec file names, in order: those without a refusal.
+QList<QByteArray> writtenRotationEntries(const QList<QByteArray>& entries);
+
+// What the user is told of the rotation entries that the exec file leaves out: an intro,
+// then each such entry of entries on a line of its own with its reason. Empty when none
+// is left out.
+QString leftOutRotationMessage(const QList<QByteArray>& entries);
+
+// A setting the exec file leaves out rather than let the engine read it changed, split it
+// into a second command or follow it out of its directories. The writer leaves out
+// exactly these; the check before the start names them.
+struct LeftOutValue {
+    QString what; // "The player name"
+    QString value; // as the setting holds it
+    QString reason; // why, in plain words
+    bool operator==(const LeftOutValue&) const = default;
+};
+QList<LeftOutValue> leftOutValues(const ExecSettings& settings, const InstallPaths& paths);
 
 // The demo name to record under: base itself, or with sequential naming the first of
 // base, base2, base3, ... that has no file in any folder the engine records into (see

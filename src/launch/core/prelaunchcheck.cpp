@@ -8,6 +8,7 @@
 #include "launch/core/execfile.h"
 #include "launch/core/gamestart.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QLocale>
@@ -51,25 +52,12 @@ void checkSize(const QByteArray& execFile, QList<LaunchFinding>& findings)
                 .arg(number(kEngineLineLimit), longLines.join(QStringLiteral(", line "))) });
 }
 
-void checkValues(const ExecSettings& s, QList<LaunchFinding>& findings)
+void checkValues(const ExecSettings& s, const InstallPaths& paths, QList<LaunchFinding>& findings)
 {
-    const struct {
-        bool used;
-        QString value;
-        const char* what;
-    } values[] = {
-        { s.playerSetup, s.playerName, "The player name" },
-        { s.recordDemo, s.demoName, "The demo name" },
-        { s.extraCfg, s.extraCfgName, "The extra config file name" },
-    };
-    for (const auto& v : values) {
-        if (v.used && !consoleValue(encodeText(v.value)))
-            findings.append({ LaunchFinding::Kind::UnwritableValue,
-                QStringLiteral(
-                    "%1 \"%2\" cannot be written into the exec file: it holds a double quote "
-                    "or a line break, which would end its value or its line. Its line is left out.")
-                    .arg(QLatin1String(v.what), printableName(v.value)) });
-    }
+    for (const LeftOutValue& v : leftOutValues(s, paths))
+        findings.append({ LaunchFinding::Kind::UnwritableValue,
+            QCoreApplication::translate("PreLaunchCheck", "%1 \"%2\" is left out of the exec file: %3.")
+                .arg(v.what, printableName(v.value), v.reason) });
 }
 
 void checkBots(const ExecSettings& s, QList<LaunchFinding>& findings)
@@ -93,12 +81,9 @@ void checkRotation(const ExecSettings& s, QList<LaunchFinding>& findings)
         return;
     const QSet<QString> known(s.catalogueMaps.cbegin(), s.catalogueMaps.cend());
     QStringList unknown;
-    QStringList leftOut;
-    for (const QByteArray& entry : s.rotationEntries) {
+    for (const QByteArray& entry : writtenRotationEntries(s.rotationEntries)) {
         const QString name = decodeText(entry);
-        if (!isConsoleSafe(entry))
-            leftOut.append(name);
-        else if (!known.contains(name) && !unknown.contains(name))
+        if (!known.contains(name) && !unknown.contains(name))
             unknown.append(name);
     }
     if (!unknown.isEmpty())
@@ -106,10 +91,8 @@ void checkRotation(const ExecSettings& s, QList<LaunchFinding>& findings)
             QStringLiteral("The rotation names maps with no navigation file in the map list: %1. The bots "
                            "cannot find their way on them.")
                 .arg(unknown.join(QStringLiteral(", "))) });
-    if (!leftOut.isEmpty())
-        findings.append({ LaunchFinding::Kind::RotationEntryLeftOut,
-            leftOutMessage(
-                QStringLiteral("These rotation entries are left out of the exec file:"), leftOut) });
+    if (const QString leftOut = leftOutRotationMessage(s.rotationEntries); !leftOut.isEmpty())
+        findings.append({ LaunchFinding::Kind::RotationEntryLeftOut, leftOut });
 }
 
 void checkShadowing(const ExecSettings& s, const InstallPaths& paths, QList<LaunchFinding>& findings)
@@ -150,7 +133,7 @@ QList<LaunchFinding> checkLaunch(
 {
     QList<LaunchFinding> findings;
     checkSize(execFile, findings);
-    checkValues(settings, findings);
+    checkValues(settings, paths, findings);
     checkBots(settings, findings);
     checkRotation(settings, findings);
     checkShadowing(settings, paths, findings);

@@ -5,6 +5,7 @@
 #include "app/core/random.h"
 #include "app/core/textcodec.h"
 #include "app/core/usererror.h"
+#include "launch/core/execfile.h"
 #include "launch/core/execsettings.h"
 #include "maps/core/mapcatalogue.h"
 #include "maps/core/rotation.h"
@@ -433,14 +434,14 @@ void MapPage::tellLeftOutRotationEntries()
 {
     if (!CheckBox22->isChecked())
         return;
-    QStringList leftOut;
+    QList<QByteArray> untold;
     for (const QByteArray& entry : rotationEntries()) {
-        if (!tk::isConsoleSafe(entry))
-            leftOut.append(tk::decodeText(entry));
+        if (!tk::rotationEntryRefusal(entry).isEmpty()
+            && !m_leftOutRotation.untold({ tk::decodeText(entry) }).isEmpty())
+            untold.append(entry);
     }
-    if (const QStringList untold = m_leftOutRotation.untold(leftOut); !untold.isEmpty())
-        ui().showMessage(
-            this, tk::leftOutMessage(tr("These rotation entries are left out of the exec file:"), untold));
+    if (const QString message = tk::leftOutRotationMessage(untold); !message.isEmpty())
+        ui().showMessage(this, message);
 }
 
 QList<QByteArray> MapPage::rotationEntries() const

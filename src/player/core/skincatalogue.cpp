@@ -64,6 +64,11 @@ QString skinImagePath(const QString& quake2Dir, const QString& model, const QStr
 
 QString existingSkinImagePath(const QString& quake2Dir, const QString& model, const QString& skin)
 {
+    // Model and skin may come from a profile or a bot list made by someone else: only
+    // names of a folder and a file in it are looked up, never a path out of the players.
+    if (!nameRefusal(model, NameUse::InDirectory).isEmpty()
+        || !nameRefusal(skin, NameUse::InDirectory).isEmpty())
+        return {};
     QString path = skinImagePath(quake2Dir, model, skin);
     if (fileExists(path))
         return path;

@@ -2,6 +2,9 @@
 #include "profile/core/profilekeys.h"
 
 #include "launch/core/execsettings.h"
+#include "profile/core/inifile.h"
+
+#include <QCoreApplication>
 
 namespace tk {
 
@@ -106,6 +109,16 @@ QList<ProfileKey> profileKeysOf(const QString& section)
             out.append(k);
     }
     return out;
+}
+
+QString notAProfileReason(const IniFile& ini)
+{
+    // UTF-16 text, a picture or a program: reading it as a profile would give the defaults.
+    if (ini.contents().contains('\0'))
+        return QCoreApplication::translate("ProfileKeys", "it is not a text file");
+    if (ini.sectionNames().isEmpty() && !ini.contents().trimmed().isEmpty())
+        return QCoreApplication::translate("ProfileKeys", "it is not a profile: it holds no section");
+    return QString();
 }
 
 QString encodeBindItem(const QString& key, const QString& command)

@@ -6,6 +6,8 @@
 
 namespace tk {
 
+class IniFile;
+
 // The keys of a configuration profile, in the order the writer writes them. The
 // reader and the writer both walk this one table, so that a setting can never be
 // saved by one and forgotten by the other.
@@ -30,6 +32,10 @@ QString encodeBindItem(const QString& key, const QString& command);
 // Takes key and command out of an item as read back (the INI reader has dropped its
 // outer pair of quotes). A command holding a double quote is cut there.
 void decodeBindItem(const QString& item, QString* key, QString* command);
+
+// Why a file that was read is no profile, in plain words; empty when it may be one. A
+// profile is text in sections, and an empty file is one without keys.
+QString notAProfileReason(const IniFile& ini);
 
 // The keys of one section, in table order.
 QList<ProfileKey> profileKeysOf(const QString& section);

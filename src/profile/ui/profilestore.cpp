@@ -1,7 +1,9 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 #include "profile/ui/profilestore.h"
 
+#include "app/core/consoletext.h"
 #include "app/core/fileutil.h"
+#include "app/core/usererror.h"
 #include "app/ui/prefspage.h"
 #include "app/ui/tform1.h"
 #include "bots/ui/botcfgpage.h"
@@ -197,17 +199,32 @@ void ProfileStore::load(const QString& path)
     m_partlyLoadedPath = path;
     // A profile that is there but not read loads as a missing one would, and save() keeps
     // it from being replaced by the settings that the load did not give.
-    tk::FileCheck check;
-    const tk::IniFile ini = tk::IniFile::load(path, &check);
-    if (check.refused())
+    tk::IniFile ini;
+    const QString unread = readProfile(path, &ini);
+    m_unreadPath = unread.isEmpty() ? QString() : path;
+    if (!unread.isEmpty())
         f.interaction().showMessage(&f,
             QCoreApplication::translate("ProfileStore",
                 "The profile %1 was not read: %2. The settings take their default values, and "
                 "saving will not replace the file.")
-                .arg(path, check.reason));
+                .arg(path, unread));
 
-    f.botCfgPage->openBotListFile(fileNamePart(ini.readString(QStringLiteral("BotDataFile"),
-                                      QStringLiteral("FileName"), QStringLiteral("bots.cfg"))),
+    const QString launcherDir = paths.launcherDir;
+    // Names of files the launcher writes must name files of its own directory.
+    const auto launcherFile = [&](const char* section, const char* name, const QString& fallback) {
+        const QString given = tk::existingFileName(
+            launcherDir, ini.readString(QLatin1String(section), QLatin1String(name), fallback));
+        return usableName(path, section, name, given, tk::NameUse::InDirectory, launcherDir) ? given
+                                                                                             : fallback;
+    };
+    const QString botListDefault = QStringLiteral("bots.cfg");
+    const QString botList = fileNamePart(
+        ini.readString(QStringLiteral("BotDataFile"), QStringLiteral("FileName"), botListDefault));
+    f.botCfgPage->openBotListFile(
+        usableName(path, "BotDataFile", "FileName", tk::existingFileName(launcherDir, botList),
+            tk::NameUse::InDirectory, launcherDir)
+            ? botList
+            : botListDefault,
         true);
 
     // An old profile without the key loads "maps.txt" but later saves "maps.lst". Without
@@ -215,13 +232,12 @@ void ProfileStore::load(const QString& path)
     // list over the rotation the user keeps there.
     // Names from Windows may be written in any letter case: the file is used under its
     // real name.
-    const QString launcherDir = paths.launcherDir;
     const QString oldRotationDefault
         = tk::fileExists(paths.inLauncherDir(tk::existingFileName(launcherDir, QStringLiteral("maps.txt"))))
         ? QStringLiteral("maps.txt")
         : QStringLiteral("maps.lst");
-    const QString oldRotationFile = tk::existingFileName(
-        launcherDir, ini.readString(kMapControl, QStringLiteral("RotationFile"), oldRotationDefault));
+    const QString oldRotationFile
+        = launcherFile("MapControl", "RotationFile", tk::existingFileName(launcherDir, oldRotationDefault));
     f.mapPage->setRotationFileName(oldRotationFile);
     if (tk::fileExists(paths.inLauncherDir(oldRotationFile)))
         f.mapPage->loadRotationFile(paths.inLauncherDir(oldRotationFile));
@@ -240,14 +256,17 @@ void ProfileStore::load(const QString& path)
     f.miscPage->applyEnableRules();
     loadAdditional(ini);
     loadKeys(ini, QStringLiteral("Quake2 Setup"));
+    // The executable is started from below the Quake2 directory, never from elsewhere.
+    if (!usableName(path, "Quake2 Setup", "EXE", f.setupPage->exefile->text(), tk::NameUse::BelowDirectory))
+        f.setupPage->exefile->setText(key("Quake2 Setup", "EXE").defaultValue);
     loadSelectedBots(ini);
 
     f.PageControl1->setCurrentWidget(f.setupPage);
 
     loadKey(ini, key("MapControl", "Rotation"));
     f.mapPage->applyEnableRules();
-    f.mapPage->setRotationFileName(tk::existingFileName(launcherDir,
-        ini.readString(kMapControl, QStringLiteral("RotationFile"), QStringLiteral("maps.lst"))));
+    f.mapPage->setRotationFileName(launcherFile(
+        "MapControl", "RotationFile", tk::existingFileName(launcherDir, QStringLiteral("maps.lst"))));
     f.mapPage->refreshCatalogue();
     f.mapPage->selectMapByName(ini.readString(kMapControl, QStringLiteral("Selected"), QString()));
 
@@ -280,6 +299,19 @@ void ProfileStore::load(const QString& path)
 
     f.setupPage->rebuildQuickLoadBar();
     m_partlyLoadedPath.clear();
+}
+
+bool ProfileStore::usableName(const QString& profile, const char* section, const char* key,
+    const QString& name, tk::NameUse use, const QString& dir)
+{
+    const QString reason = tk::nameRefusal(name, use, dir);
+    if (reason.isEmpty())
+        return true;
+    const QString message = tk::refusedNameMessage(QFileInfo(profile).fileName(),
+        QStringLiteral("[%1] %2").arg(QLatin1String(section), QLatin1String(key)), name, reason);
+    if (!m_toldNames.untold({ message }).isEmpty())
+        m_form.interaction().showMessage(&m_form, message);
+    return false;
 }
 
 bool ProfileStore::confirmSave(const QString& path)
@@ -379,9 +411,26 @@ bool ProfileStore::hasUnsavedChanges() const
         || tk::composeRotation(map->rotationEntries()) != stored;
 }
 
+QString ProfileStore::readProfile(const QString& path, tk::IniFile* ini)
+{
+    tk::FileCheck check;
+    tk::IniFile read = tk::IniFile::load(path, &check);
+    QString reason = check.refused() ? check.reason : check ? tk::notAProfileReason(read) : QString();
+    // What is not a profile gives no setting, not even by chance.
+    if (ini && reason.isEmpty())
+        *ini = std::move(read);
+    return reason;
+}
+
 void ProfileStore::save(const QString& path)
 {
     TForm1& f = m_form;
+    // A file that was no profile is not replaced by one: it may be something else the user keeps.
+    // (What the system refuses to read, IniFile::save refuses to replace on its own.)
+    if (!m_unreadPath.isEmpty() && QFileInfo(path) == QFileInfo(m_unreadPath)
+        && tk::checkFile(path, tk::IniFile::kMaxFileSize))
+        throw tk::UserError(tk::unableToWriteMessage(
+            path, QCoreApplication::translate("ProfileStore", "it was not read as a profile")));
     tk::IniFile ini = tk::IniFile::load(path);
     writeKeys(ini);
     // The quick-load list file is written where the writer reaches "Launcher", before the

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 
+#include "app/core/consoletext.h"
+
 #include <QString>
 #include <functional>
 
@@ -22,6 +24,11 @@ public:
     // The profile last loaded or last saved under a new name.
     const QString& currentPath() const { return m_currentPath; }
     void setCurrentPath(const QString& path);
+
+    // Reads the file at path into ini, unless it is not read as a profile (not a regular
+    // file, too large, refused by the system, or no profile at all): then the reason, in
+    // plain words. A missing file reads as an empty profile, which loads the defaults.
+    static QString readProfile(const QString& path, tk::IniFile* ini = nullptr);
 
     // Reads the profile at path into the controls. A value that does not convert
     // throws a tk::UserError where the load stops: the steps before stay applied.
@@ -46,6 +53,11 @@ public:
     bool confirmSave(const QString& path);
 
 private:
+    // Whether a file name that the profile at profile gives under section and key can be
+    // used as use says; when not, the user is told (once a run) and the caller takes the
+    // key as missing.
+    bool usableName(const QString& profile, const char* section, const char* key, const QString& name,
+        tk::NameUse use, const QString& dir = QString());
     void loadKeys(const tk::IniFile& ini, const QString& section);
     void loadKey(const tk::IniFile& ini, const tk::ProfileKey& key);
     void saveKey(tk::IniFile& ini, const tk::ProfileKey& key) const;
@@ -62,4 +74,6 @@ private:
     TForm1& m_form;
     QString m_currentPath;
     QString m_partlyLoadedPath; // the profile whose load stopped part way, if any
+    QString m_unreadPath; // the profile that was there but not read, if any
+    tk::LeftOutNames m_toldNames; // the refused names the user has been told of
 };

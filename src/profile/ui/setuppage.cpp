@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 #include "profile/ui/setuppage.h"
 
+#include "app/core/consoletext.h"
+#include "app/core/fileutil.h"
 #include "launch/core/execsettings.h"
 #include "launch/core/gamestart.h"
 #include "profile/core/inifile.h"
@@ -373,8 +375,23 @@ void SetupPage::rebuildQuickLoadBar()
                 .arg(quickLoadListPath(), check.reason));
     removeAllQuickLoadButtons();
     const int count = qMin(list.readInt(kQuikLoad, QStringLiteral("Number"), 0), kMaxQuickLoadButtons);
-    for (int k = 0; k < count; ++k)
-        addQuickLoadButton(list.readString(kQuikLoad, QStringLiteral("n%1").arg(k), QStringLiteral("x")));
+    for (int k = 0; k < count; ++k) {
+        const QString key = QStringLiteral("n%1").arg(k);
+        QString caption = list.readString(kQuikLoad, key, QStringLiteral("x"));
+        // A button loads and saves the profile of its caption: only one of the launcher
+        // directory's own, whoever wrote the list.
+        const QString profile = caption + QStringLiteral(".tsf");
+        const QString refusal = tk::nameRefusal(tk::existingFileName(paths().launcherDir, profile),
+            tk::NameUse::InDirectory, paths().launcherDir);
+        if (!refusal.isEmpty()) {
+            const QString message = tk::refusedNameMessage(QStringLiteral("quikload.ini"),
+                QStringLiteral("[%1] %2").arg(kQuikLoad, key), profile, refusal);
+            if (!m_toldNames.untold({ message }).isEmpty())
+                ui().showMessage(this, message);
+            caption = QStringLiteral("x");
+        }
+        addQuickLoadButton(caption);
+    }
     CheckBox23->setChecked(list.readBool(kQuikLoad, QStringLiteral("OnClick"), false));
 }
 

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 
+#include "app/core/consoletext.h"
 #include "widgets/tabpage.h"
 
 #include <QIcon>
@@ -98,6 +99,7 @@ private:
     QString m_profileName;
     bool m_changedMarker = false;
     QList<QToolButton*> m_quickLoad;
+    tk::LeftOutNames m_toldNames; // the refused captions the user has been told of
     qsizetype m_chosenQuickLoad = 0;
     FlowLayout* m_quickLoadLayout = nullptr;
 };
