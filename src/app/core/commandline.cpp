@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 #include "app/core/commandline.h"
 
+#include "app/core/qtoptions.h"
 #include "app/core/version.h"
 
 #include <QCommandLineParser>
@@ -43,7 +44,10 @@ CommandLine parseCommandLine(const QStringList& arguments)
     parser.addPositionalArgument(QStringLiteral("PROFILE"), QString());
 
     CommandLine result;
-    if (!parser.parse(QStringList { QStringLiteral("tarrakind") } + arguments)) {
+    const QStringList own = withoutQtOptions(arguments, &result.error);
+    if (!result.error.isEmpty())
+        return result;
+    if (!parser.parse(QStringList { QStringLiteral("tarrakind") } + own)) {
         result.error = parser.errorText();
         return result;
     }
@@ -106,7 +110,8 @@ QString helpText()
              "PROFILE is a profile file (.tsf), by default default.tsf in the launcher's\n"
              "directory; a relative name is looked for in the current directory, then in the\n"
              "launcher's. These commands need no display. Messages go to standard error, each\n"
-             "line prefixed with \"tarrakind: \". Exit status: 0 done, 1 stopped, 2 bad arguments.\n");
+             "line prefixed with \"tarrakind: \". Exit status: 0 done, 1 stopped, 2 bad arguments.\n")
+        + QLatin1Char('\n') + qtOptionsHelpText();
 }
 
 QString versionText()
