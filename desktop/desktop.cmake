@@ -23,10 +23,15 @@ if(NOT releases)
   message(FATAL_ERROR "CHANGELOG.md names no release")
 endif()
 list(JOIN releases "\n" TARRAKIND_RELEASES)
+# The man page is dated with the newest release, so that a build on another day makes the
+# same page.
+string(REGEX MATCH "[0-9][0-9][0-9][0-9]-[0-9][0-9]-[0-9][0-9]" TARRAKIND_RELEASE_DATE "${releases}")
 set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/CHANGELOG.md)
 
-# The installed entry names the program; the one the launcher writes for the user names
-# its full path instead.
+# The installed entry names the program and is shown only where the program is on the PATH
+# (a package that links it into /usr/games); it lies beside the metadata that names it.
+# The one the launcher writes for the user, with the same name, names its full path instead
+# and takes the installed one's place.
 set(TARRAKIND_DESKTOP_EXEC tarrakind)
 configure_file(${desktop_src}/${TARRAKIND_APP_ID}.desktop.in ${desktop_gen}/${TARRAKIND_APP_ID}.desktop @ONLY)
 configure_file(${desktop_src}/${TARRAKIND_APP_ID}.metainfo.xml.in
@@ -51,6 +56,7 @@ install(TARGETS tarrakind RUNTIME DESTINATION .)
 install(FILES ${desktop_src}/${TARRAKIND_APP_ID}.svg DESTINATION share/icons/hicolor/scalable/apps)
 install(DIRECTORY ${desktop_src}/icons/hicolor DESTINATION share/icons)
 install(FILES ${desktop_gen}/${TARRAKIND_APP_ID}.metainfo.xml DESTINATION share/metainfo)
+install(FILES ${desktop_gen}/${TARRAKIND_APP_ID}.desktop DESTINATION share/applications)
 install(FILES ${desktop_gen}/tarrakind.6 DESTINATION share/man/man6)
 install(FILES ${CMAKE_SOURCE_DIR}/LICENSE ${CMAKE_SOURCE_DIR}/README.md ${CMAKE_SOURCE_DIR}/CHANGELOG.md
   DESTINATION share/doc/tarrakind)

@@ -1,15 +1,17 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: GPL-2.0-or-later
 # Installs the Debian packages that building and running the launcher need (only the
-# missing ones); with --test-tools also those of the tests, benchmarks, fuzz targets and
-# desktop file validators. Runs apt-get as root, through sudo when not root.
+# missing ones); with --test-tools also those of the tests, benchmarks, fuzz targets,
+# desktop file validators, GLib's launcher (gio) and man. Runs apt-get as root, through
+# sudo when not root.
 set -euo pipefail
 packages=(build-essential cmake ninja-build qt6-base-dev qt6-base-dev-tools libgl-dev fonts-dejavu-core)
 case "${1:-}" in
   "") ;;
   --test-tools)
     packages+=(libgtest-dev libgmock-dev libbenchmark-dev clang clang-format libclang-rt-14-dev
-      xvfb xauth x11-utils xdotool imagemagick appstream desktop-file-utils) ;;
+      xvfb xauth x11-utils xdotool imagemagick appstream desktop-file-utils libglib2.0-bin man-db
+      groff-base) ;;
   *) echo "usage: tools/deps.sh [--test-tools]" >&2; exit 2 ;;
 esac
 missing=()

@@ -62,7 +62,21 @@ INSTANTIATE_TEST_SUITE_P(Cases, ParseCommandLine,
         ParseCase { "ProfileForACommandThatTakesNone", S({ "--version", "x.tsf" }), Command::Window, {},
             false, false },
         ParseCase { "TwoProfiles", S({ "--check", "a.tsf", "b.tsf" }), Command::Window, {}, false, false },
-        ParseCase { "ValueGivenToACommand", S({ "--check=a.tsf" }), Command::Window, {}, false, false }),
+        ParseCase { "ValueGivenToACommand", S({ "--check=a.tsf" }), Command::Window, {}, false, false },
+        // Qt's own options are QApplication's to read, with their values.
+        ParseCase { "QtOptionsForTheWindow",
+            S({ "-style", "fusion", "--platform", "xcb", "-display", ":1", "-reverse",
+                "-qmljsdebugger=port:1" }),
+            Command::Window, {}, false, true },
+        ParseCase { "QtOptionsAroundACommand",
+            S({ "-style=fusion", "--check", "-geometry", "x.tsf", "a.tsf" }), Command::Check, "a.tsf", false,
+            true },
+        ParseCase {
+            "QtOptionWithoutItsValue", S({ "--check", "-platform" }), Command::Window, {}, false, false },
+        ParseCase {
+            "QtOptionInAFormQtDoesNotTake", S({ "-platform=xcb" }), Command::Window, {}, false, false },
+        ParseCase { "ProfileNamedLikeAQtOptionAfterDoubleDash", S({ "--check", "--", "-reverse" }),
+            Command::Check, "-reverse", false, true }),
     [](const ::testing::TestParamInfo<ParseCase>& paramInfo) { return std::string(paramInfo.param.name); });
 
 TEST(ResolveProfilePath, CurrentDirectoryFirstThenTheLauncherDirectory)

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 #include "app/core/desktopentry.h"
+#include "app/core/usererror.h"
 #include "support/files.h"
 #include "support/printers.h"
 
@@ -7,9 +8,14 @@
 #include <QFileInfo>
 #include <QImage>
 #include <QTemporaryDir>
+#include <cerrno>
+#include <cstring>
+#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
 namespace {
+
+using ::testing::HasSubstr;
 
 struct ExecCase {
     const char* name;
@@ -19,10 +25,15 @@ struct ExecCase {
 
 class DesktopExecValue : public ::testing::TestWithParam<ExecCase> { };
 
-TEST_P(DesktopExecValue, QuotesAndEscapesAsDesktopEntriesAsk)
+TEST_P(DesktopExecValue, QuotesAndEscapesAsDesktopEntriesAskAndReadsBack)
 {
+    const QString program = QString::fromUtf8(GetParam().program);
+    EXPECT_EQ(tk::desktopExecValue(program), QString::fromUtf8(GetParam().exec));
+    // An entry without TryExec names its program by the first word of Exec.
     EXPECT_EQ(
-        tk::desktopExecValue(QString::fromUtf8(GetParam().program)), QString::fromUtf8(GetParam().exec));
+        tk::desktopEntryProgram(QByteArray("[Desktop Entry]\nExec=") + GetParam().exec + " %U\n"), program);
+    EXPECT_EQ(
+        tk::desktopEntryProgram(tk::desktopEntryFor("[Desktop Entry]\nExec=tarrakind\n", program)), program);
 }
 
 // The file holds the string escapes of a value whose argument is quoted: a backslash
@@ -35,7 +46,9 @@ INSTANTIATE_TEST_SUITE_P(Cases, DesktopExecValue,
         ExecCase { "Backslash", "/g/a\\b/tarrakind", "\"/g/a\\\\\\\\b/tarrakind\"" },
         ExecCase { "PercentWithoutOtherReservedCharacters", "/g/100%/tarrakind", "/g/100%%/tarrakind" },
         ExecCase { "PercentInQuotes", "/g/100% sure/tarrakind", "\"/g/100%% sure/tarrakind\"" },
-        ExecCase { "NonAsciiNeedsNoQuotes", "/home/jörg/tarrakind", "/home/jörg/tarrakind" }),
+        ExecCase { "NonAsciiNeedsNoQuotes", "/home/jörg/tarrakind", "/home/jörg/tarrakind" },
+        ExecCase { "EqualsSign", "/g/a=b/tarrakind", "\"/g/a=b/tarrakind\"" },
+        ExecCase { "TabAndNewline", "/g/a\tb\nc/tarrakind", "\"/g/a\\tb\\nc/tarrakind\"" }),
     [](const ::testing::TestParamInfo<ExecCase>& paramInfo) { return std::string(paramInfo.param.name); });
 
 TEST(DesktopEntry, NamesTheLauncherWhereItLiesAndKeepsTheRest)
@@ -55,7 +68,7 @@ TEST(DesktopEntry, InstallWritesTheEntryAndEveryIconAndRemoveTakesOnlyThemAway)
     QDir().mkpath(home.filePath(QStringLiteral("applications")));
     writeAll(home.filePath(QStringLiteral("applications/other.desktop")), "kept");
 
-    const QStringList written = tk::installDesktopEntry(home.path(), program);
+    const QStringList written = tk::installDesktopEntry(home.path(), program).files;
     ASSERT_EQ(written.size(), tk::desktopEntryFiles().size());
     const QString entry = home.filePath(QStringLiteral("applications/org.tarrakind.Launcher.desktop"));
     EXPECT_EQ(written.constFirst(), entry);
@@ -71,12 +84,102 @@ TEST(DesktopEntry, InstallWritesTheEntryAndEveryIconAndRemoveTakesOnlyThemAway)
         readAll(home.filePath(QStringLiteral("icons/hicolor/scalable/apps/org.tarrakind.Launcher.svg")))
             .contains("<svg"));
 
-    EXPECT_EQ(tk::removeDesktopEntry(home.path()), written);
+    EXPECT_EQ(tk::removeDesktopEntry(home.path(), program).files, written);
     for (const QString& path : written)
         EXPECT_FALSE(QFileInfo::exists(path)) << path.toStdString();
     EXPECT_EQ(readAll(home.filePath(QStringLiteral("other.txt"))), "kept");
     EXPECT_EQ(readAll(home.filePath(QStringLiteral("applications/other.desktop"))), "kept");
-    EXPECT_TRUE(tk::removeDesktopEntry(home.path()).isEmpty());
+    EXPECT_TRUE(tk::removeDesktopEntry(home.path(), program).files.isEmpty());
 }
+
+TEST(DesktopEntry, RemoveTakesAwayTheDirectoriesInstallMadeOnceEmptyAndNoOthers)
+{
+    QTemporaryDir tmp;
+    const QString home = tmp.filePath(QStringLiteral("share"));
+    const QString program = QStringLiteral("/games/quake2/tarrakind/tarrakind");
+    // Empty, but there before the launcher came.
+    for (const char* dir : { "applications", "icons/hicolor/48x48" })
+        QDir().mkpath(home + QLatin1Char('/') + QLatin1String(dir));
+    tk::installDesktopEntry(home, program);
+    // Installed again, it still knows what it made the first time.
+    tk::installDesktopEntry(home, program);
+    writeAll(home + QStringLiteral("/icons/hicolor/32x32/apps/other.png"), "kept");
+
+    const QStringList removed = tk::removeDesktopEntry(home, program).directories;
+    EXPECT_TRUE(removed.contains(home + QStringLiteral("/icons/hicolor/scalable")))
+        << removed.join(' ').toStdString();
+    for (const char* dir : { "icons/hicolor/16x16", "icons/hicolor/48x48/apps" })
+        EXPECT_FALSE(QFileInfo::exists(home + QLatin1Char('/') + QLatin1String(dir))) << dir;
+    for (const char* dir : { "applications", "icons/hicolor/48x48", "icons/hicolor/32x32/apps" })
+        EXPECT_TRUE(QFileInfo(home + QLatin1Char('/') + QLatin1String(dir)).isDir()) << dir;
+}
+
+TEST(DesktopEntry, AnotherCopysEntryIsReplacedOrRemovedOnlyWithAWord)
+{
+    QTemporaryDir tmp;
+    const QString home = tmp.filePath(QStringLiteral("share"));
+    const QString entry = home + QStringLiteral("/applications/org.tarrakind.Launcher.desktop");
+    const QString here = tmp.filePath(QStringLiteral("here/tarrakind"));
+    const QString there = tmp.filePath(QStringLiteral("there dir/tarrakind"));
+    for (const QString& copy : { here, there }) {
+        QDir().mkpath(QFileInfo(copy).path());
+        writeAll(copy, "#!/bin/sh\n");
+        QFile(copy).setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    }
+
+    EXPECT_TRUE(tk::installDesktopEntry(home, there).note.isEmpty());
+    EXPECT_TRUE(tk::installDesktopEntry(home, there).note.isEmpty());
+    EXPECT_THAT(tk::installDesktopEntry(home, here).note.toStdString(), HasSubstr(there.toStdString()));
+    EXPECT_EQ(tk::desktopEntryProgram(readAll(entry)), here);
+
+    tk::installDesktopEntry(home, there);
+    try {
+        tk::removeDesktopEntry(home, here);
+        ADD_FAILURE() << "removed the entry of " << there.toStdString();
+    } catch (const tk::UserError& e) {
+        EXPECT_THAT(e.message().toStdString(), HasSubstr(there.toStdString()));
+    }
+    EXPECT_EQ(tk::desktopEntryProgram(readAll(entry)), there);
+
+    QFile::remove(there);
+    const tk::DesktopEntryChange gone = tk::removeDesktopEntry(home, here);
+    EXPECT_THAT(gone.note.toStdString(), HasSubstr(there.toStdString()));
+    EXPECT_TRUE(gone.files.contains(entry));
+    EXPECT_FALSE(QFileInfo::exists(home + QStringLiteral("/applications")));
+}
+
+struct RefusalCase {
+    const char* name;
+    const char* blocker; // a regular file made at this path below the temporary directory
+    const char* dataHome;
+    const char* program;
+    const char* says; // nullptr: the system's words for "not a directory"
+};
+
+class InstallDesktopEntryRefuses : public ::testing::TestWithParam<RefusalCase> { };
+
+TEST_P(InstallDesktopEntryRefuses, WithTheReasonAndLeavesNothing)
+{
+    const RefusalCase& c = GetParam();
+    QTemporaryDir tmp;
+    writeAll(tmp.filePath(QString::fromUtf8(c.blocker)), "a file");
+    const QString home = tmp.filePath(QString::fromUtf8(c.dataHome));
+    try {
+        tk::installDesktopEntry(home, QString::fromUtf8(c.program));
+        ADD_FAILURE() << "installed";
+    } catch (const tk::UserError& e) {
+        EXPECT_THAT(e.message().toStdString(), HasSubstr(c.says ? c.says : std::strerror(ENOTDIR)));
+    }
+    EXPECT_EQ(QDir(tmp.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot),
+        QStringList { QString::fromUtf8(c.blocker) });
+}
+
+INSTANTIATE_TEST_SUITE_P(Cases, InstallDesktopEntryRefuses,
+    ::testing::Values(
+        // Root may write anywhere; a file where a directory should be stops everyone.
+        RefusalCase { "DataHomeThroughAFile", "file", "file/share", "/g/tarrakind", nullptr },
+        RefusalCase { "ApplicationsIsAFile", "applications", "", "/g/tarrakind", nullptr },
+        RefusalCase { "PercentInThePath", "file", "share", "/g/100%/tarrakind", "GLib" }),
+    [](const ::testing::TestParamInfo<RefusalCase>& paramInfo) { return std::string(paramInfo.param.name); });
 
 } // namespace

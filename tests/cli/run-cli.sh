@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: GPL-2.0-or-later
-# The command line without a display: --help and --version, a bad argument, --check's
-# exit status, --write-cfg and --launch on a staged demo installation whose game is a
+# The command line without a display: --help and --version, a bad argument, Qt's options,
+# --check's exit status, --write-cfg and --launch on a staged demo installation whose game is a
 # script that notes its arguments.
 set -euo pipefail
 launcher="$1"; out="$2"; makedemo="$3"
@@ -25,6 +25,7 @@ run() {
 run 0 --help
 grep -q '^Usage: tarrakind ' "$out/stdout" || fail "--help prints no usage"
 grep -q -- '--write-cfg' "$out/stdout" || fail "--help does not name --write-cfg"
+grep -q -- '-style, -platform, -display' "$out/stdout" || fail "--help does not name Qt's options"
 run 0 --version
 version=$(sed -n '1s/^Tarrakind \([0-9.]*\)$/\1/p' "$out/stdout")
 [ -n "$version" ] || fail "--version does not begin with the version: $(head -n1 "$out/stdout")"
@@ -36,6 +37,10 @@ grep -q '^Usage: tarrakind ' "$out/stderr" || fail "a bad argument gives no usag
 # The demo's profile has nothing to find; one with a server too small for its bots has.
 run 0 --check
 [ ! -s "$out/stdout" ] || fail "--check found something in the demo profile: $(cat "$out/stdout")"
+# Qt's own options are taken and, without a window, ignored (no X display is asked for).
+run 0 -style fusion --check -platform xcb -display :99 -reverse
+run 2 --check -style
+grep -q -- '-style needs a value' "$out/stderr" || fail "a Qt option without its value gave: $(cat "$out/stderr")"
 cd "$out"
 printf '[ServerOptions]\r\nMaxClients=2\r\n' | cat quake2/TARRAKIND/default.tsf - > small.tsf
 run 1 --check small.tsf

@@ -84,7 +84,8 @@ drag() {
 
 run() {
   cd "$out/quake2/TARRAKIND"
-  ./tarrakind & pid=$!
+  # With some of Qt's own options, which the window takes as any Qt program does.
+  ./tarrakind -style fusion -display "$DISPLAY" & pid=$!
   wid=""
   find_main() { wid=$(main_window); [ -n "$wid" ]; }
   wait_for 100 find_main || fail "no launcher window"

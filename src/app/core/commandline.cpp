@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 #include "app/core/commandline.h"
 
+#include "app/core/qtoptions.h"
 #include "app/core/version.h"
 
 #include <QCommandLineParser>
@@ -43,7 +44,10 @@ CommandLine parseCommandLine(const QStringList& arguments)
     parser.addPositionalArgument(QStringLiteral("PROFILE"), QString());
 
     CommandLine result;
-    if (!parser.parse(QStringList { QStringLiteral("tarrakind") } + arguments)) {
+    const QStringList own = withoutQtOptions(arguments, &result.error);
+    if (!result.error.isEmpty())
+        return result;
+    if (!parser.parse(QStringList { QStringLiteral("tarrakind") } + own)) {
         result.error = parser.errorText();
         return result;
     }
@@ -110,7 +114,8 @@ QString helpText()
              "launcher's. These commands need no display and never change a profile; a\n"
              "profile that cannot be read stops them. Messages go to standard error, each\n"
              "line prefixed with \"tarrakind: \". Exit status: 0 done, 1 stopped (or --check\n"
-             "found something), 2 bad arguments.\n");
+             "found something), 2 bad arguments.\n")
+        + QLatin1Char('\n') + qtOptionsHelpText();
 }
 
 QString versionText()

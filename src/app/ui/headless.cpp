@@ -113,13 +113,15 @@ int runDesktopEntryCommand(const tk::CommandLine& command, const QString& dataHo
     QTextStream& out, QTextStream& err)
 {
     try {
-        const QStringList files = command.command == tk::CommandLine::Command::InstallDesktopEntry
-            ? tk::installDesktopEntry(dataHome, program)
-            : tk::removeDesktopEntry(dataHome);
-        if (files.isEmpty())
+        const bool install = command.command == tk::CommandLine::Command::InstallDesktopEntry;
+        const tk::DesktopEntryChange change = install ? tk::installDesktopEntry(dataHome, program)
+                                                      : tk::removeDesktopEntry(dataHome, program);
+        if (!change.note.isEmpty())
+            err << "tarrakind: " << change.note << '\n';
+        if (change.files.isEmpty())
             err << "tarrakind: " << tr("There was no desktop entry to remove.") << '\n';
-        for (const QString& file : files)
-            out << file << '\n';
+        for (const QString& path : change.files + change.directories)
+            out << path << '\n';
         return 0;
     } catch (const tk::UserError& e) {
         err << "tarrakind: " << e.message() << '\n';
