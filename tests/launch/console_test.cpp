@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 #include "launch/core/consolekeys.h"
+#include "launch/core/consolenames.h"
 #include "launch/core/consolerun.h"
 #include "support/files.h"
 
@@ -248,8 +249,19 @@ TEST_P(ConsoleCase, MatchesEngine)
     run.run("exec script.cfg\n");
 
     QList<QByteArray> actual;
-    for (const ConsoleStep& s : run.steps())
+    for (const ConsoleStep& s : run.steps()) {
         actual.append(stepLine(s));
+        // A command from a file starts at its origin there (and may run on into what waited
+        // behind the file, when a NUL byte cut it).
+        const auto* taken = std::get_if<step::CommandTaken>(&s);
+        if (!taken || taken->origin.kind != step::Origin::Kind::Exec)
+            continue;
+        const QByteArray text = execText(files.read(execLookupNames(taken->origin.name).last()).value());
+        const QByteArray from = text.mid(taken->origin.offset);
+        EXPECT_TRUE(from.startsWith(taken->text) || taken->text.startsWith(from))
+            << actual.last().toStdString();
+        EXPECT_EQ(taken->origin.line, text.left(taken->origin.offset).count('\n') + 1);
+    }
     actual += finalLines(run);
     const QList<QByteArray> expected = expectedLines(caseDir);
     for (qsizetype i = 0; i < std::max(actual.size(), expected.size()); ++i) {

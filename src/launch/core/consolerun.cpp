@@ -35,7 +35,7 @@ constexpr int kAliasLoopCount = 16;
 constexpr qsizetype kAliasNameLimit = 32;
 // Bounds for scripts that would loop for ever.
 constexpr int kFrameLimit = 100000;
-constexpr int kCommandCountLimit = 1000000;
+constexpr int kCommandCountLimit = 200000;
 
 const char* const kToServer[] = { "wave", "inven", "kill", "use", "drop", "say", "say_team", "info", "prog",
     "give", "god", "notarget", "noclip", "invuse", "invprev", "invnext", "invdrop", "weapnext", "weapprev",
@@ -111,10 +111,12 @@ QMap<QByteArray, QByteArray> ConsoleRun::aliases() const
 
 void ConsoleRun::run(const QByteArray& text)
 {
-    if (insertResult(m_buffer.size() + text.size(), 0) == InsertResult::Inserted)
+    if (insertResult(m_buffer.size() + text.size(), 0) == InsertResult::Inserted) {
+        m_segments.append({ textId(step::Origin::Kind::Run, {}, text), 0, text.size() });
         m_buffer += text;
-    else
+    } else {
         print("Cbuf_AddText: overflow");
+    }
     for (;;) {
         if (m_levelPending) {
             m_levelPending = false;
@@ -145,13 +147,47 @@ void ConsoleRun::runFrame()
     while (!m_buffer.isEmpty() && !m_stopped) {
         const CommandSpan span = firstCommand(m_buffer);
         const QByteArray text = m_buffer.left(span.length);
-        m_buffer.remove(0, span.length + (span.end == CommandEnd::EndOfText ? 0 : 1));
-        m_steps.append(step::CommandTaken { ++m_commandCount, m_frame, text, span.end });
+        const step::Origin origin = frontOrigin();
+        takeFront(span.length + (span.end == CommandEnd::EndOfText ? 0 : 1));
+        m_steps.append(step::CommandTaken { ++m_commandCount, m_frame, text, span.end, origin });
         execute(text.left(kCommandLimit), false);
         if (m_commandCount == kCommandCountLimit && !m_stopped)
             stop(step::Stopped::Why::Endless);
         if (std::exchange(m_wait, false))
             break;
+    }
+}
+
+int ConsoleRun::textId(step::Origin::Kind kind, const QByteArray& name, const QByteArray& text)
+{
+    // An alias or a vstr in a loop puts the same text in again and again.
+    const QByteArray key = char('0' + int(kind)) + name + '\0' + text;
+    const auto known = m_textIds.constFind(key);
+    if (known != m_textIds.cend())
+        return *known;
+    m_texts.append({ kind, name, text });
+    m_textIds.insert(key, int(m_texts.size() - 1));
+    return int(m_texts.size() - 1);
+}
+
+step::Origin ConsoleRun::frontOrigin() const
+{
+    const Segment& front = m_segments.first();
+    const SourceText& source = m_texts[front.text];
+    return { source.kind, source.name, front.offset, int(source.text.first(front.offset).count('\n')) + 1 };
+}
+
+void ConsoleRun::takeFront(qsizetype length)
+{
+    m_buffer.remove(0, length);
+    while (length > 0) {
+        Segment& front = m_segments.first();
+        const qsizetype taken = std::min(length, front.length);
+        front.offset += taken;
+        front.length -= taken;
+        length -= taken;
+        if (front.length == 0)
+            m_segments.removeFirst();
     }
 }
 
@@ -390,6 +426,7 @@ void ConsoleRun::map(const Words& w)
     m_serverRunning = true;
     m_inLevel = false;
     m_deferred = std::exchange(m_buffer, QByteArray());
+    m_deferredSegments = std::exchange(m_segments, {});
     m_levelPending = true;
     m_steps.append(step::MapStarted { w.words[1] });
 }
@@ -505,6 +542,13 @@ void ConsoleRun::insert(const QByteArray& text, step::TextInserted::Source sourc
     if (result == InsertResult::Dropped)
         return;
     m_buffer.prepend(text);
+    if (source == step::TextInserted::Source::Deferred) {
+        m_segments = std::exchange(m_deferredSegments, {}) + m_segments;
+    } else {
+        const step::Origin::Kind kinds[]
+            = { step::Origin::Kind::Exec, step::Origin::Kind::Alias, step::Origin::Kind::Vstr };
+        m_segments.prepend({ textId(kinds[int(source)], name, text), 0, text.size() });
+    }
     if (result == InsertResult::Fatal) {
         m_steps.append(step::Fatal { "SZ_GetSpace: overflow without allowoverflow set" });
         stop(step::Stopped::Why::Fatal);

@@ -33,11 +33,25 @@ struct ConsoleFiles {
 // What the run did, one step after the other.
 namespace step {
 
+// Where the first byte of a command came from.
+struct Origin {
+    enum class Kind {
+        Run, // the text the run began with
+        Exec, // a file exec put in (its text: execText of the file)
+        Alias,
+        Vstr,
+    };
+    Kind kind = Kind::Run;
+    QByteArray name; // the file as exec was given it, the alias or the cvar
+    qsizetype offset = 0; // in that text
+    int line = 1; // 1 + the line feeds before it in that text
+};
 struct CommandTaken { // the buffer handed out a command
     int number = 0; // counting from 1 over the whole run
     int frame = 1;
     QByteArray text; // all of it (more than runs when cut)
     CommandEnd end = CommandEnd::EndOfText;
+    Origin origin;
 };
 struct WordsRun { // a command ran with these words
     QList<QByteArray> words;
@@ -153,10 +167,24 @@ private:
         QByteArray name;
         QByteArray text;
     };
+    // A piece of the buffer and where its bytes came from.
+    struct Segment {
+        int text = 0; // in m_texts
+        qsizetype offset = 0;
+        qsizetype length = 0;
+    };
+    struct SourceText {
+        step::Origin::Kind kind;
+        QByteArray name;
+        QByteArray text;
+    };
     enum class Handler;
     static const QHash<QByteArray, Handler>& handlers();
 
     void runFrame();
+    int textId(step::Origin::Kind kind, const QByteArray& name, const QByteArray& text);
+    step::Origin frontOrigin() const;
+    void takeFront(qsizetype length);
     void execute(const QByteArray& line, bool again);
     bool runCommand(Handler handler, const Words& w, const QByteArray& line);
     bool runAlias(const Words& w);
@@ -182,6 +210,10 @@ private:
     ConsoleFiles m_files;
     QByteArray m_buffer;
     QByteArray m_deferred;
+    QList<SourceText> m_texts;
+    QHash<QByteArray, int> m_textIds;
+    QList<Segment> m_segments; // the buffer's bytes in order
+    QList<Segment> m_deferredSegments;
     ExpansionMemory m_memory;
     QList<ConsoleStep> m_steps;
     QMap<int, QByteArray> m_bindings;
