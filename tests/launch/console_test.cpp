@@ -283,4 +283,34 @@ TEST(ConsoleReferenceData, ManifestCoversEveryCase)
     EXPECT_EQ(listed, folders);
 }
 
+// Whatever a script holds, a run ends, with the engine's own ending where it has one.
+TEST(ConsoleRunEnds, OnHostileScripts)
+{
+    QByteArray garbage(32000, '\0');
+    quint32 seed = 12345;
+    for (char& c : garbage) {
+        seed = seed * 134775813u + 1u;
+        c = char(seed >> 24 | 1);
+    }
+    const QByteArray self = "exec self.cfg\n";
+    const struct {
+        const char* name;
+        QByteArray script;
+        bool endless;
+    } scripts[] = { { "garbage", garbage, false }, { "semicolons", QByteArray(32766, ';'), false },
+        { "selfExec", self, false }, { "aliasLoop", "alias a \"wait;a\"\na\n", true },
+        { "vstrLoop", "set v \"vstr v\"\nvstr v\n", true } };
+    for (const auto& s : scripts) {
+        ConsoleFiles files;
+        files.read = [&](const QByteArray& path) -> std::optional<QByteArray> {
+            return path == "self.cfg" ? self : path == "script.cfg" ? s.script : std::optional<QByteArray>();
+        };
+        ConsoleRun run(CvarTable::engineDefaults(), files);
+        run.run("exec script.cfg\n");
+        const auto* stopped = std::get_if<step::Stopped>(&run.steps().last());
+        EXPECT_EQ(stopped && stopped->why == step::Stopped::Why::Endless, s.endless) << s.name;
+        EXPECT_TRUE(stopped || std::holds_alternative<step::Finished>(run.steps().last())) << s.name;
+    }
+}
+
 } // namespace

@@ -34,8 +34,8 @@ namespace {
 constexpr int kAliasLoopCount = 16;
 constexpr qsizetype kAliasNameLimit = 32;
 // Bounds for scripts that would loop for ever.
-constexpr int kFrameLimit = 100000;
-constexpr int kCommandCountLimit = 200000;
+constexpr int kFrameLimit = 50000;
+constexpr int kCommandCountLimit = 50000;
 
 const char* const kToServer[] = { "wave", "inven", "kill", "use", "drop", "say", "say_team", "info", "prog",
     "give", "god", "notarget", "noclip", "invuse", "invprev", "invnext", "invdrop", "weapnext", "weapprev",
@@ -111,7 +111,7 @@ QMap<QByteArray, QByteArray> ConsoleRun::aliases() const
 
 void ConsoleRun::run(const QByteArray& text)
 {
-    if (insertResult(m_buffer.size() + text.size(), 0) == InsertResult::Inserted) {
+    if (insertResult(waitingSize() + text.size(), 0) == InsertResult::Inserted) {
         m_segments.append({ textId(step::Origin::Kind::Run, {}, text), 0, text.size() });
         m_buffer += text;
     } else {
@@ -129,7 +129,7 @@ void ConsoleRun::run(const QByteArray& text)
             runFrame();
         if (m_stopped)
             return;
-        if (m_buffer.isEmpty() && !m_levelPending) {
+        if (waitingSize() == 0 && !m_levelPending) {
             m_steps.append(step::Finished { m_frame });
             return;
         }
@@ -144,9 +144,9 @@ void ConsoleRun::run(const QByteArray& text)
 void ConsoleRun::runFrame()
 {
     m_aliasCount = 0;
-    while (!m_buffer.isEmpty() && !m_stopped) {
-        const CommandSpan span = firstCommand(m_buffer);
-        const QByteArray text = m_buffer.left(span.length);
+    while (waitingSize() > 0 && !m_stopped) {
+        const CommandSpan span = firstCommand(waiting());
+        const QByteArray text = waiting().first(span.length).toByteArray();
         const step::Origin origin = frontOrigin();
         takeFront(span.length + (span.end == CommandEnd::EndOfText ? 0 : 1));
         m_steps.append(step::CommandTaken { ++m_commandCount, m_frame, text, span.end, origin });
@@ -165,7 +165,10 @@ int ConsoleRun::textId(step::Origin::Kind kind, const QByteArray& name, const QB
     const auto known = m_textIds.constFind(key);
     if (known != m_textIds.cend())
         return *known;
-    m_texts.append({ kind, name, text });
+    QList<qsizetype> lineFeeds;
+    for (qsizetype i = text.indexOf('\n'); i >= 0; i = text.indexOf('\n', i + 1))
+        lineFeeds.append(i);
+    m_texts.append({ kind, name, lineFeeds });
     m_textIds.insert(key, int(m_texts.size() - 1));
     return int(m_texts.size() - 1);
 }
@@ -174,12 +177,13 @@ step::Origin ConsoleRun::frontOrigin() const
 {
     const Segment& front = m_segments.first();
     const SourceText& source = m_texts[front.text];
-    return { source.kind, source.name, front.offset, int(source.text.first(front.offset).count('\n')) + 1 };
+    const auto before = std::lower_bound(source.lineFeeds.cbegin(), source.lineFeeds.cend(), front.offset);
+    return { source.kind, source.name, front.offset, int(before - source.lineFeeds.cbegin()) + 1 };
 }
 
 void ConsoleRun::takeFront(qsizetype length)
 {
-    m_buffer.remove(0, length);
+    m_head += length;
     while (length > 0) {
         Segment& front = m_segments.first();
         const qsizetype taken = std::min(length, front.length);
@@ -425,7 +429,9 @@ void ConsoleRun::map(const Words& w)
         m_steps.append(step::CvarChanged { change });
     m_serverRunning = true;
     m_inLevel = false;
-    m_deferred = std::exchange(m_buffer, QByteArray());
+    m_deferred = waiting().toByteArray();
+    m_buffer.clear();
+    m_head = 0;
     m_deferredSegments = std::exchange(m_segments, {});
     m_levelPending = true;
     m_steps.append(step::MapStarted { w.words[1] });
@@ -534,14 +540,21 @@ void ConsoleRun::stopDemo()
 
 void ConsoleRun::insert(const QByteArray& text, step::TextInserted::Source source, const QByteArray& name)
 {
-    const qsizetype waiting = m_buffer.size();
-    const InsertResult result = insertResult(text.size(), waiting);
+    const qsizetype behind = waitingSize();
+    const InsertResult result = insertResult(text.size(), behind);
     if (result == InsertResult::Dropped)
         print("Cbuf_AddText: overflow");
-    m_steps.append(step::TextInserted { source, name, text.size(), waiting, result });
+    m_steps.append(step::TextInserted { source, name, text.size(), behind, result });
     if (result == InsertResult::Dropped)
         return;
-    m_buffer.prepend(text);
+    if (m_head >= text.size()) {
+        m_head -= text.size();
+        std::copy(text.cbegin(), text.cend(), m_buffer.begin() + m_head);
+    } else {
+        // Room in front for the next texts, so that a run of inserts copies the rest once.
+        m_buffer = QByteArray(kBufferSize, '\0') + text + waiting().toByteArray();
+        m_head = kBufferSize;
+    }
     if (source == step::TextInserted::Source::Deferred) {
         m_segments = std::exchange(m_deferredSegments, {}) + m_segments;
     } else {
@@ -581,7 +594,7 @@ void ConsoleRun::print(const QByteArray& text)
 void ConsoleRun::stop(step::Stopped::Why why)
 {
     m_stopped = true;
-    m_steps.append(step::Stopped { why, m_frame, m_buffer.size() });
+    m_steps.append(step::Stopped { why, m_frame, waitingSize() });
 }
 
 } // namespace tk::console

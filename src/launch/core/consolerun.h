@@ -176,7 +176,7 @@ private:
     struct SourceText {
         step::Origin::Kind kind;
         QByteArray name;
-        QByteArray text;
+        QList<qsizetype> lineFeeds; // where the text's line feeds are
     };
     enum class Handler;
     static const QHash<QByteArray, Handler>& handlers();
@@ -208,7 +208,11 @@ private:
 
     CvarTable m_cvars;
     ConsoleFiles m_files;
-    QByteArray m_buffer;
+    QByteArrayView waiting() const { return QByteArrayView(m_buffer).sliced(m_head); }
+    qsizetype waitingSize() const { return m_buffer.size() - m_head; }
+
+    QByteArray m_buffer; // what waits starts at m_head: taking a command only moves it
+    qsizetype m_head = 0;
     QByteArray m_deferred;
     QList<SourceText> m_texts;
     QHash<QByteArray, int> m_textIds;

@@ -148,8 +148,10 @@ Words wordsOf(QByteArrayView command, const CvarLookup& cvars, ExpansionMemory* 
 {
     Words result;
     result.splits = firstCommand(command).length < command.size();
-    ExpansionMemory fresh;
-    const Expanded expanded = expand(command, cvars, memory ? *memory : fresh, result.expansions);
+    std::optional<ExpansionMemory> fresh;
+    if (!memory)
+        memory = &fresh.emplace();
+    const Expanded expanded = expand(command, cvars, *memory, result.expansions);
     result.quotedWordOpen = expanded.readPastEnd;
     result.discard = expanded.discard;
     if (result.discard != Discard::None)
