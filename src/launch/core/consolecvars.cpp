@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 #include "launch/core/consolecvars.h"
 
+#include <QHash>
+
 namespace tk::console {
 
 namespace {
@@ -116,11 +118,16 @@ CvarChange changeOf(const Cvar& before, const Cvar& after)
 
 std::optional<QByteArray> renamedCvar(QByteArrayView name)
 {
-    for (const auto& pair : kRenamed) {
-        if (name == pair[0])
-            return QByteArray(pair[1]);
-    }
-    return std::nullopt;
+    static const QHash<QByteArray, QByteArray> renamed = [] {
+        QHash<QByteArray, QByteArray> table;
+        for (const auto& pair : kRenamed)
+            table.insert(pair[0], pair[1]);
+        return table;
+    }();
+    const auto it = renamed.constFind(name.toByteArray());
+    if (it == renamed.cend())
+        return std::nullopt;
+    return *it;
 }
 
 QByteArray renamedCvarMessage(QByteArrayView oldName, QByteArrayView newName)

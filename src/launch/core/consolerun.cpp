@@ -33,9 +33,6 @@ namespace {
 // In one frame the 16th alias call is dropped.
 constexpr int kAliasLoopCount = 16;
 constexpr qsizetype kAliasNameLimit = 32;
-// Bounds for scripts that would loop for ever.
-constexpr int kFrameLimit = 50000;
-constexpr int kCommandCountLimit = 50000;
 
 const char* const kToServer[] = { "wave", "inven", "kill", "use", "drop", "say", "say_team", "info", "prog",
     "give", "god", "notarget", "noclip", "invuse", "invprev", "invnext", "invdrop", "weapnext", "weapprev",
@@ -133,10 +130,6 @@ void ConsoleRun::run(const QByteArray& text)
             m_steps.append(step::Finished { m_frame });
             return;
         }
-        if (m_frame == kFrameLimit) {
-            stop(step::Stopped::Why::Endless);
-            return;
-        }
         ++m_frame;
     }
 }
@@ -151,7 +144,7 @@ void ConsoleRun::runFrame()
         takeFront(span.length + (span.end == CommandEnd::EndOfText ? 0 : 1));
         m_steps.append(step::CommandTaken { ++m_commandCount, m_frame, text, span.end, origin });
         execute(text.left(kCommandLimit), false);
-        if (m_commandCount == kCommandCountLimit && !m_stopped)
+        if (m_runCount >= m_runLimit && !m_stopped)
             stop(step::Stopped::Why::Endless);
         if (std::exchange(m_wait, false))
             break;
@@ -216,6 +209,8 @@ void ConsoleRun::execute(const QByteArray& line, bool again)
     if (w.words.isEmpty())
         return;
     m_steps.append(step::WordsRun { w.words, again });
+    if (!again)
+        ++m_runCount;
     const auto handler = handlers().constFind(w.words[0].toLower());
     if (handler != handlers().cend() && runCommand(*handler, w, line))
         return;

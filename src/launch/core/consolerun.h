@@ -151,6 +151,12 @@ public:
     // engine stops.
     void run(const QByteArray& text);
 
+    // A run that has run this many commands (not counting empty ones and comments) stops as
+    // endless: every loop of a script runs commands, every frame at least one. A script
+    // that fills the buffer runs some thousands.
+    static constexpr int kRunLimit = 50000;
+    void setRunLimit(int commands) { m_runLimit = commands; }
+
     const QList<ConsoleStep>& steps() const { return m_steps; }
     const CvarTable& cvars() const { return m_cvars; }
     // The bindings by key number; a key unbound again holds an empty command.
@@ -225,6 +231,8 @@ private:
     QList<DemoFile> m_demoFiles;
     int m_frame = 1;
     int m_commandCount = 0;
+    int m_runCount = 0;
+    int m_runLimit = kRunLimit;
     int m_aliasCount = 0;
     bool m_wait = false;
     bool m_stopped = false;
