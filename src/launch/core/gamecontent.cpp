@@ -59,8 +59,10 @@ void GameContent::load()
     for (qsizetype i = 0; i < m_searchPath.size(); ++i) {
         const SearchPathEntry& place = m_searchPath[i];
         Archive& archive = m_archives[i];
-        if (place.kind == SearchPathEntry::Kind::Directory)
+        if (place.kind == SearchPathEntry::Kind::Directory) {
+            m_directories.append(i);
             continue;
+        }
         // A file the engine cannot open it passes over.
         QFile file;
         if (!openRegularFile(place.path, file))
@@ -90,17 +92,27 @@ void GameContent::load()
                 archive.index.insert(lowerAscii(archive.zip.entries[e].storedName), e);
         }
         archive.loaded = true;
+        for (auto e = archive.index.cbegin(); e != archive.index.cend(); ++e) {
+            const QByteArray& stored = place.kind == SearchPathEntry::Kind::Pak
+                ? archive.pak[e.value()].name
+                : archive.zip.entries[e.value()].storedName;
+            if (!m_index.contains(e.key())) // an earlier place keeps it
+                m_index.insert(e.key(), GameFile { i, e.value(), stored });
+        }
     }
 }
 
-const QSet<QByteArray>& GameContent::listing(const QString& dir)
+const QSet<QByteArray>& GameContent::listing(qsizetype place, const QByteArray& parent)
 {
-    auto it = m_listings.find(dir);
+    const std::pair<qsizetype, QByteArray> key { place, parent };
+    auto it = m_listings.find(key);
     if (it == m_listings.end()) {
+        const QString& dir = m_searchPath[place].path;
         QSet<QByteArray> names;
-        for (const QString& name : QDir(dir).entryList(QDir::Files | QDir::Hidden))
+        const QDir listed(parent.isEmpty() ? dir : dir + QLatin1Char('/') + QFile::decodeName(parent));
+        for (const QString& name : listed.entryList(QDir::Files | QDir::Hidden))
             names.insert(QFile::encodeName(name));
-        it = m_listings.insert(dir, std::move(names));
+        it = m_listings.insert(key, std::move(names));
     }
     return *it;
 }
@@ -111,31 +123,26 @@ std::optional<GameFile> GameContent::find(QByteArrayView name, qsizetype before)
         return std::nullopt;
     load();
     const QByteArray lower = lowerAscii(name);
-    const QByteArray candidates[] = { name.toByteArray(), lower };
     const qsizetype end = before < 0 ? m_searchPath.size() : qMin(before, m_searchPath.size());
-    for (qsizetype i = 0; i < end; ++i) {
-        const SearchPathEntry& place = m_searchPath[i];
-        if (place.kind == SearchPathEntry::Kind::Directory) {
-            for (const QByteArray& candidate : candidates) {
-                const qsizetype slash = candidate.lastIndexOf('/');
-                const QString dir = slash < 0
-                    ? place.path
-                    : place.path + QLatin1Char('/') + QFile::decodeName(candidate.first(slash));
-                if (listing(dir).contains(candidate.sliced(slash + 1)))
-                    return GameFile { i, -1, candidate };
-            }
-            continue;
-        }
-        const Archive& archive = m_archives[i];
-        if (!archive.loaded)
-            continue;
-        if (const auto hit = archive.index.constFind(lower); hit != archive.index.cend()) {
-            const qsizetype e = hit.value();
-            const bool pak = place.kind == SearchPathEntry::Kind::Pak;
-            return GameFile { i, e, pak ? archive.pak[e].name : archive.zip.entries[e].storedName };
+    // The first archive that holds the name; only directories before it can come first.
+    std::optional<GameFile> inArchive;
+    if (const auto hit = m_index.constFind(lower); hit != m_index.cend() && hit->place < end)
+        inArchive = *hit;
+    const qsizetype limit = inArchive ? inArchive->place : end;
+    QList<QByteArray> candidates { name.toByteArray() };
+    if (lower != candidates.first())
+        candidates.append(lower);
+    for (const qsizetype i : std::as_const(m_directories)) {
+        if (i >= limit)
+            break;
+        for (const QByteArray& candidate : std::as_const(candidates)) {
+            const qsizetype slash = candidate.lastIndexOf('/');
+            if (listing(i, slash < 0 ? QByteArray() : candidate.first(slash))
+                    .contains(candidate.sliced(slash + 1)))
+                return GameFile { i, -1, candidate };
         }
     }
-    return std::nullopt;
+    return inArchive;
 }
 
 qint64 GameContent::size(const GameFile& file)
@@ -206,7 +213,7 @@ bool GameContent::holdsMaps()
     load();
     for (qsizetype i = 0; i < m_searchPath.size(); ++i) {
         if (m_searchPath[i].kind == SearchPathEntry::Kind::Directory) {
-            for (const QByteArray& name : listing(m_searchPath[i].path + QStringLiteral("/maps"))) {
+            for (const QByteArray& name : listing(i, QByteArrayLiteral("maps"))) {
                 if (lowerAscii(name).endsWith(".bsp"))
                     return true;
             }

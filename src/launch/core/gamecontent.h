@@ -61,11 +61,14 @@ private:
         QHash<QByteArray, qsizetype> index; // lower-cased name: the first entry of that name
     };
     void load();
-    const QSet<QByteArray>& listing(const QString& dir);
+    // The file names of a directory of the search path, or of one below it.
+    const QSet<QByteArray>& listing(qsizetype place, const QByteArray& parent);
 
     QList<SearchPathEntry> m_searchPath;
     QList<Archive> m_archives; // one per place; empty for a directory
-    QHash<QString, QSet<QByteArray>> m_listings;
+    QList<qsizetype> m_directories; // the places that are directories, in order
+    QHash<QByteArray, GameFile> m_index; // lower-cased name: its first entry in the first archive
+    QHash<std::pair<qsizetype, QByteArray>, QSet<QByteArray>> m_listings;
     bool m_loaded = false;
 };
 
