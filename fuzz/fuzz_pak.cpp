@@ -1,8 +1,7 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
+#include "fuzzfile.h"
 #include "maps/core/pakfile.h"
 
-#include <QFile>
-#include <QTemporaryFile>
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
@@ -38,13 +37,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (pak.problem && tk::pakProblemMessage(*pak.problem, QStringLiteral("fuzz.pak")).isEmpty())
         std::abort();
 
-    static QTemporaryFile file;
-    if (!file.isOpen() && !file.open())
-        std::abort();
-    if (!file.resize(0) || !file.seek(0) || file.write(bytes.data(), bytes.size()) != bytes.size()
-        || !file.flush())
-        std::abort();
-    if (!sameDirectory(pak, tk::readPakDirectory(file.fileName())))
+    if (!sameDirectory(pak, tk::readPakDirectory(inputAsFile(bytes))))
         std::abort();
     return 0;
 }

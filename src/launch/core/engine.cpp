@@ -20,20 +20,20 @@ constexpr std::array<QLatin1StringView, 5> kArchiveTypes { QLatin1StringView("pa
 constexpr int kNumberedPaks = 100;
 const QString kBaseGame = QStringLiteral("baseq2");
 
-// The engine compares the paths of its roots after resolving them; a root that does not
-// exist yet (the user folder before the first start) keeps its cleaned path.
-QString realPath(const QString& path)
-{
-    const QString canonical = QFileInfo(path).canonicalFilePath();
-    return canonical.isEmpty() ? QDir::cleanPath(QDir(path).absolutePath()) : canonical;
-}
-
 SearchPathEntry::Kind archiveKind(QLatin1StringView type)
 {
     return type == QLatin1StringView("pak") ? SearchPathEntry::Kind::Pak : SearchPathEntry::Kind::Zip;
 }
 
 } // namespace
+
+// A root that does not exist yet (the user folder before the first start) keeps its
+// cleaned path.
+QString engineRealPath(const QString& path)
+{
+    const QString canonical = QFileInfo(path).canonicalFilePath();
+    return canonical.isEmpty() ? QDir::cleanPath(QDir(path).absolutePath()) : canonical;
+}
 
 QString engineUserFolder(const QString& workingDir, bool portable)
 {
@@ -82,7 +82,7 @@ QStringList engineRoots(const InstallPaths& paths, const QString& executable, bo
     QStringList roots;
     QSet<QString> seen;
     for (const QString& candidate : std::as_const(candidates)) {
-        const QString real = realPath(candidate);
+        const QString real = engineRealPath(candidate);
         if (!seen.contains(real)) {
             seen.insert(real);
             roots.append(real);

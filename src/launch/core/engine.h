@@ -31,6 +31,9 @@ QStringList demoDirectories(const QString& quake2Dir, const QString& gameDirName
 // whose real path is already there is left out, as the engine leaves it out.
 QStringList engineRoots(const InstallPaths& paths, const QString& executable, bool portable = false);
 
+// A path as the engine compares the roots: resolved where it exists, else cleaned.
+QString engineRealPath(const QString& path);
+
 // One place on the engine's search path: a directory's loose files, or an archive.
 struct SearchPathEntry {
     enum class Kind { Directory, Pak, Zip };

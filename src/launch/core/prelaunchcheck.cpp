@@ -147,14 +147,10 @@ QList<QByteArray> matchMaps(const ExecSettings& s)
 // loose files.
 qsizetype launcherPlace(const GameContent& content, const InstallPaths& paths)
 {
-    const auto real = [](const QString& path) {
-        const QString canonical = QFileInfo(path).canonicalFilePath();
-        return canonical.isEmpty() ? QDir::cleanPath(QDir(path).absolutePath()) : canonical;
-    };
-    const QString own = real(paths.launcherDir);
+    const QString own = engineRealPath(paths.launcherDir);
     for (qsizetype i = 0; i < content.searchPath().size(); ++i) {
         const SearchPathEntry& place = content.searchPath()[i];
-        if (place.kind == SearchPathEntry::Kind::Directory && real(place.path) == own)
+        if (place.kind == SearchPathEntry::Kind::Directory && engineRealPath(place.path) == own)
             return i;
     }
     return -1;
