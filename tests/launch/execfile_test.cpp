@@ -620,35 +620,40 @@ TEST(DemoName, SequentialNames)
     }
 }
 
-TEST(DemoName, AFreeNameIsFreeInTheGameDirectoryAndInTheEnginesUserFolders)
+TEST(DemoName, AFreeNameIsFreeInTheGameDirectoryAndInTheEnginesUserFolder)
 {
     QTemporaryDir home;
     const QString data = home.filePath(QStringLiteral("data"));
     const QByteArray oldHome = qgetenv("HOME");
     qputenv("HOME", QFile::encodeName(home.path()));
-    for (const char* dir :
-        { "data/YamagiQ2/tarrakind/demos", ".yq2/tarrakind/demos", ".local/share/YamagiQ2/tarrakind/demos" })
-        ASSERT_TRUE(QDir(home.path()).mkpath(QLatin1String(dir)));
+    Install install;
+    for (const QString& dir : { home.filePath("data/YamagiQ2/tarrakind/demos"),
+             home.filePath(".local/share/YamagiQ2/tarrakind/demos"),
+             install.paths.quake2Dir + "/rel/YamagiQ2/tarrakind/demos" })
+        ASSERT_TRUE(QDir().mkpath(dir));
     auto touch = [&](const QString& path) {
-        QFile f(home.filePath(path));
+        QFile f(path);
         ASSERT_TRUE(f.open(QIODevice::WriteOnly));
     };
-    Install install;
     install.addDemo(QStringLiteral("d.dm2"));
-    touch(QStringLiteral(".local/share/YamagiQ2/tarrakind/demos/d2.dm2"));
-    touch(QStringLiteral(".yq2/tarrakind/demos/d3.dm2"));
-    touch(QStringLiteral("data/YamagiQ2/tarrakind/demos/d5.dm2"));
+    touch(home.filePath(".local/share/YamagiQ2/tarrakind/demos/d2.dm2"));
+    touch(home.filePath("data/YamagiQ2/tarrakind/demos/d3.dm2"));
+    touch(install.paths.quake2Dir + "/rel/YamagiQ2/tarrakind/demos/d4.dm2");
 
-    // Without XDG_DATA_HOME the engine writes below ~/.local/share.
+    // Without XDG_DATA_HOME the engine writes below ~/.local/share; the other folders do not count.
     qunsetenv("XDG_DATA_HOME");
-    EXPECT_EQ(tk::demoNameToUse(QStringLiteral("d"), true, install.paths), QStringLiteral("d4"));
+    EXPECT_EQ(tk::demoNameToUse(QStringLiteral("d"), true, install.paths), QStringLiteral("d3"));
     qputenv("XDG_DATA_HOME", QFile::encodeName(data));
-    touch(QStringLiteral("data/YamagiQ2/tarrakind/demos/d2.dm2"));
-    touch(QStringLiteral("data/YamagiQ2/tarrakind/demos/d4.dm2"));
-    EXPECT_EQ(tk::demoNameToUse(QStringLiteral("d"), true, install.paths), QStringLiteral("d6"));
-    // A relative XDG_DATA_HOME is no base directory at all.
-    qputenv("XDG_DATA_HOME", "relative/data");
-    EXPECT_EQ(tk::demoNameToUse(QStringLiteral("d"), true, install.paths), QStringLiteral("d4"));
+    EXPECT_EQ(tk::demoNameToUse(QStringLiteral("d"), true, install.paths), QStringLiteral("d2"));
+    // A relative XDG_DATA_HOME is taken from the engine's working directory, the Quake II directory.
+    qputenv("XDG_DATA_HOME", "rel");
+    touch(install.paths.quake2Dir + "/rel/YamagiQ2/tarrakind/demos/d2.dm2");
+    touch(install.paths.quake2Dir + "/rel/YamagiQ2/tarrakind/demos/d3.dm2");
+    EXPECT_EQ(tk::demoNameToUse(QStringLiteral("d"), true, install.paths), QStringLiteral("d5"));
+    // ~/.yq2, once there, is the engine's folder whatever XDG_DATA_HOME says.
+    ASSERT_TRUE(QDir(home.path()).mkpath(QStringLiteral(".yq2/tarrakind/demos")));
+    touch(home.filePath(".yq2/tarrakind/demos/d2.dm2"));
+    EXPECT_EQ(tk::demoNameToUse(QStringLiteral("d"), true, install.paths), QStringLiteral("d3"));
 
     qunsetenv("XDG_DATA_HOME");
     qputenv("HOME", oldHome);

@@ -3,6 +3,8 @@
 #include "app/core/fileutil.h"
 #include "launch/core/gamestart.h"
 #include "launch/core/prelaunchcheck.h"
+#include "support/files.h"
+#include "support/gamefiles.h"
 
 #include <QDir>
 #include <QFile>
@@ -136,8 +138,91 @@ TEST_F(PreLaunchCheck, ScriptsInTheEnginesUserFolderRunInstead)
     EXPECT_EQ(kinds(), QList<Kind> {});
     settings.extraCfg = true;
     EXPECT_EQ(kinds(), QList<Kind> { Kind::ScriptShadowed });
+    // With ~/.yq2 there the engine never looks in the XDG folder.
     touch(home + QStringLiteral("/.local/share/YamagiQ2/TARRAKIND/tark.cfg"));
+    EXPECT_EQ(kinds(), QList<Kind> { Kind::ScriptShadowed });
+    touch(home + QStringLiteral("/.yq2/TARRAKIND/tark.cfg"));
     EXPECT_EQ(kinds(), QList<Kind>(2, Kind::ScriptShadowed));
+}
+
+// Where a script lies, loose or inside an archive ("archive:entry"), and whether the engine
+// runs it instead of the launcher's own. (Which user folder counts: see Engine.)
+TEST_F(PreLaunchCheck, ScriptsTheEngineFindsFirstAreNamedWhereverTheyLie)
+{
+    const struct {
+        const char* where;
+        bool shadows;
+    } cases[] = {
+        { "quake2/TARRAKIND/tark.cfg", false }, // the launcher's own
+        { "home/.local/share/YamagiQ2/TARRAKIND/scripts.pk3:tark.cfg", true },
+        { "quake2/TARRAKIND/scripts.zip:TARK.CFG", true },
+        { "quake2/TARRAKIND/pak0.pak:tark.cfg", true },
+        { "quake2/TARRAKIND/pakscripts.pak:tark.cfg", false }, // the engine skips it
+        { "quake2/TARRAKIND/scripts.pk3:cfg/tark.cfg", false },
+        { "quake2/baseq2/pak0.pak:tark.cfg", false },
+    };
+    const QString base = QDir(root.path()).canonicalPath() + '/';
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.where);
+        for (const char* dir : { "home", "quake2/baseq2", "quake2/TARRAKIND" })
+            QDir(base + dir).removeRecursively();
+        const QStringList where = QString::fromLatin1(c.where).split(':');
+        ASSERT_TRUE(QDir().mkpath(QFileInfo(base + where[0]).absolutePath()));
+        const gamefiles::Files script { { where.value(1).toLatin1(), "exec evil.cfg\n" } };
+        writeAll(base + where[0],
+            where.size() == 1               ? script[0].second
+                : where[0].endsWith(".pak") ? gamefiles::pak(script)
+                                            : gamefiles::zip(script));
+        const QList<tk::LaunchFinding> findings = tk::checkLaunch(settings, "map q2dm1\r\n", paths);
+        ASSERT_EQ(findings.size(), c.shadows ? 1 : 0);
+        EXPECT_TRUE(!c.shadows
+            || (findings[0].kind == Kind::ScriptShadowed && findings[0].text.contains(base + where[0])));
+    }
+}
+
+TEST_F(PreLaunchCheck, MapsTheEngineCannotLoadAreNamedOnceItsDataIsInSight)
+{
+    settings.selectedMap = QStringLiteral("ghost");
+    EXPECT_EQ(kinds(), QList<Kind> {}) << "no map anywhere: the game's data lies out of sight";
+    ASSERT_TRUE(QDir(paths.quake2Dir).mkpath(QStringLiteral("baseq2")));
+    writeAll(paths.quake2Dir + "/baseq2/pak0.pak",
+        gamefiles::pak({ { "maps/q2dm1.bsp", gamefiles::map("The Edge") },
+            { "maps/base1.bsp", gamefiles::map("Base") } }));
+    ASSERT_TRUE(QDir(paths.launcherDir).mkpath(QStringLiteral("maps")));
+    writeAll(paths.launcherDir + "/maps/tkdm1.bsp", gamefiles::map("Ours"));
+    const struct {
+        std::optional<QString> selected;
+        bool rotation;
+        QList<QByteArray> entries;
+        const char* missing; // the names the finding gives; empty for no finding
+    } cases[] = {
+        { QStringLiteral("q2dm1"), false, { "ghost" }, "" }, // a rotation turned off does not count
+        { QStringLiteral("tkdm1"), false, {}, "" },
+        { QStringLiteral("ghost"), false, {}, "ghost" },
+        { std::nullopt, false, {}, "" }, // no map selected starts q2dm1
+        { QStringLiteral("ghost"), true, { "Q2DM1", "gone", "base1", "gone", "away", "a;b" }, "gone, away" },
+        { QStringLiteral("ghost"), true, {}, "ghost" },
+    };
+    for (const auto& c : cases) {
+        settings.selectedMap = c.selected;
+        settings.rotation = c.rotation;
+        settings.rotationEntries = c.entries;
+        settings.catalogueMaps = { "q2dm1", "Q2DM1", "tkdm1", "ghost", "base1", "gone", "away" };
+        const QList<tk::LaunchFinding> findings = tk::checkLaunch(settings, "map q2dm1\r\n", paths);
+        QStringList texts;
+        for (const tk::LaunchFinding& f : findings) {
+            if (f.kind == Kind::MapMissing)
+                texts.append(f.text);
+        }
+        EXPECT_EQ(texts.size(), *c.missing ? 1 : 0) << c.missing;
+        EXPECT_TRUE(!*c.missing || texts.value(0).contains(QStringLiteral(" for %1 anywhere").arg(c.missing)))
+            << texts.value(0).toStdString();
+    }
+    // An archive the engine refuses stops it whatever the map.
+    settings = tk::ExecSettings {};
+    writeAll(paths.quake2Dir + "/baseq2/pak1.pak", "not a pak at all");
+    writeAll(paths.quake2Dir + "/baseq2/pakold.pak", "never loaded");
+    EXPECT_EQ(kinds(), QList<Kind> { Kind::ArchiveRefused });
 }
 
 TEST_F(PreLaunchCheck, TheExecutableMustLieRightInTheQuake2Directory)

@@ -7,6 +7,7 @@
 #include "maps/core/ziplisting.h"
 #include "maps/ui/mappage.h"
 #include "support/files.h"
+#include "support/gamefiles.h"
 #include "support/printers.h"
 #include "support/scriptedinteraction.h"
 #include "ui/clickhelpers.h"
@@ -168,6 +169,32 @@ TEST_F(MapPageBehaviour, RefreshListsLooseFilesThenArchiveEntriesWithTheirTitles
     // A refresh rebuilds the list rather than adding to it.
     page->refreshCatalogue();
     EXPECT_EQ(rows().size(), 4);
+}
+
+TEST_F(MapPageBehaviour, MapsWithoutATitleShowTheirOwnAndNothingIsWrittenUntilATitleIsEntered)
+{
+    for (const char* name : { "q2dm1.aas", "q2dm2.aas", "q2dm3.aas", "q2dm4.aas" })
+        touch(QLatin1String(name));
+    // The launcher's directory is the game directory: its archives and maps are the engine's too.
+    writeFile(inDir("maps.pk3"),
+        gamefiles::zip(
+            { { "maps/q2dm1.bsp", gamefiles::map("The Edge") }, { "maps/q2dm3.bsp", gamefiles::map("No") } },
+            true));
+    QDir(dir.path()).mkdir("maps");
+    writeFile(inDir("maps/q2dm2.bsp"), gamefiles::map("Tokay's\\nTowers"));
+    writeFile(inDir("mapnames.dat"), "[MapTitles]\r\nq2dm3=\r\n");
+
+    page->refreshCatalogue();
+    EXPECT_EQ(rows(),
+        (QStringList { "q2dm1 | The Edge", "q2dm2 | Tokay's Towers", "q2dm3 | ", "q2dm4 | [Unknown]" }));
+    EXPECT_EQ(titleFileLines(), (QList<QByteArray> { "[MapTitles]", "q2dm3=", "" }));
+    // The prompt proposes the title shown; cancelled, it stores that title.
+    clickRow(0);
+    ui.promptAnswers.enqueue(std::nullopt);
+    alterTitle();
+    ASSERT_EQ(ui.prompts.size(), 1);
+    EXPECT_EQ(ui.prompts[0].proposed, QStringLiteral("The Edge"));
+    EXPECT_EQ(titleFileLines(), (QList<QByteArray> { "[MapTitles]", "q2dm3=", "q2dm1=The Edge", "" }));
 }
 
 TEST_F(MapPageBehaviour, RepeatedMapsKeepEveryRowAndADirectoryEntryGivesAnEmptyName)

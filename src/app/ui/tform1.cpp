@@ -213,6 +213,7 @@ void TForm1::buildShell()
     for (TabPage* page : std::initializer_list<TabPage*> { setupPage, botCfgPage, dmFlagsPage, gamePage,
              mapPage, miscPage, playerPage, bindsPage, prefsPage })
         page->attach(m_paths, m_ui);
+    mapPage->setExecutableSource([this] { return setupPage->exefile->text(); });
     column->addWidget(PageControl1, 1);
 
     auto* strip = new QHBoxLayout;

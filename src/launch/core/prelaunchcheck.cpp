@@ -6,6 +6,7 @@
 #include "app/core/textcodec.h"
 #include "launch/core/engine.h"
 #include "launch/core/execfile.h"
+#include "launch/core/gamecontent.h"
 #include "launch/core/gamestart.h"
 
 #include <QCoreApplication>
@@ -95,23 +96,6 @@ void checkRotation(const ExecSettings& s, QList<LaunchFinding>& findings)
         findings.append({ LaunchFinding::Kind::RotationEntryLeftOut, leftOut });
 }
 
-void checkShadowing(const ExecSettings& s, const InstallPaths& paths, QList<LaunchFinding>& findings)
-{
-    QStringList scripts { execFileName() };
-    if (s.extraCfg && !s.extraCfgName.isEmpty())
-        scripts.append(s.extraCfgName);
-    for (const QString& dir : engineUserGameDirectories(paths.gameDirName)) {
-        for (const QString& script : scripts) {
-            const QString path = dir + QLatin1Char('/') + script;
-            if (fileExists(path))
-                findings.append({ LaunchFinding::Kind::ScriptShadowed,
-                    QStringLiteral("%1 would run instead of the %2 in the launcher's directory: the engine "
-                                   "looks in its own folder first. Delete or rename it.")
-                        .arg(QDir::toNativeSeparators(path), script) });
-        }
-    }
-}
-
 void checkExecutable(const ExecSettings& s, const InstallPaths& paths, QList<LaunchFinding>& findings)
 {
     // A profile from someone else can name any program below the Quake2 directory.
@@ -126,6 +110,71 @@ void checkExecutable(const ExecSettings& s, const InstallPaths& paths, QList<Lau
             .arg(s.executable, QDir::toNativeSeparators(path)) });
 }
 
+// The maps the exec file starts the match on or rotates to (see writeMap), each once.
+QList<QByteArray> matchMaps(const ExecSettings& s)
+{
+    const QList<QByteArray> rotation = consoleSafeRotationEntries(s.rotationEntries);
+    if (!s.rotation || rotation.isEmpty())
+        return { s.selectedMap && isConsoleSafe(*s.selectedMap) ? encodeText(*s.selectedMap)
+                                                                : QByteArrayLiteral("q2dm1") };
+    QList<QByteArray> maps;
+    for (const QByteArray& entry : rotation) {
+        if (!maps.contains(entry))
+            maps.append(entry);
+    }
+    return maps;
+}
+
+// Where the launcher's own scripts stand on the engine's search path: its directory's
+// loose files.
+qsizetype launcherPlace(const GameContent& content, const InstallPaths& paths)
+{
+    const QString own = engineRealPath(paths.launcherDir);
+    for (qsizetype i = 0; i < content.searchPath().size(); ++i) {
+        const SearchPathEntry& place = content.searchPath()[i];
+        if (place.kind == SearchPathEntry::Kind::Directory && engineRealPath(place.path) == own)
+            return i;
+    }
+    return -1;
+}
+
+// What the game's own content does to the match: archives the engine refuses, scripts
+// it finds before the launcher's own, and maps it cannot load.
+void checkGameContent(const ExecSettings& s, const InstallPaths& paths, QList<LaunchFinding>& findings)
+{
+    GameContent content(engineSearchPath(paths, s.executable));
+    for (const QString& message : content.archivesTheEngineStopsAt())
+        findings.append({ LaunchFinding::Kind::ArchiveRefused, message });
+
+    QStringList scripts { execFileName() };
+    if (s.extraCfg && !s.extraCfgName.isEmpty())
+        scripts.append(s.extraCfgName);
+    const qsizetype own = launcherPlace(content, paths);
+    for (const QString& script : std::as_const(scripts)) {
+        if (const std::optional<GameFile> found = content.find(encodeText(script), own))
+            findings.append({ LaunchFinding::Kind::ScriptShadowed,
+                QCoreApplication::translate("tk::PreLaunchCheck",
+                    "%1 would run instead of the %2 in the launcher's directory: the engine finds it "
+                    "first. Delete or rename it.")
+                    .arg(content.describe(*found), script) });
+    }
+
+    // Without any map in sight the game's data lies where the launcher cannot see it.
+    if (!content.holdsMaps())
+        return;
+    QStringList missing;
+    for (const QByteArray& map : matchMaps(s)) {
+        if (!content.find("maps/" + map + ".bsp"))
+            missing.append(printableName(decodeText(map)));
+    }
+    if (!missing.isEmpty())
+        findings.append({ LaunchFinding::Kind::MapMissing,
+            QCoreApplication::translate("tk::PreLaunchCheck",
+                "The engine finds no map file (maps/<name>.bsp) for %1 anywhere it looks. The match "
+                "stops where it would start on or change to such a map.")
+                .arg(missing.join(QStringLiteral(", "))) });
+}
+
 } // namespace
 
 QList<LaunchFinding> checkLaunch(
@@ -136,7 +185,7 @@ QList<LaunchFinding> checkLaunch(
     checkValues(settings, paths, findings);
     checkBots(settings, findings);
     checkRotation(settings, findings);
-    checkShadowing(settings, paths, findings);
+    checkGameContent(settings, paths, findings);
     checkExecutable(settings, paths, findings);
     return findings;
 }

@@ -19,8 +19,10 @@ struct LaunchFinding {
         TooManyBots, // more bots than the server has room for
         RotationMapUnknown, // a rotation map with no navigation file
         RotationEntryLeftOut, // a rotation entry that would break the map list
-        ScriptShadowed, // a script in the engine's user folder runs instead
+        ScriptShadowed, // a script the engine finds before the launcher's own runs instead
         ExecutableElsewhere, // the executable is not a file right in the Quake2 directory
+        MapMissing, // a map the match starts or changes to that the engine finds nowhere
+        ArchiveRefused, // an archive on the engine's search path that stops it at its start
     };
     Kind kind;
     QString text;

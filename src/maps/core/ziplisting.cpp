@@ -241,6 +241,34 @@ std::optional<Directory> zip64Directory(Source& source, qint64 recordPos)
     return std::nullopt;
 }
 
+// Sizes and offset too large for their fields stand in the zip64 extra field, in this
+// order, each only where its field holds 0xFFFFFFFF.
+void readZip64Sizes(Source& source, qint64 extraPos, quint16 extraLength, ZipEntry& entry)
+{
+    constexpr quint32 kInZip64 = 0xFFFFFFFF;
+    if (entry.size != kInZip64 && entry.compressedSize != kInZip64 && entry.localHeaderOffset != kInZip64)
+        return;
+    const QByteArray extra = source.view(extraPos, extraLength).toByteArray();
+    for (qsizetype p = 0; p + 4 <= extra.size();) {
+        const quint16 id = le16(extra.constData() + p);
+        const qsizetype length = le16(extra.constData() + p + 2);
+        const qsizetype end = qMin(extra.size(), p + 4 + length);
+        if (id == 1) {
+            qsizetype field = p + 4;
+            for (quint64* value : { &entry.size, &entry.compressedSize, &entry.localHeaderOffset }) {
+                if (*value != kInZip64)
+                    continue;
+                if (field + 8 > end)
+                    break;
+                *value = le64(extra.constData() + field);
+                field += 8;
+            }
+            return;
+        }
+        p = end;
+    }
+}
+
 ZipListing list(Source& source)
 {
     ZipListing listing;
@@ -290,6 +318,7 @@ ZipListing list(Source& source)
     const qint64 start = directory.end - qint64(directory.size);
     if (directory.storedOffset != quint64(start))
         note(listing, ZipDiagnostic::DataInFront);
+    listing.shift = start - qint64(directory.storedOffset);
 
     // Every header lies within the directory's stated size: one that a damaged or hostile
     // archive places beyond it (past the end records, in their extensible data) is not
@@ -310,12 +339,19 @@ ZipListing list(Source& source)
             note(listing, ZipDiagnostic::Unreadable);
             break;
         }
-        const bool utf8 = le16(header.data() + 8) & kUtf8NameFlag;
+        // The header's bytes are taken out before the next view may move the window.
+        ZipEntry entry;
+        entry.flags = le16(header.data() + 8);
+        entry.method = le16(header.data() + 10);
+        entry.compressedSize = le32(header.data() + 20);
+        entry.size = le32(header.data() + 24);
+        entry.localHeaderOffset = le32(header.data() + 42);
+        const bool utf8 = entry.flags & kUtf8NameFlag;
         const int version = quint8(header[4]);
         const int host = quint8(header[5]);
         const quint16 nameLength = le16(header.data() + 28);
-        const qint64 next
-            = pos + kHeaderSize + nameLength + le16(header.data() + 30) + le16(header.data() + 32);
+        const quint16 extraLength = le16(header.data() + 30);
+        const qint64 next = pos + kHeaderSize + nameLength + extraLength + le16(header.data() + 32);
         if (next > end) {
             note(listing, ZipDiagnostic::Unreadable);
             break;
@@ -325,11 +361,11 @@ ZipListing list(Source& source)
             note(listing, ZipDiagnostic::Unreadable);
             break;
         }
-        ZipEntry entry;
         entry.storedName = name.toByteArray();
         entry.host = host;
         // The UTF-8 flag holds over the host: writers on Windows set it with host 0.
         entry.name = isOemHost(host, version) && !utf8 ? fromOem(name) : decodeText(entry.storedName);
+        readZip64Sizes(source, pos + kHeaderSize + nameLength, extraLength, entry);
         listing.entries.append(std::move(entry));
         pos = next;
     }

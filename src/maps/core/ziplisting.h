@@ -8,13 +8,18 @@
 
 namespace tk {
 
-// One entry of a ZIP archive's central directory. Only names are read: archives are
-// listed, never extracted.
+// One entry of a ZIP archive's central directory. Navigation archives are only listed;
+// where a game archive's file is read (a map's title), the fields after the name say where.
 struct ZipEntry {
     QByteArray storedName; // the name's bytes exactly as stored
     QString name; // storedName converted from code page 437 for MS-DOS, OS/2 and NTFS hosts
                   // unless flagged as UTF-8, otherwise storedName decoded with decodeText
     int host = 0; // high byte of "version made by"
+    quint16 flags = 0; // general purpose bit flags
+    quint16 method = 0; // 0 stored, 8 deflated
+    quint64 compressedSize = 0;
+    quint64 size = 0;
+    quint64 localHeaderOffset = 0; // as stored; see ZipListing::shift
 };
 
 // What can be wrong with an archive. None of them stops the listing of what could be read.
@@ -34,6 +39,9 @@ enum class ZipDiagnostic {
 struct ZipListing {
     QList<ZipEntry> entries;
     QList<ZipDiagnostic> diagnostics; // each kind at most once, in the order found
+    // Where the central directory was found less where it says it is: what data in front
+    // of the archive moved every stored offset by.
+    qint64 shift = 0;
 
     bool has(ZipDiagnostic kind) const { return diagnostics.contains(kind); }
 };

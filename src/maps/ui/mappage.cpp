@@ -7,6 +7,8 @@
 #include "app/core/usererror.h"
 #include "launch/core/execfile.h"
 #include "launch/core/execsettings.h"
+#include "launch/core/gamecontent.h"
+#include "launch/core/gamestart.h"
 #include "maps/core/mapcatalogue.h"
 #include "maps/core/rotation.h"
 #include "profile/core/inifile.h"
@@ -235,10 +237,17 @@ void MapPage::refreshCatalogue()
             tr("The map title file %1 was not read: %2. The maps are listed without their titles, and a "
                "changed title is not stored.")
                 .arg(mapTitleFilePath(), check.reason));
-    const QString unknown = tk::unknownMapTitle();
+    // A map the title file does not name shows its own title, from the map file the engine
+    // would load; nothing is written until the user enters a title.
+    std::optional<tk::GameContent> content;
     const tk::MapCatalogue catalogue
         = tk::buildMapCatalogue(paths().launcherDir, [&](const QString& mapName) -> std::optional<QString> {
-              return titleFile.readString(kMapTitleSection, mapName, unknown);
+              if (std::optional<QString> title = titleFile.readOptionalString(kMapTitleSection, mapName))
+                  return title;
+              if (!content)
+                  content.emplace(tk::engineSearchPath(
+                      paths(), m_executable ? m_executable() : tk::defaultExecutableName()));
+              return tk::ownMapTitle(*content, mapName);
           });
 
     QList<QTreeWidgetItem*> items;
@@ -264,6 +273,11 @@ void MapPage::refreshCatalogue()
     }
     if (focused)
         ListView2->scrollToItem(focused);
+}
+
+void MapPage::setExecutableSource(std::function<QString()> executable)
+{
+    m_executable = std::move(executable);
 }
 
 void MapPage::selectMapByName(const QString& name)

@@ -8,6 +8,7 @@
 #include <QList>
 #include <QString>
 #include <QWidget>
+#include <functional>
 #include <optional>
 
 class QAction;
@@ -41,6 +42,10 @@ public:
     // Remembers name and selects the rows carrying it exactly (the last one stays
     // selected), then updates the current-map panel.
     void selectMapByName(const QString& name);
+
+    // The executable's name as the Setup tab holds it, asked for at each refresh: where the
+    // engine's binary lies is one of the places it finds maps (and their titles) in.
+    void setExecutableSource(std::function<QString()> executable);
 
     // The map name of the selected catalogue row, if a row is selected.
     std::optional<QString> selectedMapName() const;
@@ -115,6 +120,7 @@ private:
     qsizetype selectedRotationIndex() const;
     void showRotation(const QList<QByteArray>& entries, qsizetype selected);
 
+    std::function<QString()> m_executable;
     QString m_rememberedMapName; // lives for the whole run; re-selected by every refresh
     tk::LeftOutNames m_leftOutMaps; // told about once a run
     tk::LeftOutNames m_leftOutRotation;

@@ -327,6 +327,14 @@ QString IniFile::readString(const QString& section, const QString& key, const QS
     return cutToMaxLength(decodeValue(entryValue(*line)));
 }
 
+std::optional<QString> IniFile::readOptionalString(const QString& section, const QString& key) const
+{
+    const std::optional<QByteArrayView> line = findEntry(section, key);
+    if (!line)
+        return std::nullopt;
+    return cutToMaxLength(decodeValue(entryValue(*line)));
+}
+
 int IniFile::readInt(const QString& section, const QString& key, int def) const
 {
     const std::optional<QByteArrayView> line = findEntry(section, key);
