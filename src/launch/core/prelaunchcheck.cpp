@@ -113,7 +113,7 @@ void checkExecutable(const ExecSettings& s, const InstallPaths& paths, QList<Lau
 // The maps the exec file starts the match on or rotates to (see writeMap), each once.
 QList<QByteArray> matchMaps(const ExecSettings& s)
 {
-    const QList<QByteArray> rotation = consoleSafeRotationEntries(s.rotationEntries);
+    const QList<QByteArray> rotation = writtenRotationEntries(s.rotationEntries);
     if (!s.rotation || rotation.isEmpty())
         return { s.selectedMap && isConsoleSafe(*s.selectedMap) ? encodeText(*s.selectedMap)
                                                                 : QByteArrayLiteral("q2dm1") };
