@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 #include "widgets/statushints.h"
 
+#include "widgets/namelabel.h"
+
 #include <QAbstractItemView>
 #include <QApplication>
 #include <QEvent>
@@ -56,7 +58,8 @@ bool StatusHints::eventFilter(QObject* watched, QEvent* event)
 
     switch (event->type()) {
     case QEvent::ToolTip:
-        return true;
+        // The hints show in the status panel; only a name shown cut shows itself whole.
+        return !qobject_cast<NameLabel*>(w);
     case QEvent::StatusTip:
         // A list tells the hint of the row under the pointer when it has one, and an empty
         // hint when the pointer leaves such a row: the list's own hint then stands again.

@@ -14,6 +14,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QShortcut>
+#include <QTabWidget>
 #include <QVBoxLayout>
 
 namespace controls {
@@ -139,7 +140,12 @@ QLabel* labelPanel(QWidget* parent, const QString& caption, const QString& hint,
 
 QLabel* displayPanel(QWidget* parent, const char* name, const QString& text, const QString& hint)
 {
-    auto* l = named(new QLabel(text, parent), name, hint);
+    return asDisplayPanel(new QLabel(text, parent), name, hint);
+}
+
+QLabel* asDisplayPanel(QLabel* label, const char* name, const QString& hint)
+{
+    auto* l = named(label, name, hint);
     l->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     l->setMargin(1);
     l->setTextInteractionFlags(Qt::NoTextInteraction);
@@ -198,6 +204,17 @@ QLabel* note(QWidget* parent, const QString& text)
     auto* l = new QLabel(text, parent);
     l->setWordWrap(true);
     return l;
+}
+
+void revealInTabs(QWidget* w)
+{
+    // A tab's page lies in the stack of its tab widget.
+    for (QWidget* child = w; child; child = child->parentWidget()) {
+        QWidget* stack = child->parentWidget();
+        auto* tabs = stack ? qobject_cast<QTabWidget*>(stack->parentWidget()) : nullptr;
+        if (tabs && tabs->indexOf(child) >= 0)
+            tabs->setCurrentWidget(child);
+    }
 }
 
 } // namespace controls

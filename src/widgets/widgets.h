@@ -35,6 +35,10 @@ void nameAfter(QWidget* field, const QString& caption);
 // the button shows (its own, else the one of the control around it, else its caption).
 void addShortcuts(QAbstractButton* button, const QList<QKeySequence>& keys);
 
+// Brings every tab on the way to w to the front, the outer ones and those inside them,
+// so that w can be seen.
+void revealInTabs(QWidget* w);
+
 // The tabs' compact spacing: 4-pixel margins, 3 pixels between controls, so that
 // every tab fits the fixed window with ordinary interface fonts.
 inline constexpr int kMargin = 4;
@@ -54,6 +58,8 @@ QLabel* labelPanel(
     QWidget* parent, const QString& caption, const QString& hint = {}, const char* name = nullptr);
 // A sunken panel that displays a value.
 QLabel* displayPanel(QWidget* parent, const char* name, const QString& text = {}, const QString& hint = {});
+// Makes label such a panel (a label of a class of its own, say).
+QLabel* asDisplayPanel(QLabel* label, const char* name, const QString& hint = {});
 QLabel* label(QWidget* parent, const QString& text, const char* name = nullptr);
 // The look of the borderless windows: a one-pixel black frame around a raised body.
 // Returns the body's layout.

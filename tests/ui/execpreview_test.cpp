@@ -5,21 +5,33 @@
 #include "app/ui/prefspage.h"
 #include "bots/ui/botcfgpage.h"
 #include "launch/ui/dmflagspage.h"
+#include "launch/ui/execlinesmodel.h"
 #include "maps/ui/mappage.h"
 #include "player/ui/bindspage.h"
 #include "player/ui/playerpage.h"
+#include "profile/ui/gamepage.h"
 #include "profile/ui/miscpage.h"
 #include "profile/ui/setuppage.h"
 #include "ui/clickhelpers.h"
 #include "ui/matchharness.h"
+#include "widgets/placement.h"
 
 #include <QCheckBox>
 #include <QClipboard>
+#include <QFontDatabase>
+#include <QFontMetrics>
+#include <QHeaderView>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QRadioButton>
+#include <QRegularExpression>
+#include <QScreen>
+#include <QScrollBar>
 #include <QTabWidget>
 #include <QTreeWidget>
+#include <QWindow>
+#include <algorithm>
 #include <functional>
 
 namespace {
@@ -190,6 +202,15 @@ TEST_F(Preview, ADoubleClickedLineShowsItsSetting)
         QTest::mouseDClick(p->windowHandle(), Qt::LeftButton, {}, at);
     };
 
+    // A Rocket Arena setting lies on an inner tab of the Game tab.
+    form->gamePage->PageControl2->setCurrentIndex(1);
+    form->gamePage->RadioButton5->setChecked(true);
+    QApplication::processEvents();
+    doubleClickLine(QStringLiteral("set railgun 1"));
+    EXPECT_EQ(form->PageControl1->currentWidget(), form->gamePage);
+    EXPECT_TRUE(form->gamePage->PageControl2->currentWidget()->isAncestorOf(form->gamePage->CheckBox48));
+    EXPECT_TRUE(form->gamePage->CheckBox48->hasFocus());
+
     doubleClickLine(QStringLiteral(R"(bind "F3" "score")"));
     EXPECT_EQ(form->PageControl1->currentWidget(), form->bindsPage);
     EXPECT_EQ(form->bindsPage->selectedBindRow(), 1);
@@ -197,6 +218,72 @@ TEST_F(Preview, ADoubleClickedLineShowsItsSetting)
     doubleClickLine(QStringLiteral(R"("sv" "addbot" "Gamma" "male/viper" "bots/zero_c.c" "zero")"));
     EXPECT_EQ(form->PageControl1->currentWidget(), form->botCfgPage);
     EXPECT_EQ(form->botCfgPage->ListView1->currentIndex().row(), 2);
+}
+
+// Where the preview opens beside a main window centred on a screen of each size.
+TEST(PreviewPlacement, BesideTheMainWindowWhereThereIsRoomElseCoveringTheLeast)
+{
+    const QSize preferred = ExecPreview::preferredSize();
+    const QSize minimum = ExecPreview::minimumUsableSize();
+    const QSize main(596, 443);
+    const auto centred = [&](const QRect& screen) { return QRect(screen.center() - QPoint(297, 221), main); };
+    const QMargins frame(2, 24, 2, 2);
+
+    const QRect large(0, 0, 1280, 1024);
+    const QRect beside = placeBeside(large, centred(large), preferred, minimum, frame);
+    EXPECT_FALSE(beside.marginsAdded(frame).intersects(centred(large)));
+    EXPECT_TRUE(large.contains(beside.marginsAdded(frame)));
+    EXPECT_EQ(beside.height(), preferred.height());
+    EXPECT_LT(beside.width(), preferred.width()) << "narrower than it would like, but all of it";
+    EXPECT_GE(beside.width(), minimum.width());
+
+    // No side has room for a usable window: the least is covered, at the screen's edge.
+    const QRect small(0, 0, 1024, 768);
+    const QRect over = placeBeside(small, centred(small), preferred, minimum, frame).marginsAdded(frame);
+    EXPECT_TRUE(small.contains(over));
+    EXPECT_EQ(over.size(), minimum + QSize(4, 26));
+    EXPECT_EQ(over.right(), small.right());
+    EXPECT_LT(qint64(over.intersected(centred(small)).width()) * over.intersected(centred(small)).height(),
+        qint64(minimum.width()) * minimum.height() / 2);
+
+    // Room above only.
+    const QRect tall(0, 0, 600, 1200);
+    const QRect low(0, 700, 600, 443);
+    const QRect above = placeBeside(tall, low, preferred, minimum);
+    EXPECT_EQ(above.bottom() < low.top(), true);
+    EXPECT_EQ(above.size(), QSize(600, 560).boundedTo(preferred));
+}
+
+TEST_F(Preview, OpensWhereItIsPlacedStaysWhereTheUserMovesItAndShowsLongLinesWhole)
+{
+    for (int row : { 0, 1, 2 })
+        form->botCfgPage->botList().toggle(row);
+    form->botCfgPage->refreshBotView();
+    ExecPreview* p = openPreview();
+    ASSERT_TRUE(p);
+    const QRect expected = placeBeside(form->screen()->availableGeometry(), form->frameGeometry(),
+        ExecPreview::preferredSize(), ExecPreview::minimumUsableSize(), p->windowHandle()->frameMargins());
+    EXPECT_EQ(p->geometry().size(), expected.size());
+
+    // Every line fits its column; the view scrolls sideways to the end of the longest.
+    const QFontMetrics metrics(QFontDatabase::systemFont(QFontDatabase::FixedFont));
+    const QStringList text = shown(p);
+    const int widest = metrics.horizontalAdvance(*std::max_element(
+        text.cbegin(), text.cend(), [](const QString& a, const QString& b) { return a.size() < b.size(); }));
+    EXPECT_GE(p->lines->header()->sectionSize(ExecLinesModel::TextColumn), widest);
+    p->resize(ExecPreview::minimumUsableSize());
+    QApplication::processEvents();
+    EXPECT_GT(p->lines->horizontalScrollBar()->maximum(), 0);
+    const int bigwait = int(text.indexOf(QRegularExpression(QStringLiteral("alias bigwait .*"))));
+    ASSERT_GE(bigwait, 0);
+    EXPECT_EQ(p->lines->model()->index(bigwait, ExecLinesModel::TextColumn).data(Qt::ToolTipRole).toString(),
+        text[bigwait]);
+
+    p->move(p->pos() + QPoint(30, 20));
+    const QPoint moved = p->pos();
+    p->close();
+    form->showPreview();
+    EXPECT_EQ(p->pos(), moved);
 }
 
 } // namespace

@@ -5,8 +5,11 @@
 #include "launch/ui/dmflagspage.h"
 #include "ui/pagetesting.h"
 #include "widgets/logo.h"
+#include "widgets/namelabel.h"
 
 #include <QCheckBox>
+#include <QFontMetrics>
+#include <QLabel>
 #include <QLayout>
 #include <QLineEdit>
 #include <QPointer>
@@ -127,4 +130,28 @@ TEST(SetupPageLayout, EverythingFitsInTheMainWindow)
     // Three quick-load buttons fit on the bar without folding away.
     for (QToolButton* b : page->quickLoadButtons())
         EXPECT_TRUE(b->isVisible()) << qPrintable(SetupPage::quickLoadCaption(b));
+}
+
+// A long profile name is cut inside, so that its extension and the changed marker stay in
+// sight; the whole name stays the label's text and shows as its tool tip.
+TEST_F(SetupPageTest, ALongProfileNameKeepsItsExtensionAndMarker)
+{
+    const QString name = QStringLiteral("my_ctf_tournament_final_round.tsf");
+    page.setProfileName(name, QStringLiteral("/games/q2/TARRAKIND/") + name);
+    page.setChangedMarker(true);
+    auto* panel = qobject_cast<NameLabel*>(page.Panel23);
+    ASSERT_TRUE(panel);
+    EXPECT_EQ(panel->text(), name + QStringLiteral(" *"));
+    EXPECT_EQ(panel->toolTip(), QStringLiteral("/games/q2/TARRAKIND/") + name);
+    ASSERT_TRUE(panel->isCut()) << "the test needs a panel narrower than the name";
+
+    const QFontMetrics metrics = panel->fontMetrics();
+    for (const int width : { 40, 80, 120 }) {
+        const QString shownText = NameLabel::fitted(panel->text(), metrics, width);
+        EXPECT_TRUE(shownText.endsWith(QStringLiteral(".tsf *"))) << shownText.toStdString();
+        EXPECT_TRUE(shownText.contains(QChar(0x2026))) << shownText.toStdString();
+        EXPECT_LE(metrics.horizontalAdvance(shownText),
+            qMax(width, metrics.horizontalAdvance(QStringLiteral("\u2026.tsf *"))));
+    }
+    EXPECT_EQ(NameLabel::fitted(panel->text(), metrics, 10000), panel->text());
 }

@@ -30,6 +30,7 @@
 #include "widgets/lightup.h"
 #include "widgets/logo.h"
 #include "widgets/mnemonics.h"
+#include "widgets/placement.h"
 #include "widgets/settingswatch.h"
 #include "widgets/statushints.h"
 #include "widgets/titledrag.h"
@@ -51,6 +52,7 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QShortcut>
+#include <QStyle>
 #include <QStyleOptionTab>
 #include <QTabBar>
 #include <QTabWidget>
@@ -58,6 +60,7 @@
 #include <QTimer>
 #include <QTreeWidget>
 #include <QVBoxLayout>
+#include <QWindow>
 
 namespace {
 
@@ -382,11 +385,14 @@ void TForm1::showPreview()
         m_preview = new ExecPreview(
             m_paths, m_ui, [this] { return gatherExecSettings(); }, this);
         connect(m_preview, &ExecPreview::lineActivated, this, &TForm1::showSettingOf);
-        // Beside the main window where the screen has room, so that both can be seen.
-        const QRect screen = this->screen()->availableGeometry();
-        const QPoint beside = frameGeometry().topRight() + QPoint(8, 0);
-        if (screen.contains(QRect(beside, m_preview->frameGeometry().size())))
-            m_preview->move(beside);
+        // Beside the main window, so that both can be seen; where it then stays for the run,
+        // wherever the user moves it.
+        m_preview->winId();
+        QMargins frame = m_preview->windowHandle()->frameMargins();
+        if (frame.isNull()) // not known before the window system has shown it once
+            frame.setTop(style()->pixelMetric(QStyle::PM_TitleBarHeight));
+        m_preview->setGeometry(placeBeside(screen()->availableGeometry(), frameGeometry(),
+            ExecPreview::preferredSize(), ExecPreview::minimumUsableSize(), frame));
     }
     m_preview->refresh();
     m_preview->show();
@@ -429,6 +435,8 @@ void TForm1::showSettingOf(const tk::ExecLineOrigin& origin)
         = origin.control.isEmpty() ? nullptr : page->findChild<QWidget*>(QString(origin.control));
     if (!control)
         return;
+    // A Rocket Arena or CTF setting lies on a tab of the Game tab.
+    controls::revealInTabs(control);
     qsizetype row = origin.item;
     if (control == botCfgPage->ListView1) {
         // The item counts the selected bots only.

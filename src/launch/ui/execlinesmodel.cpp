@@ -17,6 +17,15 @@ void ExecLinesModel::setScript(const QByteArray& script, const QList<tk::ExecLin
         starts.append(at + 1);
     Q_ASSERT(starts.size() == origins.size() + 1);
 
+    // Characters, not bytes: the bytes that continue a UTF-8 character add none.
+    int longest = 0;
+    for (qsizetype i = 0; i + 1 < starts.size(); ++i) {
+        int length = 0;
+        for (qsizetype at = starts[i]; at < starts[i + 1] - 2; ++at)
+            length += (uchar(script[at]) & 0xC0) != 0x80;
+        longest = qMax(longest, length);
+    }
+
     QList<int> blocks;
     blocks.reserve(origins.size());
     for (qsizetype i = 0; i < origins.size(); ++i)
@@ -31,6 +40,7 @@ void ExecLinesModel::setScript(const QByteArray& script, const QList<tk::ExecLin
     m_lineStarts = std::move(starts);
     m_origins = origins;
     m_blocks = std::move(blocks);
+    m_longestLine = longest;
     if (!sameShape)
         endResetModel();
     else if (!m_origins.isEmpty())
@@ -90,6 +100,11 @@ QVariant ExecLinesModel::data(const QModelIndex& index, int role) const
         return {};
     const int row = index.row();
     switch (role) {
+    case Qt::ToolTipRole:
+        // The whole line, however narrow the window.
+        if (index.column() == TextColumn)
+            return lineText(row);
+        break;
     case Qt::DisplayRole:
         switch (index.column()) {
         case TabColumn:

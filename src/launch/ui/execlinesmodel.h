@@ -28,6 +28,8 @@ public:
     const tk::ExecLineOrigin& origin(int row) const { return m_origins.at(row); }
     // The line's text as shown.
     QString lineText(int row) const;
+    // The number of characters of the longest line.
+    int longestLine() const { return m_longestLine; }
 
     // The label of a block of the tab's lines; empty for the lines every script begins with.
     static QString tabLabel(tk::SettingsTab tab);
@@ -45,4 +47,5 @@ private:
     QList<tk::ExecLineOrigin> m_origins;
     QList<int> m_blocks; // the number of each line's block, from 0
     QFont m_textFont;
+    int m_longestLine = 0;
 };

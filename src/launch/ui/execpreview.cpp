@@ -9,12 +9,14 @@
 
 #include <QClipboard>
 #include <QFontDatabase>
+#include <QFontMetrics>
 #include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
 #include <QScrollBar>
+#include <QStyle>
 #include <QTreeView>
 #include <QVBoxLayout>
 
@@ -28,7 +30,7 @@ ExecPreview::ExecPreview(
     setObjectName(QStringLiteral("ExecPreview"));
     setWindowTitle(tr("Exec File Preview"));
     // A window of its own that may be resized: it keeps the platform's font sizes.
-    resize(520, 560);
+    resize(preferredSize());
 
     auto* column = new QVBoxLayout(this);
     column->setContentsMargins(6, 6, 6, 6);
@@ -55,8 +57,11 @@ ExecPreview::ExecPreview(
     lines->setEditTriggers(QAbstractItemView::NoEditTriggers);
     lines->setStatusTip(tr("Double-click a line to go to the setting it comes from"));
     lines->setToolTip(lines->statusTip());
+    // Lines are shown whole: the view scrolls sideways rather than cut an addbot line.
+    lines->setTextElideMode(Qt::ElideNone);
+    lines->setHorizontalScrollMode(QAbstractItemView::ScrollPerPixel);
     QHeaderView* header = lines->header();
-    header->setStretchLastSection(true);
+    header->setStretchLastSection(false);
     header->setSectionsMovable(false);
     header->resizeSection(ExecLinesModel::TabColumn, 64);
     header->resizeSection(ExecLinesModel::NumberColumn, 36);
@@ -99,6 +104,25 @@ void ExecPreview::refresh()
     const int scrolled = lines->verticalScrollBar()->value();
     m_model->setScript(script, origins);
     lines->verticalScrollBar()->setValue(scrolled);
+    fitTextColumn();
+}
+
+void ExecPreview::fitTextColumn()
+{
+    // A fixed-width font: every character takes the same room.
+    const QFontMetrics metrics(QFontDatabase::systemFont(QFontDatabase::FixedFont));
+    QHeaderView* header = lines->header();
+    const int others
+        = header->sectionSize(ExecLinesModel::TabColumn) + header->sectionSize(ExecLinesModel::NumberColumn);
+    const int needed = metrics.horizontalAdvance(QString(m_model->longestLine(), QLatin1Char('M')))
+        + 2 * style()->pixelMetric(QStyle::PM_FocusFrameHMargin) + 8;
+    header->resizeSection(ExecLinesModel::TextColumn, qMax(needed, lines->viewport()->width() - others));
+}
+
+void ExecPreview::resizeEvent(QResizeEvent* event)
+{
+    QWidget::resizeEvent(event);
+    fitTextColumn();
 }
 
 const QByteArray& ExecPreview::script() const

@@ -26,6 +26,11 @@ public:
     ExecPreview(const tk::InstallPaths& paths, Interaction& interaction, SettingsSource settings,
         QWidget* parent = nullptr);
 
+    // The size it opens with where the screen has room, and the least in which its lines
+    // can still be read (they scroll).
+    static QSize preferredSize() { return { 520, 560 }; }
+    static QSize minimumUsableSize() { return { 300, 240 }; }
+
     // Generates the script from the settings now and shows it.
     void refresh();
     // How many times the script was generated.
@@ -45,11 +50,17 @@ public:
     QPushButton* saveButton = nullptr;
     QPushButton* closeButton = nullptr;
 
+protected:
+    void resizeEvent(QResizeEvent* event) override;
+
 Q_SIGNALS:
     // A line was double-clicked: the user wants to see the setting it comes from.
     void lineActivated(const tk::ExecLineOrigin& origin);
 
 private:
+    // The text column as wide as the longest line, or as the view where that is wider.
+    void fitTextColumn();
+
     tk::InstallPaths m_paths;
     Interaction& m_ui;
     SettingsSource m_settings;

@@ -95,7 +95,7 @@ ProfileStore::ProfileStore(TForm1& form)
 void ProfileStore::setCurrentPath(const QString& path)
 {
     m_currentPath = path;
-    m_form.setupPage->setProfileName(QFileInfo(path).fileName());
+    m_form.setupPage->setProfileName(QFileInfo(path).fileName(), path);
     m_form.settingsWatch().touch();
 }
 

@@ -10,11 +10,13 @@
 #include "widgets/flowlayout.h"
 #include "widgets/guard.h"
 #include "widgets/logo.h"
+#include "widgets/namelabel.h"
 #include "widgets/widgets.h"
 
 #include <QAccessible>
 #include <QCheckBox>
 #include <QCoreApplication>
+#include <QDir>
 #include <QFrame>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -130,7 +132,8 @@ SetupPage::SetupPage(QWidget* parent)
     const QString currentHint = tr("Name of Config. currently loaded");
     auto* currentLabel = controls::labelPanel(config, tr("Currently Loaded Config"), currentHint);
     currentLabel->setMinimumWidth(120);
-    Panel23 = elastic(controls::displayPanel(config, "Panel23", {}, currentHint));
+    // A long profile name keeps its extension and the changed marker in sight.
+    Panel23 = elastic(controls::asDisplayPanel(new NameLabel(config), "Panel23", currentHint));
     SpeedButton7 = controls::button(config, "SpeedButton7", tr("&Open"), tr("Open existing Config."));
     SpeedButton8 = controls::button(config, "SpeedButton8", tr("&Save"), tr("Save currently loaded Config."));
     SpeedButton9 = controls::button(
@@ -200,9 +203,10 @@ void SetupPage::gatherExecSettings(tk::ExecSettings& settings) const
     settings.executable = exefile->text();
 }
 
-void SetupPage::setProfileName(const QString& name)
+void SetupPage::setProfileName(const QString& name, const QString& path)
 {
     m_profileName = name;
+    Panel23->setToolTip(QDir::toNativeSeparators(path));
     showProfileName();
 }
 

@@ -57,7 +57,8 @@ public:
     // The current profile's file name that Panel23 shows; while the settings differ
     // from the files the panel shows it followed by " *", the name itself stays as set.
     QString profileName() const { return m_profileName; }
-    void setProfileName(const QString& name);
+    // path: the profile's whole path, which a name shown cut shows as its tool tip.
+    void setProfileName(const QString& name, const QString& path = QString());
     void setChangedMarker(bool changed);
 
     // Installation paths (display only) and the executable name.
