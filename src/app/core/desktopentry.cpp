@@ -118,14 +118,16 @@ QString firstExecArgument(const QString& exec)
     bool quoted = false;
     for (qsizetype i = 0; i < exec.size(); ++i) {
         const QChar c = exec.at(i);
-        if (quoted && c == QLatin1Char('\\') && i + 1 < exec.size())
+        const bool last = i + 1 == exec.size();
+        // A backslash in quotes escapes the next character; "%%" stands for "%".
+        if (!last
+            && ((quoted && c == QLatin1Char('\\'))
+                || (c == QLatin1Char('%') && exec.at(i + 1) == QLatin1Char('%'))))
             arg += exec.at(++i);
         else if (c == QLatin1Char('"'))
             quoted = !quoted;
         else if (!quoted && (c == QLatin1Char(' ') || c == QLatin1Char('\t')) && !arg.isEmpty())
             break;
-        else if (c == QLatin1Char('%') && i + 1 < exec.size() && exec.at(i + 1) == QLatin1Char('%'))
-            arg += exec.at(++i);
         else if (quoted || (c != QLatin1Char(' ') && c != QLatin1Char('\t')))
             arg += c;
     }

@@ -31,7 +31,7 @@ bool quotesBalanceUnquoted(QByteArrayView value)
     return !inside;
 }
 
-WordForm checkedLength(QByteArray text)
+WordForm checkedLength(const QByteArray& text)
 {
     if (text.size() > kCommandLimit)
         return { {}, WordProblem::TooLong };

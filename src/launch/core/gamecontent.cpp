@@ -112,7 +112,7 @@ const QSet<QByteArray>& GameContent::listing(qsizetype place, const QByteArray& 
         const QDir listed(parent.isEmpty() ? dir : dir + QLatin1Char('/') + QFile::decodeName(parent));
         for (const QString& name : listed.entryList(QDir::Files | QDir::Hidden))
             names.insert(QFile::encodeName(name));
-        it = m_listings.insert(key, std::move(names));
+        it = m_listings.emplace(key, std::move(names));
     }
     return *it;
 }

@@ -62,7 +62,7 @@ PakDirectory read(qint64 size, const ReadAt& readAt)
         for (qint64 i = 0; i < n; ++i) {
             const char* e = chunk.constData() + i * kEntrySize;
             PakEntry entry;
-            entry.name = QByteArray(e, qstrnlen(e, kNameSize));
+            entry.name = QByteArray(e, qsizetype(qstrnlen(e, kNameSize)));
             entry.offset = quint32(le32(e + kNameSize));
             entry.size = quint32(le32(e + kNameSize + 4));
             pak.entries.append(std::move(entry));

@@ -68,7 +68,7 @@ const QList<Binding>& bindings()
 {
     static const QList<Binding> table = [] {
         using F = TForm1&;
-        const QList<Binding> b {
+        QList<Binding> b {
             ownStep("BotDataFile", "FileName"),
             bind("BotOptions", "NoChat", [](F f) { return f.botCfgPage->CheckBox20; }),
             bind("ServerOptions", "FragLimit", [](F f) { return f.gamePage->fraglimit; }),
