@@ -2,8 +2,12 @@
 #include "app/core/fileutil.h"
 #include "app/core/installpaths.h"
 #include "app/core/usererror.h"
+#include "launch/core/consolekeys.h"
+#include "launch/core/consolerun.h"
 #include "launch/core/execfile.h"
 #include "launch/core/execsettings.h"
+#include "launch/core/gamecontent.h"
+#include "launch/core/prelaunchcheck.h"
 #include "support/printers.h"
 
 #include <QDir>
@@ -246,7 +250,7 @@ TEST(ExecFile, ServerRows)
                 s.minPlayersValue = -3;
             },
             from, to, server("280084", "-3") },
-        { "empty flag total", [](ExecSettings& s) { s.dmflags.clear(); }, from, to, server("", "0") },
+        { "empty flag total", [](ExecSettings& s) { s.dmflags.clear(); }, from, to, server("\"\"", "0") },
         { "typed flag text goes in unchanged",
             [](ExecSettings& s) { s.dmflags = QStringLiteral("0065536x"); }, from, to,
             server("0065536x", "0") },
@@ -348,13 +352,13 @@ TEST(ExecFile, PlayerRows)
                 s.playerSetup = true;
                 s.model = QStringLiteral("male");
             },
-            from, to, plus({ "name ", "skin male/grunt" }) },
+            from, to, plus({ "skin male/grunt" }) },
         { "set-up with empty model",
             [](ExecSettings& s) {
                 s.playerSetup = true;
                 s.skin = QStringLiteral("grunt");
             },
-            from, to, plus({ "name ", "skin male/grunt" }) },
+            from, to, plus({ "skin male/grunt" }) },
         { "hand and crosshair empty", player, from, to, plus({ "name Ace", "skin cyborg/oni911" }) },
         { "hand RIGHT", withHand("RIGHT"), from, to, plus({ "name Ace", "skin cyborg/oni911", "hand 0" }) },
         { "hand left", withHand("left"), from, to, plus({ "name Ace", "skin cyborg/oni911", "hand 1" }) },
@@ -382,8 +386,7 @@ TEST(ExecFile, PlayerRows)
                 s.sensitivityText = QStringLiteral("12.");
             },
             from, to, plus({ "sensitivity 12." }) },
-        { "empty sensitivity", [](ExecSettings& s) { s.sensitivity = true; }, from, to,
-            plus({ "sensitivity " }) },
+        { "empty sensitivity is left out", [](ExecSettings& s) { s.sensitivity = true; }, from, to, lagOff },
         { "lag checked",
             [](ExecSettings& s) {
                 s.lag = true;
@@ -423,6 +426,104 @@ TEST(ExecFile, TypedValuesTheEngineWouldSplitAreQuotedAndUnwritableOnesLeftOut)
             },
             "//Additional Exec. File", "//Key Bindings", { "exec \"a;quit.cfg\"", "" } },
     });
+}
+
+// The rows of the table of what the engine made of the launcher's values, run through the
+// model of the engine's console: what the engine then holds is what the user set, or the
+// value is left out and named.
+TEST(ExecFile, TheEngineReadsBackEveryValueOrItIsLeftOutAndNamed)
+{
+    Install install;
+    install.addDemo(QStringLiteral("Ca.dm2"));
+    QFile cfg(install.paths.launcherDir + QStringLiteral("/my$cfg.cfg"));
+    ASSERT_TRUE(cfg.open(QIODevice::WriteOnly) && cfg.write("set extra ran\n") > 0);
+    cfg.close();
+    using E = ExecSettings;
+    const auto typed = [](bool E::*on, QString E::*field, const char* value) {
+        return [=](E& s) {
+            s.*on = true;
+            s.*field = QString::fromUtf8(value);
+        };
+    };
+    const auto bind = [](const char* key, const char* command) {
+        return [=](E& s) {
+            s.specifyBinds = true;
+            s.binds = { { QString::fromUtf8(key), QString::fromUtf8(command) } };
+        };
+    };
+    const QByteArray n64(64, 'N'), c64(64, 'c');
+    enum class Holds { Cvar, Binding, Demo, Map, LeftOut };
+    const struct {
+        std::function<void(E&)> set;
+        Holds holds;
+        QByteArray key; // the cvar, the key, or what leftOutValues names
+        QByteArray value;
+    } rows[] = {
+        { typed(&E::playerSetup, &E::playerName, "Ca$h"), Holds::Cvar, "name", "Ca$h" },
+        { typed(&E::playerSetup, &E::playerName, "//Neo"), Holds::Cvar, "name", "//Neo" },
+        { typed(&E::playerSetup, &E::playerName, "Big Bob"), Holds::Cvar, "name", "Big Bob" },
+        { typed(&E::playerSetup, &E::playerName, "J\xc3\xb6rg"), Holds::Cvar, "name", "J\xc3\xb6rg" },
+        { typed(&E::playerSetup, &E::playerName, "tab\there"), Holds::Cvar, "name", "tab\there" },
+        { typed(&E::playerSetup, &E::playerName, "Jo;e"), Holds::LeftOut, "The player name", "Jo;e" },
+        { typed(&E::playerSetup, &E::playerName, "Neo\\o/"), Holds::LeftOut, "The player name", "Neo\\o/" },
+        { typed(&E::playerSetup, &E::playerName, "a \"b\""), Holds::LeftOut, "The player name", "a \"b\"" },
+        { typed(&E::playerSetup, &E::playerName, ""), Holds::LeftOut, "The player name", "name " },
+        { typed(&E::playerSetup, &E::playerName, n64.constData()), Holds::LeftOut, "The player name", n64 },
+        { typed(&E::playerSetup, &E::skin, "dark angel"), Holds::Cvar, "skin", "female/dark angel" },
+        { typed(&E::playerSetup, &E::skin, "ros\xc3\xa9"), Holds::Cvar, "skin", "female/ros\xc3\xa9" },
+        { typed(&E::recordDemo, &E::demoName, "Ca$h"), Holds::Demo, "", "gamedir/demos/Ca$h.dm2" },
+        { typed(&E::recordDemo, &E::demoName, "//clip"), Holds::Demo, "", "gamedir/demos///clip.dm2" },
+        { typed(&E::recordDemo, &E::demoName, "a..b"), Holds::LeftOut, "The demo name", "a..b" },
+        { typed(&E::extraCfg, &E::extraCfgName, "my$cfg.cfg"), Holds::Cvar, "extra", "ran" },
+        { typed(&E::extraCfg, &E::extraCfgName, c64.constData()), Holds::LeftOut,
+            "The extra config file name", c64 },
+        { typed(&E::sensitivity, &E::sensitivityText, "3.5 "), Holds::Cvar, "sensitivity", "3.5 " },
+        { [](E& s) { s.dmflags = QStringLiteral("1$x"); }, Holds::Cvar, "dmflags", "1$x" },
+        { bind("F1", "say \"gg\""), Holds::LeftOut, "The command bound to F1", "say \"gg\"" },
+        { bind("F1", "say \"gg\";quit"), Holds::LeftOut, "The command bound to F1", "say \"gg\";quit" },
+        { bind("F1", "say a;b $x //c"), Holds::Binding, "F1", "say a;b $x //c" },
+        { bind("`", "quit"), Holds::LeftOut, "The bind key", "`" },
+        { bind("~", "quit"), Holds::LeftOut, "The bind key", "~" },
+        { bind("F16", "quit"), Holds::LeftOut, "The bind key", "F16" },
+        { bind("\"", "quit"), Holds::LeftOut, "The bind key", "bind \"\"" },
+        { [](E& s) { s.selectedMap = QString::fromUtf8("caf\xc3\xa9"); }, Holds::Map, "", "caf\xc3\xa9" },
+        { [](E& s) { s.selectedMap = QStringLiteral("a+b"); }, Holds::LeftOut, "The selected map", "a+b" },
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.key.toStdString() + " " + row.value.toStdString());
+        E s;
+        s.model = QStringLiteral("female");
+        row.set(s);
+        const QByteArray script = tk::generateExecFile(s, install.paths);
+        tk::GameContent content(tk::engineSearchPath(install.paths, s.executable));
+        tk::console::ConsoleFiles files;
+        files.read = [&](const QByteArray& file) {
+            return file == "tark.cfg" ? script : tk::scriptAsTheEngineFinds(file, content);
+        };
+        files.exists = [&](const QByteArray& path) {
+            return QFileInfo::exists(install.paths.launcherDir + '/' + QString::fromUtf8(path));
+        };
+        tk::console::ConsoleRun run(tk::console::CvarTable::engineDefaults(), files);
+        run.run("exec tark.cfg\n");
+        QStringList named;
+        for (const tk::LeftOutValue& v : tk::leftOutValues(s, install.paths))
+            named.append(v.what);
+        EXPECT_EQ(named.contains(QString::fromUtf8(row.key)), row.holds == Holds::LeftOut);
+        QByteArray got = row.value;
+        if (row.holds == Holds::Cvar)
+            got = run.cvars().value(row.key).value_or("(none)");
+        else if (row.holds == Holds::Binding)
+            got = run.bindings().value(tk::console::keyNumber(row.key));
+        else if (row.holds == Holds::Demo)
+            got = run.demoFiles().value(0).path;
+        for (const auto& step : run.steps()) {
+            if (const auto* started = std::get_if<tk::console::step::MapStarted>(&step);
+                row.holds == Holds::Map)
+                got = started ? started->map : got;
+        }
+        EXPECT_EQ(got, row.value);
+        EXPECT_FALSE(row.holds == Holds::LeftOut && script.contains(row.value)) << script.toStdString();
+    }
 }
 
 TEST(ExecFile, TheExtraConfigIsNamedAsItExists)
@@ -505,7 +606,7 @@ TEST(ExecFile, MapRow)
         { "selected map", [](ExecSettings& s) { s.selectedMap = QStringLiteral("q2dm5"); }, from, to,
             { "map q2dm5", "" } },
         { "selected map in UTF-8", [](ExecSettings& s) { s.selectedMap = QString::fromUtf8("caf\xc3\xa9"); },
-            from, to, { "map caf\xc3\xa9", "" } },
+            from, to, { "map \"caf\xc3\xa9\"", "" } },
         { "rotation checked but empty",
             [](ExecSettings& s) {
                 s.rotation = true;
@@ -532,7 +633,7 @@ TEST(ExecFile, MapRow)
                 s.rotation = true;
                 s.rotationEntries = { "m\xe9ga", "" };
             },
-            from, to, { "set sv_maplist \"m\xe9ga  \"", "map m\xe9ga", "" } },
+            from, to, { "set sv_maplist \"m\xe9ga  \"", "map \"m\xe9ga\"", "" } },
     });
 }
 

@@ -1,6 +1,9 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 #include "app/core/consoletext.h"
 #include "app/core/fileutil.h"
+#include "bots/core/botlist.h"
+#include "launch/core/consolebuffer.h"
+#include "launch/core/execfile.h"
 #include "launch/core/gamestart.h"
 #include "launch/core/prelaunchcheck.h"
 #include "support/files.h"
@@ -50,50 +53,129 @@ protected:
     }
 };
 
-// A script of exactly total bytes in lines of lineLength bytes (CR LF not counted).
-QByteArray script(qsizetype total, qsizetype lineLength)
-{
-    QByteArray s;
-    while (s.size() + lineLength + 2 <= total)
-        s += QByteArray(lineLength, 'a') + "\r\n";
-    return s + QByteArray(total - s.size(), 'b');
-}
-
-TEST(ConsoleValue, QuotesWhatTheEngineWouldSplitAndRefusesWhatNoLineCanHold)
-{
-    const struct {
-        QByteArray value;
-        std::optional<QByteArray> written;
-    } cases[] = {
-        { "Player", "Player" },
-        { "", "" },
-        { "Big Bob", "\"Big Bob\"" },
-        { "a;b", "\"a;b\"" },
-        { "J\xc3\xb6rg", "\"J\xc3\xb6rg\"" },
-        { "Ren\xe9", "\"Ren\xe9\"" },
-        { "say \"hi\"", std::nullopt },
-        { "two\nlines", std::nullopt },
-        { "tab\there", std::nullopt },
-    };
-    for (const auto& c : cases)
-        EXPECT_EQ(tk::consoleValue(c.value), c.written) << c.value.toStdString();
-}
-
 TEST_F(PreLaunchCheck, AnOrdinaryMatchHasNoFindings)
 {
     EXPECT_EQ(kinds(), QList<Kind> {});
 }
 
-TEST_F(PreLaunchCheck, ScriptAndLineLimitsOfTheEngine)
+// Comment lines that make the exec file of settings exactly total bytes long: in the
+// additional commands, or as bot lines, which come after the extra config's exec line.
+void padTo(tk::ExecSettings& s, const tk::InstallPaths& paths, qsizetype total, bool asBots)
 {
-    EXPECT_EQ(kinds(script(32767, 1000)), QList<Kind> {});
-    EXPECT_EQ(kinds(script(32768, 1000)), QList<Kind> { Kind::ScriptTooLarge });
-    EXPECT_EQ(kinds(script(5000, 1023)), QList<Kind> {});
-    EXPECT_EQ(kinds(script(5000, 1024)), QList<Kind> { Kind::LineTooLong });
-    // The text names the lines.
-    const auto findings = tk::checkLaunch(settings, "x\r\n" + QByteArray(1024, 'y') + "\r\n", paths);
-    ASSERT_EQ(findings.size(), 1);
-    EXPECT_TRUE(findings[0].text.contains("line 2 (1,024 bytes)")) << findings[0].text.toStdString();
+    QList<QByteArray> lines;
+    for (;;) {
+        if (asBots)
+            s.selectedBotLines = lines;
+        else
+            s.additionalCommands = QString::fromLatin1(lines.join('\n'));
+        const qsizetype missing = total - tk::generateExecFile(s, paths).size();
+        if (missing == 0)
+            return;
+        if (lines.isEmpty() || (missing >= 16 && lines.last().size() >= 1000))
+            lines.append("//");
+        else
+            lines.last() += QByteArray(qMin<qsizetype>(missing, 1000 - lines.last().size() + 15), 'p');
+    }
+}
+
+// The rows of the table in which the engine does what the check must foresee.
+TEST_F(PreLaunchCheck, FindsWhatTheEngineWouldDoOtherThanSetUp)
+{
+    const auto extra = [&](const char* name, qsizetype size) {
+        settings.extraCfg = true;
+        settings.extraCfgName = QLatin1String(name);
+        writeAll(paths.inLauncherDir(settings.extraCfgName), QByteArray(size, '\n'));
+    };
+    // A script of 32,109 bytes, most of it behind the extra config's exec line, and an extra
+    // config of size bytes, or of more bytes than the buffer has left for it.
+    const auto behindExec = [&](const char* name, qsizetype size, bool asLeft, qsizetype more = 0) {
+        return [=, this] {
+            extra(name, 0);
+            settings.maxclients = 64;
+            padTo(settings, paths, 32109, true);
+            for (const auto& c : tk::console::commandsOf(tk::generateExecFile(settings, paths)))
+                if (asLeft && c.text.startsWith("exec "))
+                    extra(name, tk::console::kBufferSize - 1 - c.rest + more);
+            if (!asLeft)
+                extra(name, size);
+        };
+    };
+    const auto memo = [&](const QString& text) { return [=, this] { settings.additionalCommands = text; }; };
+    QByteArray sets;
+    for (int i = 0; i < 24; ++i)
+        sets += "set v" + QByteArray::number(i).rightJustified(2, '0') + ' '
+            + QByteArray(i < 23 ? 40 : 42, 'x') + (i < 23 ? ";" : "");
+    ASSERT_EQ(sets.size(), 1177);
+    const struct {
+        const char* name;
+        std::function<void()> set;
+        QList<Kind> kinds;
+        const char* says;
+    } rows[] = {
+        { "a script of 32,766 bytes runs", [&] { padTo(settings, paths, 32766, false); }, {}, "" },
+        { "one of 32,767 does not", [&] { padTo(settings, paths, 32767, false); }, { Kind::ScriptTooLarge },
+            "32,767 bytes" },
+        { "tark.cfg of 32,109 bytes and an extra config of 3,616", behindExec("big.cfg", 3616, false),
+            { Kind::ScriptOverflow }, "fatal error" },
+        { "the extra config fills the buffer to its last byte", behindExec("fill.cfg", 0, true), {}, "" },
+        { "one byte more", behindExec("over.cfg", 0, true, 1), { Kind::ScriptOverflow }, "over.cfg" },
+        { "the exec file as its own extra config", [&] { extra("tark.cfg", 0); }, { Kind::ScriptOverflow },
+            "runs itself" },
+        { "an additional command the profile reader cut",
+            [&] {
+                settings.additionalCommands = "say \"" + QString(1018, 'x');
+                settings.cutAdditionalLines = { 0 };
+            },
+            { Kind::TypedLineChanged }, "first 1,023 characters; a double quote without its pair" },
+        { "24 short set commands on one line of 1,177 bytes", memo(QString::fromLatin1(sets)), {}, "" },
+        { "a $ in an additional command", memo("name Ca$h"), { Kind::TypedLineChanged }, "replaces $h" },
+        { "sv_gravity among the additional commands", memo("set sv_gravity 600"), { Kind::SetAgain },
+            "sets it to 800" },
+        { "a setting the exec file makes later", memo("set lag 50"), { Kind::SetAgain }, "(\"set lag 0\")" },
+        { "a bot line with a second command",
+            [&] { settings.selectedBotLines = { R"("sv" "addbot" "a" "b" "c" "d";quit)" }; },
+            { Kind::TypedLineChanged }, "as 2 commands" },
+        { "a composed bot line with quotes in a value",
+            [&] {
+                settings.selectedBotLines = { tk::composeBotLine("O\"Neil\"s", "male", "grunt", "f", "p") };
+            },
+            { Kind::TypedLineChanged }, "reads them as \"O\", \"Neil\"" },
+        { "a dedicated server of 8 with 8 bots",
+            [&] {
+                settings.dedicated = true;
+                settings.maxclients = 8;
+                settings.selectedBotLines = QList<QByteArray>(8, "sv addbot x");
+            },
+            { Kind::TooManyBots }, "when the first player enters" },
+        { "a dedicated server with a demo, binds and player lines",
+            [&] {
+                settings.dedicated = settings.recordDemo = settings.specifyBinds = settings.maxFps = true;
+                settings.binds = { { "F1", "observer" } };
+            },
+            { Kind::DedicatedIgnores }, "no demo is recorded" },
+        { "max clients 1", [&] { settings.maxclients = 1; }, { Kind::SetAgain }, "with 8 places" },
+        { "a bind on an upper-case letter",
+            [&] {
+                settings.specifyBinds = true;
+                settings.binds = { { "Q", "observer" } };
+            },
+            { Kind::BindNeverFires }, "Bind \"q\"" },
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.name);
+        settings = {};
+        row.set();
+        const QByteArray script = tk::generateExecFile(settings, paths);
+        const auto findings = tk::checkLaunch(settings, script, paths);
+        QList<Kind> found;
+        for (const tk::LaunchFinding& f : findings)
+            found.append(f.kind);
+        EXPECT_EQ(found, row.kinds);
+        if (!findings.isEmpty()) {
+            EXPECT_TRUE(findings[0].text.contains(QString::fromUtf8(row.says)))
+                << findings[0].text.toStdString();
+        }
+    }
 }
 
 TEST_F(PreLaunchCheck, ValuesThatNoConsoleLineCanHoldAreNamedWhenUsed)
@@ -116,7 +198,7 @@ TEST_F(PreLaunchCheck, BotsNeedRoomOnTheServer)
     settings.selectedBotLines.append("sv addbot y");
     EXPECT_EQ(kinds(), QList<Kind> { Kind::TooManyBots }) << "the player takes a place";
     settings.dedicated = true;
-    EXPECT_EQ(kinds(), QList<Kind> {});
+    EXPECT_EQ(kinds(), QList<Kind> { Kind::TooManyBots }) << "so does the first player to enter";
 }
 
 TEST_F(PreLaunchCheck, RotationMapsNeedANavigationFile)

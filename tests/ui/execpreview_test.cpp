@@ -58,7 +58,10 @@ TEST_F(Preview, ShowsWhatLaunchWritesAndWritesNothingItself)
     ExecPreview* p = openPreview();
     ASSERT_TRUE(p);
     EXPECT_EQ(p->windowTitle(), "Exec File Preview");
-    EXPECT_EQ(p->findings->text(), "No problems found");
+    // The profile sets the gravity before the map and records on a dedicated server.
+    EXPECT_EQ(p->findings->text().count(QStringLiteral("\u2022")), 2) << p->findings->text().toStdString();
+    EXPECT_TRUE(p->findings->text().contains("sets sv_gravity to \"600\", but the map's start"));
+    EXPECT_TRUE(p->findings->text().contains("A dedicated server has no player of its own"));
     // A resizable window of its own reads in the user's font size, not the main window's.
     EXPECT_EQ(p->findings->font().pointSizeF(), QApplication::font().pointSizeF());
     // Loads while the preview is open: it follows them.

@@ -5,6 +5,7 @@
 #include "bots/ui/botcfgpage.h"
 #include "launch/core/execfile.h"
 #include "launch/core/gamestart.h"
+#include "launch/core/prelaunchcheck.h"
 #include "launch/ui/dmflagspage.h"
 #include "maps/ui/mappage.h"
 #include "player/ui/bindspage.h"
@@ -279,6 +280,34 @@ TEST_F(Profiles, AdditionalCommandsAreKeptExactlyAsLoaded)
         "n0=say a\xC2\xA0"
         "b!\r\n");
     EXPECT_TRUE(readAll(file("p.tsf")).startsWith(edited));
+}
+
+// The profile reader keeps 1,023 characters of a value: the check names the line as cut
+// until the user changes it.
+TEST_F(Profiles, AnAdditionalCommandTheReaderCutIsNamedAsCut)
+{
+    writeAll(file("p.tsf"),
+        "[Additional]\r\nCount=2\r\nn0=echo ok\r\nn1=say \"" + QByteArray(1112, 'x') + "\"\r\n");
+    load(QStringLiteral("p.tsf"));
+    const auto findings = [&] {
+        const tk::ExecSettings s = form->gatherExecSettings();
+        QStringList texts;
+        for (const tk::LaunchFinding& f :
+            tk::checkLaunch(s, tk::generateExecFile(s, form->paths()), form->paths()))
+            texts.append(f.text);
+        return texts;
+    };
+    EXPECT_EQ(form->gatherExecSettings().cutAdditionalLines, QList<qsizetype> { 1 });
+    ASSERT_EQ(findings().size(), 1);
+    EXPECT_TRUE(findings()[0].startsWith("Line 2 of the additional commands")) << findings()[0].toStdString();
+    EXPECT_TRUE(findings()[0].contains("first 1,023 characters; a double quote without its pair"));
+    // The user closes the quote in place of the last character.
+    QTextCursor cursor(form->miscPage->Memo1->document()->lastBlock());
+    cursor.movePosition(QTextCursor::EndOfBlock);
+    cursor.deletePreviousChar();
+    cursor.insertText(QStringLiteral("\""));
+    EXPECT_EQ(form->gatherExecSettings().cutAdditionalLines, QList<qsizetype> {});
+    EXPECT_EQ(findings(), QStringList {});
 }
 
 TEST_F(Profiles, SelectionsThatCannotBeSavedLeaveTheStoredOnes)

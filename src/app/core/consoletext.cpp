@@ -9,17 +9,11 @@ namespace tk {
 
 namespace {
 
-// Characters that no console value can hold, quoted or not.
-constexpr bool unwritable(char16_t c)
-{
-    return c < 0x20 || c == 0x7F || c == '"';
-}
-
-// And those that need quotes to stay in their value; names from files may not hold
-// them at all, since they go into lines unquoted.
+// Characters that names from files may not hold: they could break a line, end its quotes
+// or start a second command.
 constexpr bool unsafe(char16_t c)
 {
-    return unwritable(c) || c == ';';
+    return c < 0x20 || c == 0x7F || c == '"' || c == ';';
 }
 
 } // namespace
@@ -40,38 +34,6 @@ bool isConsoleSafe(const QByteArray& bytes)
             return false;
     }
     return true;
-}
-
-std::optional<QByteArray> consoleValue(const QByteArray& value)
-{
-    bool quote = false;
-    for (const char c : value) {
-        const uchar u = uchar(c);
-        if (unwritable(u))
-            return std::nullopt;
-        quote = quote || u == ' ' || u == ';' || u >= 0x80;
-    }
-    return quote ? '"' + value + '"' : value;
-}
-
-int consoleCommandCount(const QByteArray& line)
-{
-    int count = 0;
-    bool quoted = false;
-    bool words = false; // the current command holds more than blanks
-    for (const char c : line) {
-        if (c == '"')
-            quoted = !quoted;
-        if ((c == ';' && !quoted) || c == '\n' || c == '\r') {
-            count += words;
-            words = false;
-            quoted = false; // a line break ends open quotes too
-            continue;
-        }
-        if (uchar(c) > ' ')
-            words = true;
-    }
-    return count + words;
 }
 
 QString printableName(QString name)

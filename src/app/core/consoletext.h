@@ -6,7 +6,6 @@
 #include <QString>
 #include <QStringList>
 #include <QStringView>
-#include <optional>
 
 namespace tk {
 
@@ -19,17 +18,6 @@ namespace tk {
 // double quote: placed into a console line, alone or between quotes, it stays one value.
 bool isConsoleSafe(QStringView text);
 bool isConsoleSafe(const QByteArray& bytes);
-
-// A typed value as it goes into a console line so that the engine reads it as one value:
-// as it is when it holds nothing the engine splits at (a blank, ";" or a byte of 0x80 or
-// more, which the engine takes for a blank), else in double quotes. Nothing when no
-// form is safe: a double quote cannot stand inside quotes, and a control character
-// (a line break) would end the line.
-std::optional<QByteArray> consoleValue(const QByteArray& value);
-
-// The number of commands the engine runs for one line: the pieces between the ";"
-// outside double quotes (and line breaks) that hold more than blanks.
-int consoleCommandCount(const QByteArray& line);
 
 // A name as a message can show it: control characters are drawn as their pictures
 // (a line feed as U+240A).

@@ -5,6 +5,8 @@
 #include "app/core/fileutil.h"
 #include "app/core/textcodec.h"
 #include "app/core/usererror.h"
+#include "launch/core/consolebuffer.h"
+#include "launch/core/consolewords.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -215,8 +217,13 @@ QString BotList::name(qsizetype index) const
 
 bool BotList::runsSeveralCommands(qsizetype index) const
 {
-    const QByteArrayView view = lineView(index);
-    return consoleCommandCount(QByteArray::fromRawData(view.data(), view.size())) > 1;
+    int running = 0;
+    for (const console::Command& command : console::commandsOf(lineView(index))) {
+        const console::Words w
+            = console::wordsOf(command.kept(), [](const QByteArray&) { return std::nullopt; });
+        running += !w.words.isEmpty();
+    }
+    return running > 1;
 }
 
 BotList::OpenResult BotList::open(const InstallPaths& paths, const QString& name, bool reportMissing)

@@ -5,6 +5,11 @@
 #include "app/core/fileutil.h"
 #include "app/core/textcodec.h"
 #include "app/core/usererror.h"
+#include "launch/core/consolebuffer.h"
+#include "launch/core/consolecvars.h"
+#include "launch/core/consolekeys.h"
+#include "launch/core/consolenames.h"
+#include "launch/core/consolequote.h"
 #include "launch/core/engine.h"
 
 #include <QCoreApplication>
@@ -76,66 +81,202 @@ QString tr(const char* text)
     return QCoreApplication::translate("ExecFile", text);
 }
 
-// A value as it goes into its console line, or why it is left out.
+// A command as it goes into the script, or why it is left out.
 struct ConsoleForm {
     std::optional<QByteArray> text;
     QString reason;
 };
 
-// A typed value: in quotes where the engine would split it.
-ConsoleForm typedForm(const QString& value)
+ConsoleForm refused(QString reason)
 {
-    if (std::optional<QByteArray> text = consoleValue(encodeText(value)))
-        return { std::move(text), {} };
-    return { std::nullopt,
-        tr("it holds a double quote or a line break, which would end its value or its line") };
+    return { std::nullopt, std::move(reason) };
 }
 
-// A value that stands unquoted in its line (a number as typed, a name from the lists).
-ConsoleForm plainForm(const QString& value)
+QString wordProblemReason(console::WordProblem problem)
 {
-    QByteArray text = encodeText(value);
-    if (isConsoleSafe(text))
-        return { std::move(text), {} };
-    return { std::nullopt,
-        tr("it holds \";\", a double quote or a control character, which would start a second command or "
-           "break its line") };
+    switch (problem) {
+    case console::WordProblem::DoubleQuote:
+        return tr("it holds a double quote, which would end its value early");
+    case console::WordProblem::LineEnd:
+        return tr("it holds a line break, which would end its command");
+    case console::WordProblem::TooLong:
+    case console::WordProblem::None:
+        break;
+    }
+    return tr("its command would pass the 1,023 bytes the engine runs of a command");
+}
+
+// The command prefix + the values, each as one word the engine reads back byte for byte.
+ConsoleForm commandOf(QByteArray prefix, std::initializer_list<QByteArrayView> values,
+    console::Quoting quoting = console::Quoting::WhenNeeded)
+{
+    for (const QByteArrayView value : values) {
+        const console::WordForm word = console::oneWord(value, quoting);
+        if (!word.ok())
+            return refused(wordProblemReason(word.problem));
+        if (!prefix.endsWith(' '))
+            prefix += ' ';
+        prefix += word.text;
+    }
+    // The engine runs the first 1,023 bytes of a command; the CR of the line end may go.
+    if (prefix.size() > console::kCommandLimit)
+        return refused(wordProblemReason(console::WordProblem::TooLong));
+    return { std::move(prefix), {} };
+}
+
+// A player name or skin: the engine's userinfo must take it as it is.
+ConsoleForm userInfoCommand(const char* command, const QByteArray& value)
+{
+    switch (console::userInfoValue(value).problem) {
+    case console::UserInfoProblem::Refused:
+        return refused(
+            tr("the engine refuses a player name or skin that holds \"\\\", \";\" or a double quote"));
+    case console::UserInfoProblem::TooLong:
+        return refused(tr("the engine sends no player name or skin of 64 bytes or more to the server"));
+    case console::UserInfoProblem::Empty:
+        return refused(tr("it is empty, and the engine sends no empty name to the server"));
+    case console::UserInfoProblem::None:
+        break;
+    }
+    return commandOf(command, { value });
 }
 
 // A file the engine finds below its game directories.
-ConsoleForm engineFileForm(const QString& name)
+QString engineFileRefusal(const QString& name)
 {
-    if (QString refusal = nameRefusal(name, NameUse::BelowDirectory); !refusal.isEmpty())
-        return { std::nullopt, std::move(refusal) };
-    return typedForm(name);
+    return nameRefusal(name, NameUse::BelowDirectory);
 }
 
-ConsoleForm skinForm(const ExecSettings& s)
+ConsoleForm skinCommand(const ExecSettings& s)
 {
     if (s.model.isEmpty() || s.skin.isEmpty())
-        return { QByteArrayLiteral("male/grunt"), {} };
+        return { QByteArrayLiteral("skin male/grunt"), {} };
     // The engine loads the skin from the folder of the model: a name from a profile must
     // not lead it elsewhere.
     for (const QString& part : { s.model, s.skin }) {
         if (QString refusal = nameRefusal(part, NameUse::InDirectory); !refusal.isEmpty())
-            return { std::nullopt, std::move(refusal) };
+            return refused(std::move(refusal));
     }
-    return plainForm(s.model + QLatin1Char('/') + s.skin);
+    return userInfoCommand("skin", encodeText(s.model + QLatin1Char('/') + s.skin));
 }
 
-ConsoleForm extraCfgForm(const ExecSettings& s, const InstallPaths& paths)
+ConsoleForm nameCommand(const ExecSettings& s)
+{
+    return userInfoCommand("name", encodeText(s.playerName));
+}
+
+ConsoleForm dmflagsCommand(const ExecSettings& s)
+{
+    // A serverinfo value: the engine refuses the same characters as in a userinfo one.
+    const QByteArray flags = encodeText(s.dmflags);
+    if (!console::isInfoValue(flags))
+        return refused(tr("the engine refuses a server setting that holds \"\\\", \";\" or a double quote"));
+    return commandOf("set dmflags", { flags });
+}
+
+ConsoleForm sensitivityCommand(const ExecSettings& s)
+{
+    // An empty value would stop the mouse; the engine keeps its own instead.
+    if (s.sensitivityText.isEmpty())
+        return refused(tr("it is empty"));
+    return commandOf("sensitivity", { encodeText(s.sensitivityText) });
+}
+
+ConsoleForm extraCfgCommand(const ExecSettings& s, const InstallPaths& paths)
 {
     // The engine looks the name up as given; a profile from Windows may name it in other
     // letter case.
-    return engineFileForm(existingFileName(paths.launcherDir, s.extraCfgName));
+    const QString name = existingFileName(paths.launcherDir, s.extraCfgName);
+    if (QString refusal = engineFileRefusal(name); !refusal.isEmpty())
+        return refused(std::move(refusal));
+    const QByteArray bytes = encodeText(name);
+    if (bytes.size() > console::kExecNameLimit)
+        return refused(tr("the engine looks up only the first 63 bytes of a script's name"));
+    return commandOf("exec", { bytes });
 }
 
-ConsoleForm demoForm(const ExecSettings& s, const InstallPaths& paths)
+ConsoleForm demoCommand(const ExecSettings& s, const InstallPaths& paths)
 {
-    // The base decides: a number after it leads nowhere else.
-    if (ConsoleForm base = engineFileForm(s.demoName); !base.text)
-        return base;
-    return typedForm(demoNameToUse(s.demoName, s.sequentialDemo, paths));
+    // The base decides: a number after it leads nowhere else. The engine records into
+    // "demos/" + the name, so leading slashes lead nowhere else either.
+    if (QString refusal = engineFileRefusal(QStringLiteral("demos/") + s.demoName); !refusal.isEmpty())
+        return refused(std::move(refusal));
+    const QByteArray name = encodeText(demoNameToUse(s.demoName, s.sequentialDemo, paths));
+    switch (console::recordNameProblem(name)) {
+    case console::RecordNameProblem::DotDot:
+        return refused(tr("the engine makes no folders for a demo name that holds \"..\""));
+    case console::RecordNameProblem::TooLong:
+        return refused(tr("a file or folder name in it would be longer than 255 bytes"));
+    case console::RecordNameProblem::Empty:
+    case console::RecordNameProblem::None:
+        break;
+    }
+    return commandOf("record", { name });
+}
+
+QString bindKeyRefusal(const QByteArray& key)
+{
+    switch (console::bindKeyProblem(key)) {
+    case console::BindKeyProblem::SpecialKey:
+        return tr("the engine keeps this key for its menu and console: it cannot be bound");
+    case console::BindKeyProblem::NotAKey:
+    case console::BindKeyProblem::OutsideKeyTable:
+        return tr("the engine knows no key of this name");
+    case console::BindKeyProblem::None:
+        break;
+    }
+    return {};
+}
+
+// The key and the command each as one quoted word: bind joins the words after the key,
+// so only one word keeps the command's blanks, ";" and "$" as typed.
+ConsoleForm bindCommand(const BindRow& row)
+{
+    const QByteArray key = encodeText(row.key);
+    if (QString refusal = bindKeyRefusal(key); !refusal.isEmpty())
+        return refused(std::move(refusal));
+    return commandOf("bind", { key, encodeText(row.command) }, console::Quoting::Always);
+}
+
+// The map command reads a name up to "+" as the map and the rest as the next one, up to
+// "$" as the map and the rest as its start spot, and drops a leading "*".
+QString mapNameRefusal(const QByteArray& name)
+{
+    if (name.contains('+') || name.contains('$') || name.startsWith('*'))
+        return tr("the map command reads \"+\", \"$\" and a leading \"*\" as settings of their own");
+    return {};
+}
+
+ConsoleForm mapCommand(const QByteArray& name)
+{
+    if (QString refusal = mapNameRefusal(name); !refusal.isEmpty())
+        return refused(std::move(refusal));
+    return commandOf("map", { name });
+}
+
+// The rotation's first map, when the rotation takes over from the selected map.
+std::optional<QByteArray> firstRotationMap(const ExecSettings& s)
+{
+    if (!s.rotation)
+        return std::nullopt;
+    // An empty entry adds nothing to the list, nor does it name a map.
+    for (const QByteArray& entry : writtenRotationEntries(s.rotationEntries)) {
+        if (!entry.isEmpty())
+            return entry;
+    }
+    return std::nullopt;
+}
+
+// The map line for the selected map; the caller starts q2dm1 without one.
+ConsoleForm selectedMapCommand(const ExecSettings& s)
+{
+    if (!s.selectedMap)
+        return refused({});
+    const QByteArray name = encodeText(*s.selectedMap);
+    // A name from a profile that got past the map list's own rule.
+    if (!isConsoleSafe(name))
+        return refused(tr("it holds \";\", a double quote or a control character"));
+    return mapCommand(name);
 }
 
 QByteArray boolDigit(bool on)
@@ -191,8 +332,8 @@ void writeServerSettings(ScriptWriter& out, const ExecSettings& s)
     out.block(SettingsTab::DmFlags);
     out.line("//Basic DMFlags/Server Settings");
     out.line("set deathmatch 1");
-    if (const ConsoleForm flags = plainForm(s.dmflags); flags.text)
-        out.line("set dmflags " + *flags.text, out.at("dmflags"));
+    if (const ConsoleForm flags = dmflagsCommand(s); flags.text)
+        out.line(*flags.text, out.at("dmflags"));
     // The server's size and limits are the Game tab's.
     const auto game = [](const char* control) {
         return ExecLineOrigin { SettingsTab::Game, QLatin1StringView(control), -1 };
@@ -219,8 +360,8 @@ void writeAdditional(ScriptWriter& out, const ExecSettings& s, const InstallPath
     out.blank();
     out.line("//Additional Exec. File");
     if (s.extraCfg && !s.extraCfgName.isEmpty()) {
-        if (const ConsoleForm name = extraCfgForm(s, paths); name.text)
-            out.line("exec " + *name.text, out.at("ComboBox1"));
+        if (const ConsoleForm exec = extraCfgCommand(s, paths); exec.text)
+            out.line(*exec.text, out.at("ComboBox1"));
     }
     out.blank();
 }
@@ -234,8 +375,8 @@ void writeBinds(ScriptWriter& out, const ExecSettings& s)
             const BindRow& row = s.binds[i];
             if (row.key.isEmpty() || row.command.isEmpty())
                 continue;
-            out.line("bind \"" + encodeText(row.key) + "\" \"" + encodeText(row.command) + '"',
-                out.at("ListView3", i));
+            if (const ConsoleForm bind = bindCommand(row); bind.text)
+                out.line(*bind.text, out.at("ListView3", i));
         }
     }
     out.blank();
@@ -246,11 +387,12 @@ void writePlayer(ScriptWriter& out, const ExecSettings& s)
     out.block(SettingsTab::Player);
     out.line("//Player Setup");
     if (s.playerSetup) {
-        // A name that no console line can hold is left out: the pre-launch check names it.
-        if (const ConsoleForm name = typedForm(s.playerName); name.text)
-            out.line("name " + *name.text, out.at("Edit2"));
-        if (const ConsoleForm skin = skinForm(s); skin.text)
-            out.line("skin " + *skin.text, out.at(s.model.isEmpty() ? "ComboBox2" : "ComboBox3"));
+        // A name the engine would not read back as it is is left out: the pre-launch check
+        // names it.
+        if (const ConsoleForm name = nameCommand(s); name.text)
+            out.line(*name.text, out.at("Edit2"));
+        if (const ConsoleForm skin = skinCommand(s); skin.text)
+            out.line(*skin.text, out.at(s.model.isEmpty() ? "ComboBox2" : "ComboBox3"));
         if (const char* hand = handLine(s.hand))
             out.line(hand, out.at("ComboBox4"));
         if (const char* crosshair = crosshairLine(s.crosshair))
@@ -258,8 +400,8 @@ void writePlayer(ScriptWriter& out, const ExecSettings& s)
     }
     if (s.maxFps)
         out.line("cl_maxfps " + QByteArray::number(s.fps), out.at("SpinEdit2"));
-    if (const ConsoleForm sensitivity = plainForm(s.sensitivityText); s.sensitivity && sensitivity.text)
-        out.line("sensitivity " + *sensitivity.text, out.at("Edit3"));
+    if (const ConsoleForm sensitivity = sensitivityCommand(s); s.sensitivity && sensitivity.text)
+        out.line(*sensitivity.text, out.at("Edit3"));
     out.set("lag", s.lag ? s.lagValue : 0, out.at(s.lag ? "SpinEdit1" : "CheckBox30"));
     out.set("lagvariance", s.lag ? s.lagVariance : 0, out.at(s.lag ? "SpinEdit4" : "CheckBox30"));
     out.blank();
@@ -375,20 +517,19 @@ void writeMap(ScriptWriter& out, const ExecSettings& s)
     out.block(SettingsTab::Map);
     out.line("//Map to play on");
     // Entries that could end the quotes or start a command of their own name no map.
-    const QList<QByteArray> rotation = writtenRotationEntries(s.rotationEntries);
-    if (s.rotation && !rotation.isEmpty()) {
+    if (const std::optional<QByteArray> first = firstRotationMap(s)) {
         QByteArray list = "set sv_maplist \"";
-        for (const QByteArray& entry : rotation) {
+        for (const QByteArray& entry : writtenRotationEntries(s.rotationEntries)) {
             list += entry;
             list += ' ';
         }
         list += '"';
         out.line(list, out.at("ListBox3"));
-        out.line("map " + rotation.first(), out.at("ListBox3", s.rotationEntries.indexOf(rotation.first())));
+        // Written entries stand as map names; one with bytes from 0x80 needs quotes here.
+        out.line(mapCommand(*first).text.value_or("map " + *first),
+            out.at("ListBox3", s.rotationEntries.indexOf(*first)));
     } else {
-        const bool named = s.selectedMap && isConsoleSafe(*s.selectedMap);
-        out.line(
-            "map " + (named ? encodeText(*s.selectedMap) : QByteArrayLiteral("q2dm1")), out.at("ListView2"));
+        out.line(selectedMapCommand(s).text.value_or(QByteArrayLiteral("map q2dm1")), out.at("ListView2"));
     }
     out.blank();
 }
@@ -414,8 +555,8 @@ void writeDemo(ScriptWriter& out, const ExecSettings& s, const InstallPaths& pat
     out.block(SettingsTab::Misc);
     out.line("//Demo Options");
     if (s.recordDemo && !s.demoName.isEmpty()) {
-        if (const ConsoleForm name = demoForm(s, paths); name.text)
-            out.line("record " + *name.text, out.at("Edit1"));
+        if (const ConsoleForm record = demoCommand(s, paths); record.text)
+            out.line(*record.text, out.at("Edit1"));
     }
 }
 
@@ -462,39 +603,71 @@ QString rotationEntryRefusal(const QByteArray& entry)
 {
     if (!isConsoleSafe(entry))
         return tr("it holds \";\", a double quote or a control character, which would break the map list");
-    return nameRefusal(decodeText(entry), NameUse::BelowDirectory);
+    // The game takes the list apart at blanks and commas.
+    if (entry.contains(' ') || entry.contains(','))
+        return tr("it holds a blank or a comma, where the game splits the map list");
+    if (QString refusal = nameRefusal(decodeText(entry), NameUse::BelowDirectory); !refusal.isEmpty())
+        return refusal;
+    return mapNameRefusal(entry);
+}
+
+QStringList rotationRefusals(const QList<QByteArray>& entries)
+{
+    QStringList refusals;
+    refusals.reserve(entries.size());
+    // "set sv_maplist " and the two quotes; each entry adds itself and a blank.
+    qsizetype length = 17;
+    bool full = false;
+    for (const QByteArray& entry : entries) {
+        QString refusal = rotationEntryRefusal(entry);
+        if (refusal.isEmpty()) {
+            full = full || length + entry.size() + 1 > console::kCommandLimit;
+            if (full)
+                refusal = tr("the map list would pass the 1,023 bytes the engine runs of a command");
+            else
+                length += entry.size() + 1;
+        }
+        refusals.append(refusal);
+    }
+    return refusals;
 }
 
 QList<QByteArray> writtenRotationEntries(const QList<QByteArray>& entries)
 {
+    const QStringList refusals = rotationRefusals(entries);
     QList<QByteArray> written;
     written.reserve(entries.size());
-    for (const QByteArray& entry : entries) {
-        if (rotationEntryRefusal(entry).isEmpty())
-            written.append(entry);
+    for (qsizetype i = 0; i < entries.size(); ++i) {
+        if (refusals[i].isEmpty())
+            written.append(entries[i]);
     }
     return written;
 }
 
-QString leftOutRotationMessage(const QList<QByteArray>& entries)
+QString leftOutRotationMessage(const QList<QByteArray>& entries, const QStringList& refusals)
 {
     QStringList unsafe;
-    QString outside;
-    for (const QByteArray& entry : entries) {
-        const QString name = decodeText(entry);
-        if (!isConsoleSafe(entry))
+    QString others;
+    for (qsizetype i = 0; i < entries.size(); ++i) {
+        const QString name = decodeText(entries[i]);
+        if (!isConsoleSafe(entries[i]))
             unsafe.append(name);
-        else if (const QString refusal = nameRefusal(name, NameUse::BelowDirectory); !refusal.isEmpty())
-            outside += QLatin1Char('\n') + tr("%1: %2").arg(printableName(name), refusal);
+        else if (!refusals.value(i).isEmpty())
+            others += QLatin1Char('\n') + tr("%1: %2").arg(printableName(name), refusals[i]);
     }
     QStringList parts;
     if (!unsafe.isEmpty())
         parts.append(leftOutMessage(tr("These rotation entries are left out of the exec file:"), unsafe));
-    if (!outside.isEmpty())
-        parts.append(tr("These rotation entries are left out of the exec file, since the engine would follow "
-                        "them out of its directories:")
-            + outside);
+    if (!others.isEmpty())
+        parts.append(tr("These rotation entries are left out of the exec file, since the engine would not "
+                        "take them as the maps they name:")
+            + others);
     return parts.join(QStringLiteral("\n\n"));
+}
+
+QString leftOutRotationMessage(const QList<QByteArray>& entries)
+{
+    return leftOutRotationMessage(entries, rotationRefusals(entries));
 }
 
 QList<LeftOutValue> leftOutValues(const ExecSettings& s, const InstallPaths& paths)
@@ -506,18 +679,21 @@ QList<LeftOutValue> leftOutValues(const ExecSettings& s, const InstallPaths& pat
         std::function<ConsoleForm()> form;
     } values[] = {
         { true, QT_TRANSLATE_NOOP("ExecFile", "The deathmatch flags"), s.dmflags,
-            [&] { return plainForm(s.dmflags); } },
+            [&] { return dmflagsCommand(s); } },
         { s.playerSetup, QT_TRANSLATE_NOOP("ExecFile", "The player name"), s.playerName,
-            [&] { return typedForm(s.playerName); } },
+            [&] { return nameCommand(s); } },
         { s.playerSetup, QT_TRANSLATE_NOOP("ExecFile", "The player skin"),
-            s.model + QLatin1Char('/') + s.skin, [&] { return skinForm(s); } },
+            s.model + QLatin1Char('/') + s.skin, [&] { return skinCommand(s); } },
         { s.sensitivity, QT_TRANSLATE_NOOP("ExecFile", "The mouse sensitivity"), s.sensitivityText,
-            [&] { return plainForm(s.sensitivityText); } },
+            [&] { return sensitivityCommand(s); } },
         { s.extraCfg && !s.extraCfgName.isEmpty(),
             QT_TRANSLATE_NOOP("ExecFile", "The extra config file name"), s.extraCfgName,
-            [&] { return extraCfgForm(s, paths); } },
+            [&] { return extraCfgCommand(s, paths); } },
         { s.recordDemo && !s.demoName.isEmpty(), QT_TRANSLATE_NOOP("ExecFile", "The demo name"), s.demoName,
-            [&] { return demoForm(s, paths); } },
+            [&] { return demoCommand(s, paths); } },
+        // The fallback map starts instead.
+        { s.selectedMap && !firstRotationMap(s), QT_TRANSLATE_NOOP("ExecFile", "The selected map"),
+            s.selectedMap.value_or(QString()), [&] { return selectedMapCommand(s); } },
     };
     QList<LeftOutValue> leftOut;
     for (const auto& v : values) {
@@ -525,6 +701,20 @@ QList<LeftOutValue> leftOutValues(const ExecSettings& s, const InstallPaths& pat
             continue;
         if (const ConsoleForm form = v.form(); !form.text)
             leftOut.append({ tr(v.what), v.value, form.reason });
+    }
+    if (!s.specifyBinds)
+        return leftOut;
+    for (const BindRow& row : s.binds) {
+        if (row.key.isEmpty() || row.command.isEmpty())
+            continue;
+        const ConsoleForm bind = bindCommand(row);
+        if (bind.text)
+            continue;
+        const QByteArray key = encodeText(row.key);
+        if (!bindKeyRefusal(key).isEmpty() || !console::oneWord(key, console::Quoting::Always).ok())
+            leftOut.append({ tr("The bind key"), row.key, bind.reason });
+        else
+            leftOut.append({ tr("The command bound to %1").arg(row.key), row.command, bind.reason });
     }
     return leftOut;
 }

@@ -8,6 +8,7 @@
 #include <QLatin1StringView>
 #include <QList>
 #include <QString>
+#include <QStringList>
 
 namespace tk {
 
@@ -27,23 +28,32 @@ struct ExecLineOrigin {
 };
 
 // The console script the game runs at start-up through "+exec tark.cfg". Every line,
-// the last one too, ends in CR LF; values go in exactly as the controls hold them.
+// the last one too, ends in CR LF. Lines the player typed (the additional commands, the
+// stored bot lines) go in as they are; every value the launcher puts into a command of
+// its own goes in so that the engine reads back exactly that value, or that command is
+// left out (see leftOutValues).
 // With origins, it receives one entry per line of the script, in order; the script's
 // bytes are the same either way.
 QByteArray generateExecFile(
     const ExecSettings& settings, const InstallPaths& paths, QList<ExecLineOrigin>* origins = nullptr);
 
-// Why the exec file leaves a rotation entry out, in plain words: it cannot stand in a
-// console line (see isConsoleSafe), or it would lead the engine out of its directories
-// (see nameRefusal). Empty when the entry is written.
+// Why the exec file leaves a rotation entry out, whatever the other entries, in plain
+// words: it cannot stand in a console line (see isConsoleSafe), the game would split it,
+// it would lead the engine out of its directories (see nameRefusal), or the map command
+// would read part of it as a setting of its own. Empty when the entry can be written.
 QString rotationEntryRefusal(const QByteArray& entry);
+// Why each entry of the list is left out, in order, empty for those written: the entry's
+// own refusal, or for the first entry that does not fit into the one command of the map
+// list and every entry after it, that.
+QStringList rotationRefusals(const QList<QByteArray>& entries);
 // The rotation entries that the exec file names, in order: those without a refusal.
 QList<QByteArray> writtenRotationEntries(const QList<QByteArray>& entries);
 
 // What the user is told of the rotation entries that the exec file leaves out: an intro,
-// then each such entry of entries on a line of its own with its reason. Empty when none
-// is left out.
+// then each such entry on a line of its own with its reason. Empty when none is left out.
 QString leftOutRotationMessage(const QList<QByteArray>& entries);
+// The same for some entries of a list with their refusals (from rotationRefusals).
+QString leftOutRotationMessage(const QList<QByteArray>& entries, const QStringList& refusals);
 
 // A setting the exec file leaves out rather than let the engine read it changed, split it
 // into a second command or follow it out of its directories. The writer leaves out

@@ -51,6 +51,9 @@ struct ExecSettings {
 
     // Misc tab.
     QString additionalCommands; // the memo's text, lines separated by '\n'
+    // The lines of the memo (by index) that the profile held longer than the 1,023
+    // characters its reader keeps, for as long as they stand as read.
+    QList<qsizetype> cutAdditionalLines;
     bool extraCfg = false;
     QString extraCfgName;
     bool recordDemo = false;

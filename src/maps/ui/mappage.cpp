@@ -448,13 +448,17 @@ void MapPage::tellLeftOutRotationEntries()
 {
     if (!CheckBox22->isChecked())
         return;
+    const QList<QByteArray> entries = rotationEntries();
+    const QStringList refusals = tk::rotationRefusals(entries);
     QList<QByteArray> untold;
-    for (const QByteArray& entry : rotationEntries()) {
-        if (!tk::rotationEntryRefusal(entry).isEmpty()
-            && !m_leftOutRotation.untold({ tk::decodeText(entry) }).isEmpty())
-            untold.append(entry);
+    QStringList untoldRefusals;
+    for (qsizetype i = 0; i < entries.size(); ++i) {
+        if (!refusals[i].isEmpty() && !m_leftOutRotation.untold({ tk::decodeText(entries[i]) }).isEmpty()) {
+            untold.append(entries[i]);
+            untoldRefusals.append(refusals[i]);
+        }
     }
-    if (const QString message = tk::leftOutRotationMessage(untold); !message.isEmpty())
+    if (const QString message = tk::leftOutRotationMessage(untold, untoldRefusals); !message.isEmpty())
         ui().showMessage(this, message);
 }
 

@@ -58,7 +58,7 @@ public:
     void setRotationFileName(const QString& name);
 
     // Tells the user which entries of an enabled rotation the exec file leaves out (see
-    // tk::rotationEntryRefusal), each once a run.
+    // tk::rotationRefusals), each once a run.
     void tellLeftOutRotationEntries();
 
     // Replaces the rotation list with the file's entries; throws tk::UserError

@@ -335,6 +335,15 @@ std::optional<QString> IniFile::readOptionalString(const QString& section, const
     return cutToMaxLength(decodeValue(entryValue(*line)));
 }
 
+bool IniFile::isCut(const QString& section, const QString& key) const
+{
+    const std::optional<QByteArrayView> line = findEntry(section, key);
+    if (!line)
+        return false;
+    const QString value = decodeValue(entryValue(*line));
+    return cutToMaxLength(value).size() < value.size();
+}
+
 int IniFile::readInt(const QString& section, const QString& key, int def) const
 {
     const std::optional<QByteArrayView> line = findEntry(section, key);

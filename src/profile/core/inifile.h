@@ -47,6 +47,9 @@ public:
     QString readString(const QString& section, const QString& key, const QString& def) const;
     // The same, with nothing when the section or the key is missing.
     std::optional<QString> readOptionalString(const QString& section, const QString& key) const;
+
+    // Whether readString cuts the key's value: it holds more than 1023 characters.
+    bool isCut(const QString& section, const QString& key) const;
     // Signed decimal, or "0x"/"0X" and hexadecimal digits (wrapping above 0x7FFFFFFF), within
     // 32 bits; anything else, an empty value included, gives def.
     int readInt(const QString& section, const QString& key, int def) const;

@@ -50,15 +50,24 @@ bool endsBlock(QChar c)
 
 // A line that the memo cannot hold as one line of the document: it shows the line with a
 // line separator for each such character, and keeps the line itself beside that block for
-// as long as the block shows it unchanged.
+// as long as the block shows it unchanged. So with a line the profile reader cut.
 struct HeldLine : QTextBlockUserData {
-    HeldLine(QString held, QString display)
+    HeldLine(QString held, QString display, bool wasCut)
         : line(std::move(held))
         , shown(std::move(display))
+        , cut(wasCut)
     { }
     QString line;
     QString shown;
+    bool cut = false;
 };
+
+// The line a block holds while it shows it unchanged, else null.
+const HeldLine* heldLine(const QTextBlock& block)
+{
+    const auto* held = dynamic_cast<const HeldLine*>(block.userData());
+    return held && held->shown == block.text() ? held : nullptr;
+}
 
 // Each line of the memo is one console command. Shift+Enter would put a line separator
 // inside a line, which looks like a new line but reaches the game as part of the line
@@ -207,15 +216,24 @@ QStringList MiscPage::additionalLines() const
         return {};
     QStringList lines;
     for (QTextBlock block = doc->begin(); block.isValid(); block = block.next()) {
-        QString text = block.text();
-        if (const auto* held = dynamic_cast<const HeldLine*>(block.userData()); held && held->shown == text)
-            text = held->line;
-        lines.append(text);
+        const HeldLine* held = heldLine(block);
+        lines.append(held ? held->line : block.text());
     }
     return lines;
 }
 
-void MiscPage::setAdditionalLines(const QStringList& lines)
+QList<qsizetype> MiscPage::cutAdditionalLines() const
+{
+    QList<qsizetype> cut;
+    qsizetype index = 0;
+    for (QTextBlock block = Memo1->document()->begin(); block.isValid(); block = block.next(), ++index) {
+        if (const HeldLine* held = heldLine(block); held && held->cut)
+            cut.append(index);
+    }
+    return cut;
+}
+
+void MiscPage::setAdditionalLines(const QStringList& lines, const QList<qsizetype>& cut)
 {
     QStringList shown = lines;
     for (QString& line : shown) {
@@ -227,14 +245,15 @@ void MiscPage::setAdditionalLines(const QStringList& lines)
     Memo1->setPlainText(shown.join(QLatin1Char('\n')));
     QTextBlock block = Memo1->document()->begin();
     for (qsizetype i = 0; i < lines.size() && block.isValid(); ++i, block = block.next()) {
-        if (shown[i] != lines[i])
-            block.setUserData(new HeldLine(lines[i], shown[i]));
+        if (shown[i] != lines[i] || cut.contains(i))
+            block.setUserData(new HeldLine(lines[i], shown[i], cut.contains(i)));
     }
 }
 
 void MiscPage::gatherExecSettings(tk::ExecSettings& settings) const
 {
     settings.additionalCommands = additionalLines().join(QLatin1Char('\n'));
+    settings.cutAdditionalLines = cutAdditionalLines();
     settings.extraCfg = CheckBox27->isChecked();
     settings.extraCfgName = ComboBox1->currentText();
     settings.recordDemo = CheckBox21->isChecked();

@@ -34,8 +34,11 @@ public:
     // no-break space, a line or paragraph separator); none for an empty memo.
     QStringList additionalLines() const;
     // Shows lines in the memo, each as one line, and keeps each as it is for
-    // additionalLines() until the user edits it.
-    void setAdditionalLines(const QStringList& lines);
+    // additionalLines() until the user edits it. cut names the lines (by index) that the
+    // profile held longer than its reader keeps; they count as cut until edited.
+    void setAdditionalLines(const QStringList& lines, const QList<qsizetype>& cut = {});
+    // The lines of additionalLines() that count as cut.
+    QList<qsizetype> cutAdditionalLines() const;
 
     // The demo controls follow "Record a Demo", the config box "Use extra config.
     // file". Each runs when its box is clicked; the profile load runs both.

@@ -157,9 +157,13 @@ void ProfileStore::loadAdditional(const tk::IniFile& ini)
 {
     const int count = listCount(ini, kAdditional);
     QStringList lines;
-    for (int k = 0; k < count; ++k)
+    QList<qsizetype> cut;
+    for (int k = 0; k < count; ++k) {
         lines.append(ini.readString(kAdditional, item(k), QString()));
-    m_form.miscPage->setAdditionalLines(lines);
+        if (ini.isCut(kAdditional, item(k)))
+            cut.append(k);
+    }
+    m_form.miscPage->setAdditionalLines(lines, cut);
 }
 
 void ProfileStore::loadSelectedBots(const tk::IniFile& ini)
