@@ -63,8 +63,7 @@ void checkValues(const ExecSettings& s, const InstallPaths& paths, QList<LaunchF
 
 void checkBots(const ExecSettings& s, QList<LaunchFinding>& findings)
 {
-    // The player takes a place of their own unless the server is dedicated.
-    const qsizetype room = qMax(0, s.maxclients - (s.dedicated ? 0 : 1));
+    const qsizetype room = botRoom(s.maxclients, s.dedicated);
     if (s.selectedBotLines.size() <= room)
         return;
     findings.append({ LaunchFinding::Kind::TooManyBots,
@@ -176,6 +175,11 @@ void checkGameContent(const ExecSettings& s, const InstallPaths& paths, QList<La
 }
 
 } // namespace
+
+int botRoom(int maxclients, bool dedicated)
+{
+    return qMax(0, maxclients - (dedicated ? 0 : 1));
+}
 
 QList<LaunchFinding> checkLaunch(
     const ExecSettings& settings, const QByteArray& execFile, const InstallPaths& paths)

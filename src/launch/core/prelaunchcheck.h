@@ -29,6 +29,10 @@ struct LaunchFinding {
     bool operator==(const LaunchFinding&) const = default;
 };
 
+// How many bots a server of maxclients places has room for: the player takes a place of
+// their own unless the server is dedicated.
+int botRoom(int maxclients, bool dedicated);
+
 // The findings for a launch with these settings and the exec file generated from them,
 // before anything is written or started. Empty when nothing is wrong.
 QList<LaunchFinding> checkLaunch(
