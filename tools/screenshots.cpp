@@ -2,8 +2,10 @@
 // Renders the main window with each of its tabs, and the dialogs, into PNG files,
 // offscreen: tarrakind_screenshots <installation launcher dir> <output dir>.
 #include "app/core/installpaths.h"
+#include "app/core/random.h"
 #include "app/ui/tform1.h"
 #include "app/ui/tform2.h"
+#include "bots/ui/botgenerator.h"
 #include "bots/ui/tform3.h"
 #include "launch/ui/execpreview.h"
 #include "player/ui/tform4.h"
@@ -59,6 +61,16 @@ int main(int argc, char** argv)
         dialog->grab().save(QStringLiteral("%1/%2.png").arg(out, name));
         dialog->hide();
     }
+    // The generator as it opens, with a fixed draw so that the picture stays the same.
+    BotGenerator* generator = form.botGenerator;
+    generator->prepare();
+    generator->botCount->setValue(12);
+    tk::Random::shared().seed(2026);
+    generator->drawAgain();
+    generator->show();
+    settle();
+    generator->grab().save(QStringLiteral("%1/generator.png").arg(out));
+    generator->hide();
 
     // A setting changed: the title panel and the Setup tab's profile name show the marker.
     SpinEdit* fraglimit = form.gamePage->fraglimit;

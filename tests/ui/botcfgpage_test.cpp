@@ -73,7 +73,7 @@ TEST_F(BotCfgPageTest, NewWindowGivesTheDefaultSettings)
     EXPECT_EQ(page.Label1->text(), QStringLiteral("[ 0 Bot(s) found ][ 0 are selected ]"));
     EXPECT_EQ(page.botfilename->currentText(), QStringLiteral("bots.cfg"));
     EXPECT_EQ(page.SpinEdit3->value(), 2);
-    EXPECT_FALSE(page.SpeedButton29->isEnabled());
+    EXPECT_TRUE(page.SpeedButton29->isEnabled());
     EXPECT_TRUE(page.SpeedButton14->isEnabled());
 }
 

@@ -9,6 +9,7 @@
 #include "app/ui/prefspage.h"
 #include "app/ui/tform2.h"
 #include "bots/ui/botcfgpage.h"
+#include "bots/ui/botgenerator.h"
 #include "bots/ui/tform3.h"
 #include "launch/core/execfile.h"
 #include "launch/core/gamestart.h"
@@ -142,6 +143,11 @@ TForm1::TForm1(const tk::InstallPaths& paths, Interaction& interaction, QWidget*
     bindsPage->setBindDialog(Form4);
     Form3->setInstallPaths(m_paths);
     botCfgPage->setEditor(Form3);
+    botGenerator = new BotGenerator(this);
+    botGenerator->setInteraction(&m_ui);
+    botGenerator->setInstallPaths(m_paths);
+    botGenerator->setSettingsSource([this] { return gatherExecSettings(); });
+    botCfgPage->setGenerator(botGenerator);
 }
 
 TForm1::~TForm1() = default;
@@ -264,8 +270,7 @@ void TForm1::connectShellBehaviour()
     m_titleDrag = new TitleDrag(this, Panel7);
     m_titleDrag->addHandle(titleLabel);
 
-    // The buttons whose captions light up, by tab. "Bot &Generator" stays disabled
-    // and never lights, so it is not among them.
+    // The buttons whose captions light up, by tab.
     const SetupPage* setup = setupPage;
     const BotCfgPage* bots = botCfgPage;
     const MapPage* map = mapPage;
@@ -273,7 +278,8 @@ void TForm1::connectShellBehaviour()
     const std::initializer_list<QAbstractButton*> lighting[] = {
         { setup->SpeedButton7, setup->SpeedButton8, setup->SpeedButton9, setup->SpeedButton10,
             setup->SpeedButton11, setup->SpeedButton12 },
-        { bots->SpeedButton30, bots->SpeedButton14, bots->SpeedButton15, bots->SpeedButton16 },
+        { bots->SpeedButton30, bots->SpeedButton14, bots->SpeedButton15, bots->SpeedButton16,
+            bots->SpeedButton29 },
         { dmFlagsPage->SpeedButton13 },
         { map->SpeedButton26, map->SpeedButton31, map->SpeedButton27, map->SpeedButton22, map->SpeedButton23,
             map->SpeedButton24, map->SpeedButton25, map->SpeedButton28 },

@@ -28,6 +28,7 @@ class PlayerPage;
 class BindsPage;
 class PrefsPage;
 class TForm2;
+class BotGenerator;
 class TForm3;
 class TForm4;
 class ProfileStore;
@@ -109,6 +110,7 @@ public:
     TForm2* Form2 = nullptr;
     TForm3* Form3 = nullptr;
     TForm4* Form4 = nullptr;
+    BotGenerator* botGenerator = nullptr; // "Bot &Generator"
 
     // Light-up of button captions under the mouse pointer.
     LightUp* lightUp() const { return m_lightUp; }

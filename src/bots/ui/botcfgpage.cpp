@@ -2,6 +2,7 @@
 #include "bots/ui/botcfgpage.h"
 
 #include "app/core/random.h"
+#include "bots/ui/botgenerator.h"
 #include "bots/ui/botlistmodel.h"
 #include "bots/ui/tform3.h"
 #include "launch/core/execsettings.h"
@@ -188,7 +189,6 @@ BotCfgPage::BotCfgPage(QWidget* parent)
     SpeedButton16 = controls::button(editing, "SpeedButton16", tr("&Delete Bot"), tr("Delete selected Bot"));
     SpeedButton29
         = controls::button(editing, "SpeedButton29", tr("Bot &Generator"), tr("Create new Bot List"));
-    SpeedButton29->setEnabled(false);
     for (QPushButton* b : { SpeedButton14, SpeedButton15, SpeedButton16, SpeedButton29 })
         editingLayout->addWidget(b);
     right->addSpacing(4);
@@ -213,6 +213,8 @@ BotCfgPage::BotCfgPage(QWidget* parent)
     connectGuarded(SpeedButton15, &QPushButton::clicked, this, &BotCfgPage::editHighlighted, guardTarget());
     connectGuarded(
         SpeedButton16, &QPushButton::clicked, this, &BotCfgPage::SpeedButton16Click, guardTarget());
+    connectGuarded(
+        SpeedButton29, &QPushButton::clicked, this, &BotCfgPage::SpeedButton29Click, guardTarget());
     connectGuarded(
         botfilename, &QComboBox::editTextChanged, this, &BotCfgPage::botfilenameChange, guardTarget());
     connect(botfilename, &QComboBox::activated, this, &BotCfgPage::botfilenameSelect);
@@ -368,6 +370,22 @@ void BotCfgPage::SpeedButton16Click()
         refreshCountLabel();
     }
     m_bots.save(paths());
+}
+
+void BotCfgPage::SpeedButton29Click()
+{
+    if (!m_generator || !m_generator->createBotList())
+        return;
+    // As choosing the new file from the drop-down: the bot list is then that file.
+    openBotListFile(m_generator->createdFile(), false);
+    setBotListFiles(tk::BotList::listBotListFiles(paths()));
+    if (m_generator->selectsAllBots()) {
+        for (qsizetype i = 0; i < m_bots.size(); ++i) {
+            if (!m_bots.isSelected(i))
+                m_bots.toggle(i);
+        }
+        refreshBotView();
+    }
 }
 
 void BotCfgPage::botfilenameChange(const QString& text)

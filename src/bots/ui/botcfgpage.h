@@ -12,6 +12,7 @@
 class QCheckBox;
 class QComboBox;
 class QLabel;
+class BotGenerator;
 class BotListModel;
 class QPushButton;
 class QTreeView;
@@ -30,6 +31,8 @@ public:
 
     // The bot editor that "&Add Bot" and "&Edit Bot" open.
     void setEditor(TForm3* editor) { m_editor = editor; }
+    // The dialog that "Bot &Generator" opens.
+    void setGenerator(BotGenerator* generator) { m_generator = generator; }
 
     // Copies this tab's settings into the record the exec file is made from.
     void gatherExecSettings(tk::ExecSettings& settings) const;
@@ -70,7 +73,7 @@ public:
     QPushButton* SpeedButton14 = nullptr; // "&Add Bot"
     QPushButton* SpeedButton15 = nullptr; // "&Edit Bot"
     QPushButton* SpeedButton16 = nullptr; // "&Delete Bot"
-    QPushButton* SpeedButton29 = nullptr; // "Bot &Generator", always disabled
+    QPushButton* SpeedButton29 = nullptr; // "Bot &Generator"
     QCheckBox* CheckBox20 = nullptr; // "No Bot Chat in game"
 
 protected:
@@ -81,6 +84,8 @@ private:
     void SpeedButton30Click();
     void SpeedButton14Click();
     void SpeedButton16Click();
+    // Makes a new bot list file and switches to it.
+    void SpeedButton29Click();
     void botfilenameChange(const QString& text);
     void botfilenameSelect();
 
@@ -95,4 +100,5 @@ private:
     // What the last open found wrong with a file it did not read: choosing it says so.
     QString m_refusal;
     TForm3* m_editor = nullptr;
+    BotGenerator* m_generator = nullptr;
 };

@@ -19,8 +19,6 @@
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QPushButton>
-#include <QScreen>
-#include <QStyle>
 #include <QVBoxLayout>
 
 namespace {
@@ -71,12 +69,7 @@ void TForm3::buildLayout()
     client->setContentsMargins(6, 4, 6, 6);
     client->setSpacing(4);
 
-    Label1 = controls::label(Panel1, tr("Tarrakind Bot-Ed v0.11"), "Label1");
-    QFont title = Label1->font();
-    title.setBold(true);
-    title.setItalic(true);
-    title.setPointSize(title.pointSize() + 2);
-    Label1->setFont(title);
+    Label1 = titleLabel(Panel1, tr("Tarrakind Bot-Ed v0.11"));
     client->addWidget(Label1);
 
     auto* columns = new QHBoxLayout;
@@ -410,13 +403,4 @@ void TForm3::BitBtn5Click()
     }
     if (complete)
         accept();
-}
-
-void TForm3::showEvent(QShowEvent* event)
-{
-    if (const QScreen* s = screen())
-        move(QStyle::alignedRect(
-            Qt::LeftToRight, Qt::AlignCenter, frameGeometry().size(), s->availableGeometry())
-                 .topLeft());
-    QDialog::showEvent(event);
 }

@@ -76,7 +76,6 @@ public:
     QLabel* versionPanel = nullptr;
 
 protected:
-    void showEvent(QShowEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:

@@ -384,8 +384,13 @@ void checkSetAgain(const Sources& sources, const QList<Change>& changes, QList<L
     }
 }
 
-// The engine's most clients of a server.
-constexpr int kEngineMaxClients = 256;
+// The places of a deathmatch server that the engine starts for maxclients: it puts the
+// number into its range as it starts.
+int engineClients(double maxclients)
+{
+    constexpr int kEngineMaxClients = 256;
+    return maxclients <= 1 ? 8 : maxclients > kEngineMaxClients ? kEngineMaxClients : int(maxclients);
+}
 
 void checkBots(const ExecSettings& s, const QList<Change>& changes, QList<LaunchFinding>& findings)
 {
@@ -397,7 +402,7 @@ void checkBots(const ExecSettings& s, const QList<Change>& changes, QList<Launch
             set = c.value;
     }
     const double asSet = std::strtod(set.constData(), nullptr);
-    const int clients = asSet <= 1 ? 8 : asSet > kEngineMaxClients ? kEngineMaxClients : int(asSet);
+    const int clients = engineClients(asSet);
     if (clients != asSet)
         findings.append({ LaunchFinding::Kind::SetAgain,
             tr("Max. Clients is %1, but a deathmatch server starts with %2 places instead.")
@@ -572,6 +577,11 @@ std::optional<QByteArray> scriptAsTheEngineFinds(const QByteArray& name, GameCon
     if (content.size(*file) > kRead)
         return QByteArray(console::kBufferSize, '\n');
     return content.read(*file, 0, kRead);
+}
+
+int botRoom(int maxclients)
+{
+    return engineClients(maxclients) - 1;
 }
 
 QList<LaunchFinding> checkLaunch(

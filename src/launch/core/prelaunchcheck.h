@@ -36,6 +36,11 @@ struct LaunchFinding {
     bool operator==(const LaunchFinding&) const = default;
 };
 
+// How many bots a deathmatch server of maxclients places has room for: the places the
+// engine starts it with, less one for the player, who takes a place before the bots join
+// (on a dedicated server the first player to enter).
+int botRoom(int maxclients);
+
 // The findings for a launch with these settings and the exec file generated from them,
 // before anything is written or started. Empty when nothing is wrong. The exec file is
 // run through the model of the engine's console (tk::console::ConsoleRun), with the

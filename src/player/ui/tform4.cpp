@@ -10,8 +10,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QScreen>
-#include <QStyle>
 #include <QVBoxLayout>
 
 namespace {
@@ -159,13 +157,4 @@ void TForm4::SpeedButton1Click()
         return;
     }
     accept();
-}
-
-void TForm4::showEvent(QShowEvent* event)
-{
-    if (const QScreen* s = screen())
-        move(QStyle::alignedRect(
-            Qt::LeftToRight, Qt::AlignCenter, frameGeometry().size(), s->availableGeometry())
-                 .topLeft());
-    QDialog::showEvent(event);
 }

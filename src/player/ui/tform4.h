@@ -37,9 +37,6 @@ public:
     QPushButton* SpeedButton2 = nullptr; // "&Cancel"
     QLineEdit* itemnum = nullptr; // hidden: "New" or the row index
 
-protected:
-    void showEvent(QShowEvent* event) override;
-
 private:
     void SpeedButton1Click();
 
