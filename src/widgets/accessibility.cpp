@@ -1,11 +1,17 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 #include "widgets/accessibility.h"
 
+#include "widgets/clickableframe.h"
+
 #include <QAbstractItemView>
 #include <QAccessible>
 #include <QAccessibleWidget>
 #include <QComboBox>
+#include <QCoreApplication>
+#include <QKeyEvent>
 #include <QLineEdit>
+#include <QSlider>
+#include <QVariant>
 
 namespace {
 
@@ -73,10 +79,78 @@ private:
     QComboBox* combo() const { return static_cast<QComboBox*>(widget()); }
 };
 
+const char* const kLink = "tarrakindLink";
+const char* const kValueScale = "tarrakindValueScale";
+
+// Labels the keyboard opens, and frames clicked as buttons are (the logos, the colour
+// swatch): their press action does what a click does.
+class Pressable : public QAccessibleWidget {
+public:
+    Pressable(QWidget* w, QAccessible::Role role)
+        : QAccessibleWidget(w, role)
+    { }
+
+    QStringList actionNames() const override { return { pressAction() }; }
+    void doAction(const QString& action) override
+    {
+        if (action != pressAction())
+            return;
+        if (auto* frame = qobject_cast<ClickableFrame*>(widget())) {
+            frame->click();
+            return;
+        }
+        // A link opens on a key press, as the keyboard opens it.
+        QKeyEvent press(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier);
+        QCoreApplication::sendEvent(widget(), &press);
+    }
+};
+
+// A slider that shows a value times its scale reads the value itself.
+class ScaledSlider : public QAccessibleWidget, public QAccessibleValueInterface {
+public:
+    explicit ScaledSlider(QSlider* slider)
+        : QAccessibleWidget(slider, QAccessible::Slider)
+    { }
+
+    void* interface_cast(QAccessible::InterfaceType t) override
+    {
+        if (t == QAccessible::ValueInterface)
+            return static_cast<QAccessibleValueInterface*>(this);
+        return QAccessibleWidget::interface_cast(t);
+    }
+
+    QString text(QAccessible::Text t) const override
+    {
+        if (t == QAccessible::Value)
+            return QString::number(currentValue().toDouble(), 'f', 1);
+        return QAccessibleWidget::text(t);
+    }
+
+    QVariant currentValue() const override { return slider()->value() / scale(); }
+    void setCurrentValue(const QVariant& value) override
+    {
+        slider()->setValue(qRound(value.toDouble() * scale()));
+    }
+    QVariant maximumValue() const override { return slider()->maximum() / scale(); }
+    QVariant minimumValue() const override { return slider()->minimum() / scale(); }
+    QVariant minimumStepSize() const override { return slider()->singleStep() / scale(); }
+
+private:
+    QSlider* slider() const { return static_cast<QSlider*>(widget()); }
+    double scale() const { return qMax(1, slider()->property(kValueScale).toInt()); }
+};
+
 QAccessibleInterface* factory(const QString& className, QObject* object)
 {
     if (!object || !object->isWidgetType())
         return nullptr;
+    auto* w = static_cast<QWidget*>(object);
+    if (className == QLatin1String("QLabel") && object->property(kLink).toBool())
+        return new Pressable(w, QAccessible::Link);
+    if (qobject_cast<ClickableFrame*>(object))
+        return new Pressable(w, QAccessible::Button);
+    if (className == QLatin1String("QSlider") && object->property(kValueScale).isValid())
+        return new ScaledSlider(static_cast<QSlider*>(object));
     if (className == QLatin1String("QComboBox"))
         return new NamedComboBox(static_cast<QComboBox*>(object));
     if (className == QLatin1String("TForm1"))
@@ -94,3 +168,47 @@ void installAccessibleInterfaces()
     }();
     Q_UNUSED(installed);
 }
+
+namespace accessibility {
+
+void markLink(QWidget* label)
+{
+    label->setProperty(kLink, true);
+}
+
+void setValueScale(QSlider* slider, int scale)
+{
+    slider->setProperty(kValueScale, scale);
+}
+
+void checkStateChanged(QAbstractItemView* view, const QModelIndex& index)
+{
+    if (!QAccessible::isActive())
+        return;
+    QAccessibleTableInterface* table = QAccessible::queryAccessibleInterface(view)->tableInterface();
+    if (QAccessibleInterface* cell = table ? table->cellAt(index.row(), index.column()) : nullptr) {
+        QAccessible::State changed;
+        changed.checked = true;
+        QAccessibleStateChangeEvent event(cell, changed);
+        QAccessible::updateAccessibility(&event);
+    }
+}
+
+void announce(QWidget* shown)
+{
+    QAccessibleEvent event(shown, QAccessible::NameChanged);
+    QAccessible::updateAccessibility(&event);
+}
+
+void announce(QAbstractItemView* view, const QModelIndex& index)
+{
+    if (!QAccessible::isActive() || !index.isValid())
+        return;
+    QAccessibleTableInterface* table = QAccessible::queryAccessibleInterface(view)->tableInterface();
+    if (QAccessibleInterface* cell = table ? table->cellAt(index.row(), index.column()) : nullptr) {
+        QAccessibleEvent event(cell, QAccessible::NameChanged);
+        QAccessible::updateAccessibility(&event);
+    }
+}
+
+} // namespace accessibility

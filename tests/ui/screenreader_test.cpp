@@ -148,7 +148,7 @@ TEST_F(ScreenReader, HintsAreReadAsDescriptions)
         = [](QObject* o) { return QAccessible::queryAccessibleInterface(o)->text(QAccessible::Description); };
     EXPECT_EQ(description(form->dmFlagsPage->dmflags), QStringLiteral("Type custom DMFlags setting in here"));
     EXPECT_EQ(description(form->botCfgPage->ListView1),
-        QStringLiteral("Toggle which Bots to play against by double clicking"));
+        QStringLiteral("Toggle which Bots to play against by double clicking (Space, Return)"));
     EXPECT_EQ(description(form->SpeedButton18),
         QStringLiteral("Launch Quake2 and Tarrakind Bot with these settings (Ctrl+Return, F9)"));
     // Made at run time, from a quick-load list.

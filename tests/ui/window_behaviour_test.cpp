@@ -110,7 +110,8 @@ TEST_F(StatusPanel, ShowsTheHintOfTheControlUnderThePointerOrOfItsGroup)
         { "a box with its own hint on another tab", form.prefsPage, form.prefsPage->CheckBox25,
             " Light up button caption when cursor is over them" },
         { "the title", form.prefsPage, form.titleLabel, " " },
-        { "a disabled button", form.botCfgPage, form.botCfgPage->SpeedButton29, " Create new Bot List" },
+        { "a disabled button", form.botCfgPage, form.botCfgPage->SpeedButton29,
+            " Create new Bot List (Ctrl+G)" },
     };
     for (const auto& c : cases) {
         showTab(c.page);

@@ -49,6 +49,9 @@ Q_SIGNALS:
     // A line was double-clicked: the user wants to see the setting it comes from.
     void lineActivated(const tk::ExecLineOrigin& origin);
 
+protected:
+    void showEvent(QShowEvent* event) override;
+
 private:
     tk::InstallPaths m_paths;
     Interaction& m_ui;
