@@ -171,43 +171,82 @@ void installAccessibleInterfaces()
 
 namespace accessibility {
 
+namespace {
+
+// An interface made before the property was set (a label's text sends an event while it
+// is built) is dropped, so that the next query makes the right one.
+void forgetInterface(QWidget* w)
+{
+    if (QAccessibleInterface* made = QAccessible::queryAccessibleInterface(w))
+        QAccessible::deleteAccessibleInterface(QAccessible::uniqueId(made));
+}
+
+std::function<void(QAccessibleEvent*)>& eventHook()
+{
+    static std::function<void(QAccessibleEvent*)> hook;
+    return hook;
+}
+
+void send(QAccessibleEvent& event)
+{
+    if (eventHook())
+        eventHook()(&event);
+    QAccessible::updateAccessibility(&event);
+}
+
+bool listened()
+{
+    return QAccessible::isActive() || eventHook();
+}
+
+} // namespace
+
 void markLink(QWidget* label)
 {
     label->setProperty(kLink, true);
+    forgetInterface(label);
 }
 
 void setValueScale(QSlider* slider, int scale)
 {
     slider->setProperty(kValueScale, scale);
+    forgetInterface(slider);
+}
+
+void setEventHook(std::function<void(QAccessibleEvent*)> hook)
+{
+    eventHook() = std::move(hook);
 }
 
 void checkStateChanged(QAbstractItemView* view, const QModelIndex& index)
 {
-    if (!QAccessible::isActive())
+    if (!listened())
         return;
     QAccessibleTableInterface* table = QAccessible::queryAccessibleInterface(view)->tableInterface();
     if (QAccessibleInterface* cell = table ? table->cellAt(index.row(), index.column()) : nullptr) {
         QAccessible::State changed;
         changed.checked = true;
         QAccessibleStateChangeEvent event(cell, changed);
-        QAccessible::updateAccessibility(&event);
+        send(event);
     }
 }
 
 void announce(QWidget* shown)
 {
+    if (!listened())
+        return;
     QAccessibleEvent event(shown, QAccessible::NameChanged);
-    QAccessible::updateAccessibility(&event);
+    send(event);
 }
 
 void announce(QAbstractItemView* view, const QModelIndex& index)
 {
-    if (!QAccessible::isActive() || !index.isValid())
+    if (!listened() || !index.isValid())
         return;
     QAccessibleTableInterface* table = QAccessible::queryAccessibleInterface(view)->tableInterface();
     if (QAccessibleInterface* cell = table ? table->cellAt(index.row(), index.column()) : nullptr) {
         QAccessibleEvent event(cell, QAccessible::NameChanged);
-        QAccessible::updateAccessibility(&event);
+        send(event);
     }
 }
 

@@ -1,7 +1,10 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 
+#include <functional>
+
 class QAbstractItemView;
+class QAccessibleEvent;
 class QModelIndex;
 class QSlider;
 class QString;
@@ -26,5 +29,9 @@ void checkStateChanged(QAbstractItemView* view, const QModelIndex& index);
 void announce(QWidget* shown);
 // The same for a row of a list: the row added or the one that now takes a deleted one's place.
 void announce(QAbstractItemView* view, const QModelIndex& index);
+
+// Sees every event the functions above send, before screen readers do (they are sent
+// only while one listens); for tests. An empty function removes it.
+void setEventHook(std::function<void(QAccessibleEvent*)> hook);
 
 } // namespace accessibility

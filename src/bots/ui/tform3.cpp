@@ -124,6 +124,8 @@ void TForm3::buildLayout()
     preview = new ImageView(Panel10);
     preview->setObjectName(QStringLiteral("preview"));
     preview->setFixedSize(320, 200);
+    controls::nameAfter(preview, tr("Preview of Bot's Skin"));
+    preview->setAccessibleDescription(tr("Preview window for Bot's Skin"));
     frame->addWidget(preview);
     Panel10->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
     right->addWidget(Panel10);
