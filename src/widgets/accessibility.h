@@ -4,9 +4,11 @@
 #include <functional>
 
 class QAbstractItemView;
+class QColor;
 class QAccessibleEvent;
 class QModelIndex;
 class QSlider;
+class QStyle;
 class QString;
 class QWidget;
 
@@ -33,5 +35,17 @@ void announce(QAbstractItemView* view, const QModelIndex& index);
 // Sees every event the functions above send, before screen readers do (they are sent
 // only while one listens); for tests. An empty function removes it.
 void setEventHook(std::function<void(QAccessibleEvent*)> hook);
+
+// Colours every player can read, for the whole application: selected rows' text stands
+// out at least 4.5:1 from the selection, and the keyboard focus is a frame two pixels wide
+// in the selection colour, at least 3:1 against the window and the fields (the quick-load
+// bar's chosen button included). Installs once; later calls do nothing.
+void installReadableLook();
+// A style that draws the focus so, for a widget that needs a style of its own on top.
+QStyle* newReadableStyle();
+// The contrast ratio of two colours as the web's accessibility guidelines define it.
+double contrastRatio(const QColor& a, const QColor& b);
+// Marks a button of a bar that the keyboard has chosen while the bar has the focus.
+void showChosen(QWidget* button, bool chosen);
 
 } // namespace accessibility

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 #include "widgets/mnemonics.h"
 
+#include "widgets/accessibility.h"
 #include "widgets/widgets.h"
 
 #include <QAbstractButton>
@@ -27,6 +28,10 @@ QKeySequence altKey(int key)
 // Draws captions without the underline of their letter: the letter does nothing there.
 class NoUnderlineStyle : public QProxyStyle {
 public:
+    NoUnderlineStyle()
+        : QProxyStyle(accessibility::newReadableStyle())
+    { }
+
     int styleHint(StyleHint hint, const QStyleOption* option, const QWidget* widget,
         QStyleHintReturn* returnData) const override
     {

@@ -10,6 +10,7 @@
 #include "launch/core/execsettings.h"
 #include "launch/ui/dmflagspage.h"
 #include "maps/ui/mappage.h"
+#include "player/ui/bindspage.h"
 #include "player/ui/playerpage.h"
 #include "profile/ui/gamepage.h"
 #include "profile/ui/miscpage.h"
@@ -27,11 +28,15 @@
 #include <QComboBox>
 #include <QDir>
 #include <QHash>
+#include <QImage>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QPainter>
 #include <QPushButton>
+#include <QScrollArea>
 #include <QSlider>
+#include <QStyleOption>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QToolButton>
@@ -319,6 +324,47 @@ TEST_F(ScreenReader, TheMapListsKeysMoveTheShownMapAndEnteringItStartsAtTheHighl
     tk::ExecSettings s;
     map->gatherExecSettings(s);
     EXPECT_EQ(s.selectedMap, QStringLiteral("q2dm3"));
+}
+
+TEST_F(ScreenReader, TheFocusFrameAndSelectedRowsStandOutEnoughToBeSeen)
+{
+    using accessibility::contrastRatio;
+    // Selected rows, in the lists that keep their selection shown without the focus too.
+    for (QWidget* list : std::initializer_list<QWidget*> { form->botCfgPage->ListView1,
+             form->mapPage->ListView2, form->bindsPage->ListView3, form->mapPage->ListBox3 }) {
+        for (QPalette::ColorGroup group : { QPalette::Active, QPalette::Inactive }) {
+            const QPalette& pal = list->palette();
+            EXPECT_GE(contrastRatio(
+                          pal.color(group, QPalette::Highlight), pal.color(group, QPalette::HighlightedText)),
+                4.5)
+                << list->objectName().toStdString();
+        }
+    }
+    // The focus frame as the style draws it, on the window and on a field.
+    const QPalette pal = form->palette();
+    const QColor frame = pal.color(QPalette::Highlight);
+    for (QPalette::ColorRole background : { QPalette::Window, QPalette::Base }) {
+        EXPECT_GE(contrastRatio(frame, pal.color(background)), 3.0);
+        QImage image(40, 20, QImage::Format_RGB32);
+        image.fill(pal.color(background));
+        QStyleOptionFocusRect option;
+        option.initFrom(form->prefsPage->CheckBox25);
+        option.rect = image.rect();
+        option.state |= QStyle::State_HasFocus | QStyle::State_KeyboardFocusChange;
+        QPainter painter(&image);
+        form->prefsPage->CheckBox25->style()->drawPrimitive(
+            QStyle::PE_FrameFocusRect, &option, &painter, nullptr);
+        painter.end();
+        EXPECT_EQ(image.pixelColor(0, 10), frame);
+        EXPECT_EQ(image.pixelColor(1, 10), frame); // two pixels wide
+    }
+    // The quick-load bar's chosen button is framed the same way.
+    form->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
+    QToolButton* chosen = form->setupPage->addQuickLoadButton(QStringLiteral("duel"));
+    form->setupPage->quickLoadArea->setFocus(Qt::TabFocusReason);
+    const QImage shown = chosen->grab().toImage();
+    EXPECT_EQ(shown.pixelColor(0, shown.height() / 2), frame);
 }
 
 } // namespace

@@ -65,6 +65,10 @@ namespace {
 // A tab under the mouse is drawn lighter; the desktop style draws no hover on tabs.
 class TabBarStyle : public QProxyStyle {
 public:
+    TabBarStyle()
+        : QProxyStyle(accessibility::newReadableStyle())
+    { }
+
     int pixelMetric(PixelMetric metric, const QStyleOption* option, const QWidget* widget) const override
     {
         if (metric == PM_TabBarTabHSpace)
@@ -107,6 +111,7 @@ TForm1::TForm1(const tk::InstallPaths& paths, Interaction& interaction, QWidget*
     , m_ui(interaction)
 {
     installAccessibleInterfaces();
+    accessibility::installReadableLook();
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(tk::applicationTitle());
     // The window has a fixed size and its tabs fixed places: at the platform's font size

@@ -3,6 +3,7 @@
 
 #include "launch/core/dmflags.h"
 #include "launch/core/execsettings.h"
+#include "widgets/accessibility.h"
 #include "widgets/guard.h"
 #include "widgets/spinedit.h"
 #include "widgets/widgets.h"
@@ -255,6 +256,7 @@ void DmFlagsPage::applyPreset(int index)
     applyTotal(preset.flagTotal);
     capturelimit->setValue(preset.capturelimit);
     Q_EMIT presetApplied(preset.fraglimit, preset.timelimit, preset.maxclients);
+    accessibility::announce(dmflags);
 }
 
 int DmFlagsPage::flagValue(const QCheckBox* box)

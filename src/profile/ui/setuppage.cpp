@@ -6,6 +6,7 @@
 #include "launch/core/execsettings.h"
 #include "launch/core/gamestart.h"
 #include "profile/core/inifile.h"
+#include "widgets/accessibility.h"
 #include "widgets/drawnicon.h"
 #include "widgets/flowlayout.h"
 #include "widgets/guard.h"
@@ -327,6 +328,8 @@ void SetupPage::showChosenQuickLoadButton()
     for (QToolButton* b : std::as_const(m_quickLoad)) {
         if (b->autoRaise() != (b != chosen))
             b->setAutoRaise(b != chosen);
+        // Raised alone stands out too little: the chosen one is framed as focus is.
+        accessibility::showChosen(b, b == chosen);
     }
     if (!chosen)
         return;
