@@ -103,15 +103,22 @@ public:
     }
 };
 
+// The application's look is set before the window exists, so that every widget of it
+// starts with the readable colours.
+QWidget* withReadableLook(QWidget* parent)
+{
+    accessibility::installReadableLook();
+    return parent;
+}
+
 } // namespace
 
 TForm1::TForm1(const tk::InstallPaths& paths, Interaction& interaction, QWidget* parent)
-    : QWidget(parent, Qt::Window | Qt::FramelessWindowHint)
+    : QWidget(withReadableLook(parent), Qt::Window | Qt::FramelessWindowHint)
     , m_paths(paths)
     , m_ui(interaction)
 {
     installAccessibleInterfaces();
-    accessibility::installReadableLook();
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(tk::applicationTitle());
     // The window has a fixed size and its tabs fixed places: at the platform's font size
