@@ -91,44 +91,6 @@ const char* const kChosen = "tarrakindChosen";
 // The selection of the desktop style, #308CC6, holds white text at 3.7:1 only.
 const QColor kSelection(0x2A, 0x6B, 0xA8);
 
-// Draws the keyboard focus as a frame in the selection colour, on a selected row in the
-// colour of its text, instead of the style's faint one.
-class ReadableStyle : public QProxyStyle {
-public:
-    void drawPrimitive(PrimitiveElement element, const QStyleOption* option, QPainter* painter,
-        const QWidget* widget) const override
-    {
-        if (element != PE_FrameFocusRect) {
-            QProxyStyle::drawPrimitive(element, option, painter, widget);
-            return;
-        }
-        const bool onSelection = option->state & State_Selected;
-        frame(painter, option->rect,
-            option->palette.color(onSelection ? QPalette::HighlightedText : QPalette::Highlight));
-    }
-
-    void drawComplexControl(ComplexControl control, const QStyleOptionComplex* option, QPainter* painter,
-        const QWidget* widget) const override
-    {
-        QProxyStyle::drawComplexControl(control, option, painter, widget);
-        if (control == CC_ToolButton && widget && widget->property(kChosen).toBool())
-            frame(painter, option->rect, option->palette.color(QPalette::Highlight));
-    }
-
-private:
-    static void frame(QPainter* painter, const QRect& rect, const QColor& colour)
-    {
-        painter->save();
-        painter->setRenderHint(QPainter::Antialiasing, false);
-        painter->setPen(Qt::NoPen);
-        painter->setBrush(Qt::NoBrush);
-        const QRect r = rect.adjusted(0, 0, -1, -1);
-        painter->setPen(QPen(colour, 1));
-        painter->drawRect(r);
-        painter->drawRect(r.adjusted(1, 1, -1, -1));
-        painter->restore();
-    }
-};
 const char* const kValueScale = "tarrakindValueScale";
 
 // Labels the keyboard opens, and frames clicked as buttons are (the logos, the colour
@@ -303,9 +265,36 @@ void announce(QAbstractItemView* view, const QModelIndex& index)
 
 namespace accessibility {
 
-QStyle* newReadableStyle()
+void ReadableStyle::drawPrimitive(
+    PrimitiveElement element, const QStyleOption* option, QPainter* painter, const QWidget* widget) const
 {
-    return new ReadableStyle;
+    if (element != PE_FrameFocusRect) {
+        QProxyStyle::drawPrimitive(element, option, painter, widget);
+        return;
+    }
+    const bool onSelection = option->state & State_Selected;
+    frame(painter, option->rect,
+        option->palette.color(onSelection ? QPalette::HighlightedText : QPalette::Highlight));
+}
+
+void ReadableStyle::drawComplexControl(
+    ComplexControl control, const QStyleOptionComplex* option, QPainter* painter, const QWidget* widget) const
+{
+    QProxyStyle::drawComplexControl(control, option, painter, widget);
+    if (control == CC_ToolButton && widget && widget->property(kChosen).toBool())
+        frame(painter, option->rect, option->palette.color(QPalette::Highlight));
+}
+
+void ReadableStyle::frame(QPainter* painter, const QRect& rect, const QColor& colour)
+{
+    painter->save();
+    painter->setRenderHint(QPainter::Antialiasing, false);
+    painter->setBrush(Qt::NoBrush);
+    painter->setPen(QPen(colour, 1));
+    const QRect r = rect.adjusted(0, 0, -1, -1);
+    painter->drawRect(r);
+    painter->drawRect(r.adjusted(1, 1, -1, -1));
+    painter->restore();
 }
 
 void installReadableLook()

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 
+#include <QProxyStyle>
 #include <functional>
 
 class QAbstractItemView;
@@ -8,7 +9,6 @@ class QColor;
 class QAccessibleEvent;
 class QModelIndex;
 class QSlider;
-class QStyle;
 class QString;
 class QWidget;
 
@@ -41,11 +41,23 @@ void setEventHook(std::function<void(QAccessibleEvent*)> hook);
 // in the selection colour, at least 3:1 against the window and the fields (the quick-load
 // bar's chosen button included). Installs once; later calls do nothing.
 void installReadableLook();
-// A style that draws the focus so, for a widget that needs a style of its own on top.
-QStyle* newReadableStyle();
 // The contrast ratio of two colours as the web's accessibility guidelines define it.
 double contrastRatio(const QColor& a, const QColor& b);
 // Marks a button of a bar that the keyboard has chosen while the bar has the focus.
 void showChosen(QWidget* button, bool chosen);
+
+// The application's style: it draws the keyboard focus as a frame two pixels wide in the
+// selection colour (on a selected row in the colour of its text) instead of the desktop
+// style's faint one. A widget that needs a style of its own derives that from this one.
+class ReadableStyle : public QProxyStyle {
+public:
+    void drawPrimitive(PrimitiveElement element, const QStyleOption* option, QPainter* painter,
+        const QWidget* widget) const override;
+    void drawComplexControl(ComplexControl control, const QStyleOptionComplex* option, QPainter* painter,
+        const QWidget* widget) const override;
+
+private:
+    static void frame(QPainter* painter, const QRect& rect, const QColor& colour);
+};
 
 } // namespace accessibility

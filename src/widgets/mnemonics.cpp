@@ -26,12 +26,8 @@ QKeySequence altKey(int key)
 }
 
 // Draws captions without the underline of their letter: the letter does nothing there.
-class NoUnderlineStyle : public QProxyStyle {
+class NoUnderlineStyle : public accessibility::ReadableStyle {
 public:
-    NoUnderlineStyle()
-        : QProxyStyle(accessibility::newReadableStyle())
-    { }
-
     int styleHint(StyleHint hint, const QStyleOption* option, const QWidget* widget,
         QStyleHintReturn* returnData) const override
     {

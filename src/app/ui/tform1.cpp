@@ -63,12 +63,8 @@ namespace {
 // The tab bar's look. Nine tabs and the logo share one row of 594 pixels: tighter
 // tab padding than the desktop style's makes them fit with ordinary interface fonts.
 // A tab under the mouse is drawn lighter; the desktop style draws no hover on tabs.
-class TabBarStyle : public QProxyStyle {
+class TabBarStyle : public accessibility::ReadableStyle {
 public:
-    TabBarStyle()
-        : QProxyStyle(accessibility::newReadableStyle())
-    { }
-
     int pixelMetric(PixelMetric metric, const QStyleOption* option, const QWidget* widget) const override
     {
         if (metric == PM_TabBarTabHSpace)
