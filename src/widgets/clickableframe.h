@@ -10,9 +10,15 @@ class ClickableFrame : public QFrame {
 public:
     explicit ClickableFrame(QWidget* parent = nullptr);
 
+    // Clicked as by the mouse: the keyboard's and screen readers' way.
+    void click() { Q_EMIT clicked(); }
+    // Makes it a stop of the Tab key where Space and Return click it.
+    void setKeyboardClickable();
+
 Q_SIGNALS:
     void clicked();
 
 protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 };

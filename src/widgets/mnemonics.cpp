@@ -1,18 +1,41 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 #include "widgets/mnemonics.h"
 
+#include "widgets/accessibility.h"
+#include "widgets/widgets.h"
+
 #include <QAbstractButton>
 #include <QApplication>
 #include <QKeyEvent>
 #include <QKeySequence>
+#include <QProxyStyle>
 #include <QTabWidget>
 
 namespace {
+
+const char* const kDestructive = "tarrakindDestructive";
 
 Qt::KeyboardModifiers plainModifiers(const QKeyEvent* key)
 {
     return key->modifiers() & ~(Qt::KeypadModifier | Qt::GroupSwitchModifier);
 }
+
+QKeySequence altKey(int key)
+{
+    return QKeySequence(QKeyCombination(Qt::AltModifier, Qt::Key(key)));
+}
+
+// Draws captions without the underline of their letter: the letter does nothing there.
+class NoUnderlineStyle : public accessibility::ReadableStyle {
+public:
+    int styleHint(StyleHint hint, const QStyleOption* option, const QWidget* widget,
+        QStyleHintReturn* returnData) const override
+    {
+        if (hint == SH_UnderlineShortcut)
+            return 0;
+        return QProxyStyle::styleHint(hint, option, widget, returnData);
+    }
+};
 
 } // namespace
 
@@ -22,6 +45,46 @@ Mnemonics::Mnemonics(QWidget* window, QTabWidget* tabs)
     , m_tabs(tabs)
 {
     qApp->installEventFilter(this);
+    for (QAbstractButton* b : window->findChildren<QAbstractButton*>()) {
+        const QKeySequence letter = QKeySequence::mnemonic(b->text());
+        if (letter.isEmpty() || b->window() != window)
+            continue;
+        if (answers(b)) {
+            // The letter is in the hint too, where the keys of the other buttons are.
+            controls::tellKeys(b, letter.toString(QKeySequence::NativeText));
+        } else {
+            if (!m_noUnderline) {
+                m_noUnderline = new NoUnderlineStyle;
+                m_noUnderline->setParent(this);
+            }
+            b->setStyle(m_noUnderline);
+        }
+    }
+}
+
+void Mnemonics::markDestructive(QAbstractButton* button)
+{
+    button->setProperty(kDestructive, true);
+}
+
+bool Mnemonics::tabLetter(int key) const
+{
+    if (!m_tabs)
+        return false;
+    const QKeySequence wanted = altKey(key);
+    for (int i = 0; i < m_tabs->count(); ++i) {
+        if (QKeySequence::mnemonic(m_tabs->tabText(i)) == wanted)
+            return true;
+    }
+    return false;
+}
+
+bool Mnemonics::answers(const QAbstractButton* button) const
+{
+    const QKeySequence letter = QKeySequence::mnemonic(button->text());
+    if (letter.isEmpty() || button->property(kDestructive).toBool())
+        return false;
+    return !tabLetter(letter[0].key());
 }
 
 bool Mnemonics::isMnemonic(const QKeyEvent* key)
@@ -58,7 +121,7 @@ bool Mnemonics::eventFilter(QObject* watched, QEvent* event)
         trigger(key);
         return true;
     }
-    if (isTabSwitch(key) && watched != m_tabs) {
+    if (m_tabs && isTabSwitch(key) && watched != m_tabs) {
         // The tab widget switches and moves the focus as it does for its own Ctrl+Tab.
         QKeyEvent copy(QEvent::KeyPress, key->key(), key->modifiers(), key->text());
         QCoreApplication::sendEvent(m_tabs, &copy);
@@ -69,18 +132,24 @@ bool Mnemonics::eventFilter(QObject* watched, QEvent* event)
 
 void Mnemonics::trigger(const QKeyEvent* key)
 {
-    const QKeySequence wanted(QKeyCombination(Qt::AltModifier, Qt::Key(key->key())));
-    if (QWidget* page = m_tabs->currentWidget()) {
-        for (QAbstractButton* b : page->findChildren<QAbstractButton*>()) {
-            if (b->isVisible() && b->isEnabled() && QKeySequence::mnemonic(b->text()) == wanted) {
-                b->click();
+    const QKeySequence wanted = altKey(key->key());
+    if (m_tabs) {
+        for (int i = 0; i < m_tabs->count(); ++i) {
+            if (m_tabs->isTabEnabled(i) && QKeySequence::mnemonic(m_tabs->tabText(i)) == wanted) {
+                m_tabs->setCurrentIndex(i);
                 return;
             }
         }
     }
-    for (int i = 0; i < m_tabs->count(); ++i) {
-        if (m_tabs->isTabEnabled(i) && QKeySequence::mnemonic(m_tabs->tabText(i)) == wanted) {
-            m_tabs->setCurrentIndex(i);
+    QWidget* scope = m_tabs ? m_tabs->currentWidget() : m_window;
+    if (!scope)
+        return;
+    for (QAbstractButton* b : scope->findChildren<QAbstractButton*>()) {
+        if (b->isVisible() && b->isEnabled() && QKeySequence::mnemonic(b->text()) == wanted && answers(b)) {
+            // A check box or a button that takes the focus gets it, as its own letter gives it.
+            if (b->focusPolicy() & Qt::TabFocus)
+                b->setFocus(Qt::ShortcutFocusReason);
+            b->click();
             return;
         }
     }

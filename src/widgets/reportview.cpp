@@ -1,7 +1,9 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 #include "widgets/reportview.h"
 
+#include <QFocusEvent>
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QPalette>
 
 namespace controls {
@@ -10,6 +12,22 @@ void ReportView::mouseReleaseEvent(QMouseEvent* event)
 {
     QTreeWidget::mouseReleaseEvent(event);
     Q_EMIT mouseReleaseHandled(event);
+}
+
+void ReportView::keyPressEvent(QKeyEvent* event)
+{
+    const QList<QTreeWidgetItem*> before = selectedItems();
+    QTreeWidget::keyPressEvent(event);
+    if (selectedItems() != before)
+        Q_EMIT selectionMovedByKeys();
+}
+
+void ReportView::focusInEvent(QFocusEvent* event)
+{
+    const QList<QTreeWidgetItem*> selected = selectedItems();
+    if (event->reason() != Qt::MouseFocusReason && selected.size() == 1 && currentItem() != selected.first())
+        selectionModel()->setCurrentIndex(indexFromItem(selected.first()), QItemSelectionModel::NoUpdate);
+    QTreeWidget::focusInEvent(event);
 }
 
 ReportView* reportView(

@@ -5,6 +5,8 @@
 #include <QStringList>
 #include <QTreeWidget>
 
+class QFocusEvent;
+class QKeyEvent;
 class QMouseEvent;
 
 namespace controls {
@@ -19,9 +21,15 @@ public:
 
 Q_SIGNALS:
     void mouseReleaseHandled(QMouseEvent* event);
+    // A key press has moved the selection.
+    void selectionMovedByKeys();
 
 protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    // Entering the list by keyboard makes the highlighted row the focused one: the
+    // arrow keys go on from there and the row's commands act on it.
+    void focusInEvent(QFocusEvent* event) override;
 };
 
 // A list view in report mode: rows with columns under a fixed header, read-only,

@@ -4,6 +4,7 @@
 #include "widgets/spinedit.h"
 #include "widgets/statushints.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QEvent>
 #include <QGroupBox>
@@ -56,7 +57,9 @@ void nameAfter(QWidget* field, const QString& caption)
     field->setAccessibleName(plainCaption(caption));
 }
 
-void addShortcuts(QAbstractButton* button, const QList<QKeySequence>& keys)
+namespace {
+
+QString bindKeys(QAbstractButton* button, const QList<QKeySequence>& keys, QWidget* area)
 {
     QStringList names;
     for (const QKeySequence& key : keys) {
@@ -65,17 +68,72 @@ void addShortcuts(QAbstractButton* button, const QList<QKeySequence>& keys)
         if (key.count() == 1 && key[0].key() == Qt::Key_Return)
             bound.append(QKeySequence(key[0].keyboardModifiers() | Qt::Key_Enter));
         for (const QKeySequence& k : bound) {
-            // A shortcut belongs to the button: it works only while the button is visible
-            // and enabled, so the same keys may serve other buttons on other tabs.
-            auto* shortcut = new QShortcut(k, button);
-            QObject::connect(shortcut, &QShortcut::activated, button, &QAbstractButton::click);
+            if (!area) {
+                // A shortcut belongs to the button: it works only while the button is visible
+                // and enabled, so the same keys may serve other buttons on other tabs.
+                auto* shortcut = new QShortcut(k, button);
+                QObject::connect(shortcut, &QShortcut::activated, button, &QAbstractButton::click);
+                continue;
+            }
+            auto* shortcut = new QShortcut(k, area);
+            shortcut->setContext(Qt::WidgetWithChildrenShortcut);
+            QObject::connect(shortcut, &QShortcut::activated, button, [button] {
+                if (button->isVisible() && button->isEnabled())
+                    button->click();
+            });
         }
         names.append(key.toString(QKeySequence::NativeText));
     }
-    QString hint = StatusHints::hintOf(button);
+    return names.join(QStringLiteral(", "));
+}
+
+} // namespace
+
+void tellKeys(QWidget* w, const QString& keys)
+{
+    // Keys told before stay; every key stands in one pair of brackets after the hint.
+    static const char* const kHintBase = "tarrakindHintBase";
+    static const char* const kHintKeys = "tarrakindHintKeys";
+    QString hint = w->property(kHintBase).toString();
     if (hint.isEmpty())
+        hint = StatusHints::hintOf(w);
+    if (hint.isEmpty())
+        hint = w->accessibleDescription();
+    if (hint.isEmpty())
+        hint = w->accessibleName();
+    if (auto* button = qobject_cast<QAbstractButton*>(w); hint.isEmpty() && button)
         hint = plainCaption(button->text());
-    setHint(button, hint + QStringLiteral(" (") + names.join(QStringLiteral(", ")) + QLatin1Char(')'));
+    const QStringList told = w->property(kHintKeys).toStringList() << keys;
+    w->setProperty(kHintBase, hint);
+    w->setProperty(kHintKeys, told);
+    setHint(w, hint + QStringLiteral(" (") + told.join(QStringLiteral(", ")) + QLatin1Char(')'));
+}
+
+void addShortcuts(QAbstractButton* button, const QList<QKeySequence>& keys)
+{
+    tellKeys(button, bindKeys(button, keys, nullptr));
+}
+
+void addShortcuts(
+    QAbstractButton* button, const QList<QKeySequence>& keys, QWidget* area, const QString& where)
+{
+    tellKeys(button, bindKeys(button, keys, area) + QLatin1Char(' ') + where);
+}
+
+void finishWithReturn(QWidget* dialog, QAbstractButton* action)
+{
+    if (auto* push = qobject_cast<QPushButton*>(action))
+        push->setDefault(true);
+    for (Qt::Key key : { Qt::Key_Return, Qt::Key_Enter }) {
+        auto* shortcut = new QShortcut(QKeySequence(key), dialog);
+        QObject::connect(shortcut, &QShortcut::activated, action, [dialog, action] {
+            // Return on another button of the dialog presses that one, as Space does.
+            auto* focused = qobject_cast<QPushButton*>(QApplication::focusWidget());
+            QAbstractButton* pressed = focused && focused->window() == dialog ? focused : action;
+            if (pressed->isVisible() && pressed->isEnabled())
+                pressed->click();
+        });
+    }
 }
 
 void compact(QLayout* layout)

@@ -34,6 +34,14 @@ void nameAfter(QWidget* field, const QString& caption);
 // focus is: the button itself never takes the focus. The keys are added to the hint
 // the button shows (its own, else the one of the control around it, else its caption).
 void addShortcuts(QAbstractButton* button, const QList<QKeySequence>& keys);
+// Makes keys press button while the keyboard focus is in area, the list the button acts
+// on; the hint tells where ("Delete selected Bot (Delete in the list)").
+void addShortcuts(
+    QAbstractButton* button, const QList<QKeySequence>& keys, QWidget* area, const QString& where);
+// Adds the keys that reach w, as the player names them, to its hint and description.
+void tellKeys(QWidget* w, const QString& keys);
+// Return and keypad Enter press action anywhere in dialog, as its default button.
+void finishWithReturn(QWidget* dialog, QAbstractButton* action);
 
 // Brings every tab on the way to w to the front, the outer ones and those inside them,
 // so that w can be seen.

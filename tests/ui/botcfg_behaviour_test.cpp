@@ -430,7 +430,8 @@ TEST_F(BotCfgBehaviour, ALineRunningSeveralCommandsIsMarkedAndSentAsItStands)
     EXPECT_EQ(warned, QList<int> { 12 }) << "the warning stands in the profile column of row 1 only";
     EXPECT_TRUE(l.tickedRows().isEmpty()); // every row keeps its selection icon
 
-    const QString listHint = QStringLiteral(" Toggle which Bots to play against by double clicking");
+    const QString listHint
+        = QStringLiteral(" Toggle which Bots to play against by double clicking (Space, Return)");
     QTest::mouseMove(l.list()->viewport(), l.rowCentre(0));
     EXPECT_EQ(l.form->Panel5->text(), listHint);
     QTest::mouseMove(l.list()->viewport(), l.rowCentre(1));

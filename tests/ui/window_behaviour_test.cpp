@@ -111,7 +111,7 @@ TEST_F(StatusPanel, ShowsTheHintOfTheControlUnderThePointerOrOfItsGroup)
             " Light up button caption when cursor is over them" },
         { "the title", form.prefsPage, form.titleLabel, " " },
         { "a button that never takes the focus", form.botCfgPage, form.botCfgPage->SpeedButton29,
-            " Create new Bot List" },
+            " Create new Bot List (Ctrl+G)" },
     };
     for (const auto& c : cases) {
         showTab(c.page);

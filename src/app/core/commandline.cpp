@@ -114,7 +114,30 @@ QString helpText()
              "launcher's. These commands need no display and never change a profile; a\n"
              "profile that cannot be read stops them. Messages go to standard error, each\n"
              "line prefixed with \"tarrakind: \". Exit status: 0 done, 1 stopped (or --check\n"
-             "found something), 2 bad arguments.\n")
+             "found something), 2 bad arguments.\n"
+             "\n"
+             "Keys in the window (the man page says more):\n"
+             "  Alt+S, C, D, G, M, I, P, B, F  open that tab, from every tab\n"
+             "  Ctrl+Tab, Ctrl+Shift+Tab       the next, the previous tab\n"
+             "  Ctrl+Return, F9                LAUNCH!\n"
+             "  Ctrl+P, F1, Ctrl+Q             Preview, About, Close\n"
+             "  Alt+O, Ctrl+S, Alt+A           Setup: Open, Save, Save As\n"
+             "  Ctrl+B                         Setup: Add Current Config\n"
+             "  Delete, Shift+Delete           on the quick-load bar: Remove a Button, Remove all\n"
+             "  Space, Return                  in the bot list: toggle; on the quick-load bar: load\n"
+             "  Ctrl+R, Alt+A, Alt+E           Bot Cfg: Pick Random #, Add Bot, Edit Bot\n"
+             "  Delete                         in the bot list: Delete Bot\n"
+             "  Ctrl+G                         Bot Cfg: Bot Generator\n"
+             "  Ctrl+1 to Ctrl+6               DM Flags: the presets; Return in the total: Set\n"
+             "  F5, F2                         Map: Refresh Map List; in the map list: Enter/Alter Title\n"
+             "  Alt+T, Alt+U, Alt+R            Map: Add to Rotation, Move Up, Randomize\n"
+             "  Ctrl+Up, Ctrl+Down             in the rotation list: Move Up, Move Down\n"
+             "  Delete, Shift+Delete           in the rotation or bind list: Delete, Delete All\n"
+             "  Ctrl+S, Ctrl+L                 Map: the rotation file's Save and Load\n"
+             "  Alt+A, Alt+E                   Binds: Add Bind, Edit Bind\n"
+             "  Space, Return                  on the colour swatch: choose the light-up colour\n"
+             "  Return, Escape                 in dialogs: their action, Cancel; in the preview: go to\n"
+             "                                 the setting of the line, close\n")
         + QLatin1Char('\n') + qtOptionsHelpText();
 }
 

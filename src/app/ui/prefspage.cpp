@@ -11,6 +11,7 @@
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
+#include <QKeySequence>
 #include <QLabel>
 #include <QVBoxLayout>
 
@@ -43,6 +44,12 @@ PrefsPage::PrefsPage(QWidget* parent)
     colourRow->setSpacing(6);
     colortest = new ColorSwatch(Qt::red, general);
     colortest->setObjectName(QStringLiteral("colortest"));
+    // The keyboard opens the colour dialog too: Tab to the swatch, then Space or Return.
+    colortest->setKeyboardClickable();
+    controls::nameAfter(colortest, tr("Light-up colour"));
+    colortest->setAccessibleDescription(tr("Use this colour (Click to change)") + QStringLiteral(" (")
+        + QKeySequence(Qt::Key_Space).toString(QKeySequence::NativeText) + QStringLiteral(", ")
+        + QKeySequence(Qt::Key_Return).toString(QKeySequence::NativeText) + QLatin1Char(')'));
     colourRow->addSpacing(20);
     colourRow->addWidget(colortest);
     colourRow->addWidget(controls::label(general, tr("Use this colour (Click to change)")), 1);

@@ -68,7 +68,7 @@ namespace {
 // The tab bar's look. Nine tabs and the logo share one row of 594 pixels: tighter
 // tab padding than the desktop style's makes them fit with ordinary interface fonts.
 // A tab under the mouse is drawn lighter; the desktop style draws no hover on tabs.
-class TabBarStyle : public QProxyStyle {
+class TabBarStyle : public accessibility::ReadableStyle {
 public:
     int pixelMetric(PixelMetric metric, const QStyleOption* option, const QWidget* widget) const override
     {
@@ -104,10 +104,18 @@ public:
     }
 };
 
+// The application's look is set before the window exists, so that every widget of it
+// starts with the readable colours.
+QWidget* withReadableLook(QWidget* parent)
+{
+    accessibility::installReadableLook();
+    return parent;
+}
+
 } // namespace
 
 TForm1::TForm1(const tk::InstallPaths& paths, Interaction& interaction, QWidget* parent)
-    : QWidget(parent, Qt::Window | Qt::FramelessWindowHint)
+    : QWidget(withReadableLook(parent), Qt::Window | Qt::FramelessWindowHint)
     , m_paths(paths)
     , m_ui(interaction)
 {
@@ -172,7 +180,7 @@ void TForm1::buildShell()
     title->addWidget(titleLabel, 1);
     Button3 = new QPushButton(tr("Preview"), Panel7);
     Button3->setObjectName(QStringLiteral("Button3"));
-    Button3->setStatusTip(tr("Show the exec file that LAUNCH! will write"));
+    controls::setHint(Button3, tr("Show the exec file that LAUNCH! will write"));
     Button3->setFixedSize(Button3->fontMetrics().horizontalAdvance(Button3->text()) + 12, 16);
     Button2 = new QPushButton(tr("?"), Panel7);
     Button2->setObjectName(QStringLiteral("Button2"));
@@ -188,6 +196,9 @@ void TForm1::buildShell()
     controls::setHint(Button2, tr("About Tarrakind!"));
     controls::nameAfter(Button2, Button2->statusTip());
     controls::addShortcuts(Button2, { QKeySequence(Qt::Key_F1) });
+    controls::addShortcuts(Button3, { QKeySequence(Qt::CTRL | Qt::Key_P) });
+    controls::setHint(Button1, tr("Close Tarrakind!"));
+    controls::addShortcuts(Button1, { QKeySequence(Qt::CTRL | Qt::Key_Q) });
     column->addWidget(Panel7);
 
     PageControl1 = new QTabWidget(body);
@@ -252,8 +263,11 @@ void TForm1::buildShell()
     connect(Button2, &QPushButton::clicked, this, &TForm1::showAbout);
     const GuardTarget target(this, m_ui);
     connectGuarded(Button3, &QPushButton::clicked, this, &TForm1::showPreview, target);
-    connectGuarded(new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_P), this), &QShortcut::activated, this,
-        &TForm1::showPreview, target);
+    // The logos open the About box as "?" does; F1 is the keyboard's way.
+    for (Logo* logo : { Image2, setupPage->Image1 }) {
+        controls::nameAfter(logo, Button2->accessibleName());
+        logo->setAccessibleDescription(Button2->accessibleDescription());
+    }
     connect(Image2, &Logo::clicked, this, &TForm1::showAbout);
     connect(setupPage->Image1, &Logo::clicked, this, &TForm1::showAbout);
     // launch() guards itself as well: the command line and a quick load call it directly.
@@ -373,7 +387,10 @@ void TForm1::settingsChanged()
 
 void TForm1::showChangedMarker(bool changed)
 {
-    titleLabel->setText(changed ? m_title + QStringLiteral(" *") : m_title);
+    const QString marker = changed ? QStringLiteral(" *") : QString();
+    titleLabel->setText(m_title + marker);
+    // The task bar and screen readers read the window's own title.
+    setWindowTitle(tk::applicationTitle() + marker);
     setupPage->setChangedMarker(changed);
 }
 

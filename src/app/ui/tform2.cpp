@@ -1,11 +1,14 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 #include "app/ui/tform2.h"
 
+#include "widgets/accessibility.h"
 #include "widgets/interaction.h"
+#include "widgets/mnemonics.h"
 #include "widgets/widgets.h"
 
 #include <QFrame>
 #include <QGridLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPainter>
@@ -54,9 +57,11 @@ TForm2::TForm2(QWidget* parent)
     links->setVerticalSpacing(2);
     links->addWidget(controls::label(body, tr(" Web:")), 0, 0);
     webLink = makeLink(body, "webLink", QStringLiteral(TARRAKIND_WEB_URL));
+    controls::nameAfter(webLink, tr("Web: %1").arg(webLink->text()));
     links->addWidget(webLink, 0, 1);
     links->addWidget(controls::label(body, tr(" Email:")), 1, 0);
     mailLink = makeLink(body, "mailLink", QStringLiteral(TARRAKIND_EMAIL));
+    controls::nameAfter(mailLink, tr("Email: %1").arg(mailLink->text()));
     links->addWidget(mailLink, 1, 1);
     links->setColumnStretch(1, 1);
     column->addLayout(links);
@@ -68,6 +73,7 @@ TForm2::TForm2(QWidget* parent)
     column->addWidget(controls::label(body, tr("Tarrakind Bot available from:")));
     botLink = makeLink(body, "botLink", QStringLiteral(TARRAKIND_BOT_URL));
     botLink->setIndent(8);
+    controls::nameAfter(botLink, tr("Tarrakind Bot available from: %1").arg(botLink->text()));
     column->addWidget(botLink);
     column->addStretch(1);
     column->addWidget(controls::note(body, tr("Free software: GNU GPL, version 2 or later")));
@@ -76,6 +82,8 @@ TForm2::TForm2(QWidget* parent)
     okButton->setDefault(true);
     column->addWidget(okButton);
     connect(okButton, &QPushButton::clicked, this, &QDialog::accept);
+    // Return presses "OK" as the default button, unless a link has the focus.
+    new Mnemonics(this);
 }
 
 QLabel* TForm2::makeLink(QWidget* parent, const char* name, const QString& target)
@@ -90,6 +98,11 @@ QLabel* TForm2::makeLink(QWidget* parent, const char* name, const QString& targe
     QPalette pal = link->palette();
     pal.setColor(QPalette::WindowText, pal.color(QPalette::Link));
     link->setPalette(pal);
+    // The keyboard reaches the links too: Tab to one, Return or Space opens it.
+    link->setFocusPolicy(Qt::StrongFocus);
+    showLinkFocus(link, false);
+    accessibility::markLink(link);
+    link->setAccessibleDescription(tr("Press Return to open"));
     link->installEventFilter(this);
     return link;
 }
@@ -99,8 +112,29 @@ void TForm2::setVersionText(const QString& text)
     Panel4->setText(text);
 }
 
+void TForm2::showLinkFocus(QLabel* link, bool focused)
+{
+    // A frame in the link's colour, without moving its text.
+    link->setFrameStyle(focused ? QFrame::Box | QFrame::Plain : QFrame::NoFrame);
+    const int margin = focused ? 0 : link->lineWidth();
+    link->setContentsMargins(margin, margin, margin, margin);
+}
+
 bool TForm2::eventFilter(QObject* watched, QEvent* event)
 {
+    for (QLabel* link : { webLink, mailLink, botLink }) {
+        if (watched != link)
+            continue;
+        if (event->type() == QEvent::FocusIn || event->type() == QEvent::FocusOut)
+            showLinkFocus(link, event->type() == QEvent::FocusIn);
+        if (event->type() == QEvent::KeyPress) {
+            const int key = static_cast<QKeyEvent*>(event)->key();
+            if (key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Space) {
+                openLink(link);
+                return true;
+            }
+        }
+    }
     if (event->type() == QEvent::MouseButtonRelease) {
         for (QLabel* link : { webLink, mailLink, botLink }) {
             const auto* mouse = static_cast<QMouseEvent*>(event);
@@ -128,4 +162,6 @@ void TForm2::showEvent(QShowEvent* event)
     if (const QScreen* s = screen())
         move(QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, size(), s->availableGeometry()).topLeft());
     QDialog::showEvent(event);
+    // Return closes the box as "OK" does; Tab goes on to the links.
+    okButton->setFocus(Qt::OtherFocusReason);
 }

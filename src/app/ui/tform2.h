@@ -33,6 +33,7 @@ protected:
 private:
     QLabel* makeLink(QWidget* parent, const char* name, const QString& target);
     void openLink(QLabel* link);
+    static void showLinkFocus(QLabel* link, bool focused);
 
     Interaction* m_ui = nullptr;
 };

@@ -6,9 +6,11 @@
 #include "bots/ui/botlistmodel.h"
 #include "bots/ui/tform3.h"
 #include "launch/core/execsettings.h"
+#include "widgets/accessibility.h"
 #include "widgets/drawnicon.h"
 #include "widgets/guard.h"
 #include "widgets/interaction.h"
+#include "widgets/mnemonics.h"
 #include "widgets/spinedit.h"
 #include "widgets/widgets.h"
 
@@ -189,6 +191,14 @@ BotCfgPage::BotCfgPage(QWidget* parent)
     SpeedButton16 = controls::button(editing, "SpeedButton16", tr("&Delete Bot"), tr("Delete selected Bot"));
     SpeedButton29
         = controls::button(editing, "SpeedButton29", tr("Bot &Generator"), tr("Create new Bot List"));
+    // The list's own keys: Space and Return toggle the focused bot, Delete deletes the
+    // highlighted one; "&Delete Bot" shares no letter with "&DM Flags".
+    Mnemonics::markDestructive(SpeedButton16);
+    controls::addShortcuts(SpeedButton16, { QKeySequence(Qt::Key_Delete) }, ListView1, tr("in the list"));
+    controls::addShortcuts(SpeedButton29, { QKeySequence(Qt::CTRL | Qt::Key_G) });
+    controls::tellKeys(ListView1,
+        QKeySequence(Qt::Key_Space).toString(QKeySequence::NativeText) + QStringLiteral(", ")
+            + QKeySequence(Qt::Key_Return).toString(QKeySequence::NativeText));
     for (QPushButton* b : { SpeedButton14, SpeedButton15, SpeedButton16, SpeedButton29 })
         editingLayout->addWidget(b);
     right->addSpacing(4);
@@ -319,8 +329,10 @@ void BotCfgPage::ListView1DblClick()
 {
     guarded(ui(), this, [this] {
         if (const QModelIndex focused = ListView1->currentIndex(); focused.isValid()) {
-            if (m_bots.toggle(focused.row()))
+            if (m_bots.toggle(focused.row())) {
                 m_model->rowsChanged(focused.row(), focused.row());
+                accessibility::checkStateChanged(ListView1, focused.siblingAtColumn(0));
+            }
         }
         refreshCountLabel();
     });
@@ -333,6 +345,7 @@ void BotCfgPage::SpeedButton30Click()
     // Any row may have changed; the view repaints only those it shows.
     m_model->rowsChanged(0, m_bots.size() - 1);
     refreshCountLabel();
+    accessibility::announce(Label1);
 }
 
 void BotCfgPage::SpeedButton14Click()
@@ -368,6 +381,7 @@ void BotCfgPage::SpeedButton16Click()
         // The view would highlight the next bot; a second press must not delete it unseen.
         ListView1->clearSelection();
         refreshCountLabel();
+        accessibility::announce(Label1);
     }
     m_bots.save(paths());
 }

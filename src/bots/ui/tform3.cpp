@@ -10,6 +10,7 @@
 #include "player/core/skincatalogue.h"
 #include "widgets/drawnicon.h"
 #include "widgets/interaction.h"
+#include "widgets/mnemonics.h"
 #include "widgets/widgets.h"
 
 #include <QComboBox>
@@ -52,6 +53,8 @@ TForm3::TForm3(QWidget* parent)
     connect(BitBtn3, &QPushButton::clicked, this, &TForm3::reloadPreview);
     connect(BitBtn5, &QPushButton::clicked, this, &TForm3::BitBtn5Click);
     connect(BitBtn6, &QPushButton::clicked, this, &QDialog::reject);
+    controls::finishWithReturn(this, BitBtn5);
+    new Mnemonics(this);
 }
 
 void TForm3::buildLayout()
@@ -114,6 +117,8 @@ void TForm3::buildLayout()
     preview = new ImageView(Panel10);
     preview->setObjectName(QStringLiteral("preview"));
     preview->setFixedSize(320, 200);
+    controls::nameAfter(preview, tr("Preview of Bot's Skin"));
+    preview->setAccessibleDescription(tr("Preview window for Bot's Skin"));
     frame->addWidget(preview);
     Panel10->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
     right->addWidget(Panel10);
@@ -178,6 +183,28 @@ void TForm3::buildHints()
         { BitBtn6, Trigger::Move, tr("Cancel and Close without saving changes") },
         { BitBtn5, Trigger::Move, tr("Save Bot changes and Close window") },
     };
+    // Keyboard users read the hint of the field they are in; screen readers read it too.
+    const QList<QPair<QWidget*, QString>> focusHints {
+        { Edit1, tr("Name of Bot") },
+        { ComboBox2, tr("Select the Model the Bot uses") },
+        { ComboBox3, tr("Select the Skin the Bot uses") },
+        { ComboBox4, tr("Select the source C file Bot info. is in") },
+        { ComboBox1, tr("Select the Bot's profile / behaviour") },
+        { BitBtn2, tr("Click to generate Bot with random Model and Skin") },
+        { BitBtn3, tr("Click to refresh / reload Skin preview") },
+        { BitBtn6, tr("Cancel and Close without saving changes") },
+        { BitBtn5, tr("Save Bot changes and Close window") },
+    };
+    for (const auto& [widget, hint] : focusHints) {
+        if (widget->accessibleDescription().isEmpty())
+            widget->setAccessibleDescription(hint);
+        m_focusHints.insert(widget, hint);
+        widget->installEventFilter(this);
+        if (auto* combo = qobject_cast<QComboBox*>(widget); combo && combo->lineEdit()) {
+            m_focusHints.insert(combo->lineEdit(), hint);
+            combo->lineEdit()->installEventFilter(this);
+        }
+    }
     for (const Hint& h : m_hints) {
         // Plain moves reach only widgets that track the mouse; the others must stay
         // silent, so only the parts with a hint track it.
@@ -190,6 +217,10 @@ void TForm3::buildHints()
 bool TForm3::eventFilter(QObject* watched, QEvent* event)
 {
     const QEvent::Type type = event->type();
+    if (type == QEvent::FocusIn) {
+        if (const auto hint = m_focusHints.constFind(watched); hint != m_focusHints.cend())
+            hintPanel->setText(*hint);
+    }
     if (type == QEvent::MouseMove || type == QEvent::MouseButtonRelease) {
         const auto* mouse = static_cast<QMouseEvent*>(event);
         // An event a child ignored comes up to its parent; only the part directly
@@ -403,4 +434,12 @@ void TForm3::BitBtn5Click()
     }
     if (complete)
         accept();
+}
+
+void TForm3::showEvent(QShowEvent* event)
+{
+    TitledDialog::showEvent(event);
+    // Every opening starts at the bot's name, whichever field the last one ended in.
+    Edit1->setFocus(Qt::OtherFocusReason);
+    Edit1->selectAll();
 }

@@ -6,6 +6,7 @@
 #include "widgets/titleddialog.h"
 
 #include <QEvent>
+#include <QHash>
 #include <QList>
 
 class QComboBox;
@@ -77,6 +78,7 @@ public:
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
+    void showEvent(QShowEvent* event) override;
 
 private:
     enum class Trigger { Move, Click, Release };
@@ -108,6 +110,8 @@ private:
     tk::InstallPaths m_paths;
     qsizetype m_target = -1;
     QList<Hint> m_hints;
+    // What the hint panel shows while a part has the keyboard focus.
+    QHash<const QObject*, QString> m_focusHints;
     // Set while the dialog itself fills the controls, so that no change rule runs.
     bool m_settingValues = false;
 };

@@ -3,6 +3,7 @@
 
 #include "launch/core/dmflags.h"
 #include "launch/core/execsettings.h"
+#include "widgets/accessibility.h"
 #include "widgets/guard.h"
 #include "widgets/spinedit.h"
 #include "widgets/widgets.h"
@@ -188,6 +189,9 @@ DmFlagsPage::DmFlagsPage(QWidget* parent)
     dmflags->installEventFilter(new DigitsOnly(dmflags));
     // A total typed and confirmed with Return is applied as "&Set" applies it.
     connect(dmflags, &QLineEdit::returnPressed, SpeedButton13, &QPushButton::click);
+    // "&Set" has the letter of "&Setup": Return in the total is its key.
+    controls::tellKeys(
+        SpeedButton13, QKeySequence(Qt::Key_Return).toString(QKeySequence::NativeText) + tr(" in the total"));
     connectGuarded(
         SpeedButton13, &QPushButton::clicked, this, &DmFlagsPage::SpeedButton13Click, guardTarget());
     connect(CheckBox33, &QCheckBox::clicked, this, &DmFlagsPage::applyEnableRules);
@@ -252,6 +256,7 @@ void DmFlagsPage::applyPreset(int index)
     applyTotal(preset.flagTotal);
     capturelimit->setValue(preset.capturelimit);
     Q_EMIT presetApplied(preset.fraglimit, preset.timelimit, preset.maxclients);
+    accessibility::announce(dmflags);
 }
 
 int DmFlagsPage::flagValue(const QCheckBox* box)

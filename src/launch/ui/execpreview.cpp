@@ -4,8 +4,10 @@
 #include "app/core/fileutil.h"
 #include "launch/core/prelaunchcheck.h"
 #include "launch/ui/execlinesmodel.h"
+#include "widgets/accessibility.h"
 #include "widgets/guard.h"
 #include "widgets/interaction.h"
+#include "widgets/mnemonics.h"
 
 #include <QClipboard>
 #include <QFontDatabase>
@@ -13,9 +15,11 @@
 #include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QHeaderView>
+#include <QKeySequence>
 #include <QLabel>
 #include <QPushButton>
 #include <QScrollBar>
+#include <QShortcut>
 #include <QStyle>
 #include <QTreeView>
 #include <QVBoxLayout>
@@ -55,11 +59,12 @@ ExecPreview::ExecPreview(
     lines->setAllColumnsShowFocus(true);
     lines->setSelectionBehavior(QAbstractItemView::SelectRows);
     lines->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    lines->setStatusTip(tr("Double-click a line to go to the setting it comes from"));
+    lines->setStatusTip(tr("Double-click a line, or press Return on it, to go to the setting it comes from"));
     lines->setToolTip(lines->statusTip());
     // Lines are shown whole: the view scrolls sideways rather than cut an addbot line.
     lines->setTextElideMode(Qt::ElideNone);
     lines->setHorizontalScrollMode(QAbstractItemView::ScrollPerPixel);
+    lines->setAccessibleName(tr("Exec file lines"));
     QHeaderView* header = lines->header();
     header->setStretchLastSection(false);
     header->setSectionsMovable(false);
@@ -85,10 +90,28 @@ ExecPreview::ExecPreview(
     connect(copyButton, &QPushButton::clicked, this, &ExecPreview::copyClick);
     connectGuarded(saveButton, &QPushButton::clicked, this, &ExecPreview::saveAsClick, { this, m_ui });
     connect(closeButton, &QPushButton::clicked, this, &QWidget::close);
-    connect(lines, &QTreeView::doubleClicked, this, [this](const QModelIndex& index) {
+    const auto activate = [this](const QModelIndex& index) {
         if (index.isValid())
             Q_EMIT lineActivated(m_model->origin(index.row()));
-    });
+    };
+    connect(lines, &QTreeView::doubleClicked, this, activate);
+    for (Qt::Key key : { Qt::Key_Return, Qt::Key_Enter }) {
+        auto* go = new QShortcut(QKeySequence(key), lines);
+        go->setContext(Qt::WidgetShortcut);
+        connect(go, &QShortcut::activated, this, [this, activate] { activate(lines->currentIndex()); });
+    }
+    auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
+    connect(escape, &QShortcut::activated, this, &QWidget::close);
+    new Mnemonics(this);
+}
+
+void ExecPreview::showEvent(QShowEvent* event)
+{
+    QWidget::showEvent(event);
+    if (!lines->currentIndex().isValid())
+        lines->setCurrentIndex(m_model->index(0, 0));
+    lines->setFocus(Qt::ActiveWindowFocusReason);
+    accessibility::announce(findings);
 }
 
 void ExecPreview::refresh()
@@ -99,6 +122,8 @@ void ExecPreview::refresh()
     ++m_generations;
     const QList<tk::LaunchFinding> found = tk::checkLaunch(settings, script, m_paths);
     findings->setText(found.isEmpty() ? tr("No problems found") : tk::launchFindingsText(found));
+    // The list has the focus when the window opens: its description reads the findings.
+    lines->setAccessibleDescription(findings->text() + QLatin1Char('\n') + lines->statusTip());
 
     // A script of another length is shown anew; the view stays where the user was.
     const int scrolled = lines->verticalScrollBar()->value();

@@ -57,6 +57,9 @@ Q_SIGNALS:
     // A line was double-clicked: the user wants to see the setting it comes from.
     void lineActivated(const tk::ExecLineOrigin& origin);
 
+protected:
+    void showEvent(QShowEvent* event) override;
+
 private:
     // The text column as wide as the longest line, or as the view where that is wider.
     void fitTextColumn();

@@ -12,8 +12,10 @@
 #include "maps/core/mapcatalogue.h"
 #include "maps/core/rotation.h"
 #include "profile/core/inifile.h"
+#include "widgets/accessibility.h"
 #include "widgets/drawnicon.h"
 #include "widgets/guard.h"
+#include "widgets/mnemonics.h"
 #include "widgets/reportview.h"
 #include "widgets/widgets.h"
 
@@ -74,6 +76,11 @@ QWidget* MapPage::buildSelectionGroup()
     EnterAlterMapTitle = new QAction(tr("Enter/Alter Map &Title"), ListView2);
     EnterAlterMapTitle->setObjectName(QStringLiteral("EnterAlterMapTitle"));
     ListView2->addAction(EnterAlterMapTitle);
+    EnterAlterMapTitle->setShortcut(QKeySequence(Qt::Key_F2));
+    EnterAlterMapTitle->setShortcutContext(Qt::WidgetShortcut);
+    ListView2->setAccessibleDescription(box->statusTip() + QStringLiteral(" (")
+        + QKeySequence(Qt::Key_F2).toString(QKeySequence::NativeText) + QStringLiteral(": ")
+        + controls::plainCaption(EnterAlterMapTitle->text()) + QLatin1Char(')'));
     column->addWidget(ListView2, 1);
 
     auto* current = new QHBoxLayout;
@@ -83,6 +90,7 @@ QWidget* MapPage::buildSelectionGroup()
     BitBtn1->setIconSize(QSize(16, 16));
     // The button shows a picture only; screen readers say what it does.
     controls::nameAfter(BitBtn1, BitBtn1->statusTip());
+    controls::addShortcuts(BitBtn1, { QKeySequence(Qt::Key_F5) });
     BitBtn1->setFixedSize(26, 24);
     current->addWidget(BitBtn1);
     Panel37 = controls::displayPanel(box, "Panel37", tr("No Map chosen"), tr("Currently Selected Map"));
@@ -96,6 +104,8 @@ QWidget* MapPage::buildSelectionGroup()
     ListView2->viewport()->installEventFilter(this);
     connectGuarded(
         view, &controls::ReportView::mouseReleaseHandled, this, &MapPage::ListView2MouseUp, guardTarget());
+    // The keys move the selection, and so the map played, as a click does: the panel shows it.
+    connect(view, &controls::ReportView::selectionMovedByKeys, this, &MapPage::updateCurrentMapPanel);
     connectGuarded(BitBtn1, &QPushButton::clicked, this, &MapPage::refreshCatalogue, guardTarget());
     connectGuarded(
         EnterAlterMapTitle, &QAction::triggered, this, &MapPage::EnterAlterMapTitleClick, guardTarget());
@@ -122,6 +132,7 @@ QWidget* MapPage::buildRotationGroup()
     ListBox3->setEditTriggers(QAbstractItemView::NoEditTriggers);
     ListBox3->setUniformItemSizes(true);
     controls::nameAfter(ListBox3, box->title());
+    ListBox3->setAccessibleDescription(box->statusTip());
     listRow->addWidget(ListBox3, 1);
 
     auto* buttons = new QVBoxLayout;
@@ -160,7 +171,8 @@ QWidget* MapPage::buildRotationGroup()
     Panel24->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Fixed);
     SpeedButton26
         = controls::button(box, "SpeedButton26", tr("Save"), tr("Select new Rotation List Filename"));
-    SpeedButton31 = controls::button(box, "SpeedButton31", tr("Load"));
+    // "Load" has no hint of its own, and the group's says nothing of loading.
+    SpeedButton31 = controls::button(box, "SpeedButton31", tr("Load"), tr("Load a Map Rotation List file"));
     for (QWidget* w : std::initializer_list<QWidget*> { Panel18, Panel24, SpeedButton26, SpeedButton31 })
         w->setFixedHeight(SpeedButton26->sizeHint().height());
     for (QPushButton* b : { SpeedButton26, SpeedButton31 })
@@ -172,6 +184,20 @@ QWidget* MapPage::buildRotationGroup()
     fileRow->addWidget(SpeedButton26);
     fileRow->addWidget(SpeedButton31);
     column->addLayout(fileRow);
+
+    // The rotation list's own keys; "Move &Down" has the letter of "&DM Flags", and the
+    // deletions share no letter with anything.
+    Mnemonics::markDestructive(SpeedButton24);
+    Mnemonics::markDestructive(SpeedButton25);
+    const QString inList = tr("in the list");
+    const std::pair<QPushButton*, QKeySequence> listKeys[] = {
+        { SpeedButton22, QKeySequence(Qt::CTRL | Qt::Key_Up) },
+        { SpeedButton23, QKeySequence(Qt::CTRL | Qt::Key_Down) },
+        { SpeedButton24, QKeySequence(Qt::Key_Delete) },
+        { SpeedButton25, QKeySequence(Qt::SHIFT | Qt::Key_Delete) },
+    };
+    for (const auto& [button, key] : listKeys)
+        controls::addShortcuts(button, { key }, ListBox3, inList);
 
     connect(CheckBox22, &QCheckBox::clicked, this, &MapPage::applyEnableRules);
     const std::pair<QPushButton*, void (MapPage::*)()> handlers[] = {
@@ -344,8 +370,10 @@ void MapPage::showRotation(const QList<QByteArray>& entries, qsizetype selected)
 
 void MapPage::SpeedButton27Click()
 {
-    if (const std::optional<QString> name = selectedMapName())
+    if (const std::optional<QString> name = selectedMapName()) {
         ListBox3->addItem(*name);
+        accessibility::announce(ListBox3, ListBox3->model()->index(ListBox3->count() - 1, 0));
+    }
 }
 
 void MapPage::SpeedButton22Click()
@@ -370,6 +398,7 @@ void MapPage::SpeedButton24Click()
     if (!before.hasSelection())
         return;
     showRotation(tk::rotationDelete(before).entries, -1);
+    accessibility::announce(ListBox3);
 }
 
 void MapPage::SpeedButton25Click()

@@ -5,6 +5,7 @@
 #include "player/ui/tform4.h"
 #include "widgets/guard.h"
 #include "widgets/interaction.h"
+#include "widgets/mnemonics.h"
 #include "widgets/reportview.h"
 #include "widgets/widgets.h"
 
@@ -12,6 +13,7 @@
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QHeaderView>
+#include <QKeySequence>
 #include <QPushButton>
 #include <QTreeWidget>
 #include <QVBoxLayout>
@@ -60,6 +62,12 @@ BindsPage::BindsPage(QWidget* parent)
     buttons->addWidget(SpeedButton20);
     buttons->addWidget(SpeedButton21);
     side->addWidget(editing);
+    // The deletions share no letter with anything: the list's Delete keys press them.
+    Mnemonics::markDestructive(SpeedButton20);
+    Mnemonics::markDestructive(SpeedButton21);
+    controls::addShortcuts(SpeedButton20, { QKeySequence(Qt::Key_Delete) }, ListView3, tr("in the list"));
+    controls::addShortcuts(
+        SpeedButton21, { QKeySequence(Qt::SHIFT | Qt::Key_Delete) }, ListView3, tr("in the list"));
     side->addStretch(1);
     row->addLayout(side);
 

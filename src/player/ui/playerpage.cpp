@@ -6,6 +6,7 @@
 #include "launch/core/execsettings.h"
 #include "player/core/skincatalogue.h"
 #include "player/ui/sliderscale.h"
+#include "widgets/accessibility.h"
 #include "widgets/guard.h"
 #include "widgets/spinedit.h"
 #include "widgets/widgets.h"
@@ -133,6 +134,9 @@ QWidget* PlayerPage::buildSetup()
         caption->setMinimumWidth(caption->fontMetrics().horizontalAdvance(tr("Crosshair")) + 16);
         field->setFixedHeight(fieldHeight);
         caption->setBuddy(field);
+        // Screen readers read the caption's hint as the field's description.
+        if (!caption->statusTip().isEmpty())
+            field->setAccessibleDescription(caption->statusTip());
         fields->addWidget(caption, i, 0);
         fields->addWidget(field, i, 1);
     }
@@ -229,6 +233,8 @@ QWidget* PlayerPage::buildSensitivity()
     TrackBar1->setTickInterval(10);
     TrackBar1->setTickPosition(QSlider::TicksBelow);
     TrackBar1->setValue(0);
+    // Read as the sensitivity it sets, 5.0 rather than 50.
+    accessibility::setValueScale(TrackBar1, 10);
     column->addWidget(TrackBar1);
     column->addWidget(new SliderScale(TrackBar1,
         { { 0, tr("0") }, { 50, tr("5") }, { 100, tr("10") }, { 150, tr("15") }, { 200, tr("20") } }, box));

@@ -2,6 +2,7 @@
 #include "player/ui/tform4.h"
 
 #include "widgets/interaction.h"
+#include "widgets/mnemonics.h"
 #include "widgets/widgets.h"
 
 #include <QComboBox>
@@ -108,6 +109,11 @@ TForm4::TForm4(QWidget* parent)
     buttons->addWidget(SpeedButton1);
     buttons->addWidget(SpeedButton2);
     outer->addLayout(buttons);
+    // Unlike the main window's speed buttons, the dialog's are reached with Tab.
+    for (QPushButton* b : { SpeedButton1, SpeedButton2 })
+        b->setFocusPolicy(Qt::StrongFocus);
+    controls::finishWithReturn(this, SpeedButton1);
+    new Mnemonics(this);
 
     connect(SpeedButton1, &QPushButton::clicked, this, &TForm4::SpeedButton1Click);
     connect(SpeedButton2, &QPushButton::clicked, this, &QDialog::reject);
@@ -119,6 +125,7 @@ void TForm4::prepareAdd()
     edit1->setEditText(QString());
     itemnum->setText(newTarget);
     SpeedButton1->setText(tr("Add to List"));
+    setWindowTitle(tr("User Entry - Add Bind"));
 }
 
 void TForm4::prepareEdit(int row, const QString& key, const QString& command)
@@ -127,6 +134,7 @@ void TForm4::prepareEdit(int row, const QString& key, const QString& command)
     edit1->setEditText(command);
     itemnum->setText(QString::number(row));
     SpeedButton1->setText(tr("Make Changes"));
+    setWindowTitle(tr("User Entry - Edit Bind"));
 }
 
 QString TForm4::keyText() const

@@ -168,6 +168,8 @@ MiscPage::MiscPage(QWidget* parent)
     // The name is taken as typed: no completion to a listed file.
     ComboBox1->setCompleter(nullptr);
     extraLayout->addWidget(ComboBox1, 1, 1);
+    // Its label says only "Select": read it by the name of what it selects.
+    controls::nameAfter(ComboBox1, extra->title());
     extraLayout->setColumnStretch(1, 1);
     grid->addWidget(extra, 2, 0);
     grid->addWidget(besideNote(this,

@@ -6,10 +6,12 @@
 #include "launch/core/execsettings.h"
 #include "launch/core/gamestart.h"
 #include "profile/core/inifile.h"
+#include "widgets/accessibility.h"
 #include "widgets/drawnicon.h"
 #include "widgets/flowlayout.h"
 #include "widgets/guard.h"
 #include "widgets/logo.h"
+#include "widgets/mnemonics.h"
 #include "widgets/namelabel.h"
 #include "widgets/widgets.h"
 
@@ -184,6 +186,15 @@ SetupPage::SetupPage(QWidget* parent)
         tr("Check this box to auto-load and run Quake2 when a button is clicked"));
     for (QPushButton* b : { SpeedButton10, SpeedButton11, SpeedButton12 })
         quickCommands->addWidget(b);
+    // "&Save" and "Add &Current Config" have the letters of tabs, and the removals none:
+    // keys of their own, the removals' only while the bar has the focus.
+    controls::addShortcuts(SpeedButton8, { QKeySequence(Qt::CTRL | Qt::Key_S) });
+    controls::addShortcuts(SpeedButton10, { QKeySequence(Qt::CTRL | Qt::Key_B) });
+    Mnemonics::markDestructive(SpeedButton11);
+    Mnemonics::markDestructive(SpeedButton12);
+    const QString onBar = tr("on the buttons");
+    controls::addShortcuts(SpeedButton11, { QKeySequence(Qt::Key_Delete) }, quickLoadArea, onBar);
+    controls::addShortcuts(SpeedButton12, { QKeySequence(Qt::SHIFT | Qt::Key_Delete) }, quickLoadArea, onBar);
     // Every change of the box, by the user or by a rebuild, is kept in the list file.
     connectGuarded(CheckBox23, &QCheckBox::toggled, this, &SetupPage::saveQuickLoadList, guardTarget());
     quickCommands->addWidget(CheckBox23);
@@ -321,6 +332,8 @@ void SetupPage::showChosenQuickLoadButton()
     for (QToolButton* b : std::as_const(m_quickLoad)) {
         if (b->autoRaise() != (b != chosen))
             b->setAutoRaise(b != chosen);
+        // Raised alone stands out too little: the chosen one is framed as focus is.
+        accessibility::showChosen(b, b == chosen);
     }
     if (!chosen)
         return;
