@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 
-#include "widgets/interaction.h"
+#include "app/ui/interaction.h"
 
 #include <QApplication>
 #include <benchmark/benchmark.h>

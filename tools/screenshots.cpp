@@ -3,6 +3,7 @@
 // offscreen: tarrakind_screenshots <installation launcher dir> <output dir>.
 #include "app/core/installpaths.h"
 #include "app/core/random.h"
+#include "app/ui/interaction.h"
 #include "app/ui/tform1.h"
 #include "app/ui/tform2.h"
 #include "bots/ui/botgenerator.h"
@@ -10,7 +11,6 @@
 #include "launch/ui/execpreview.h"
 #include "player/ui/tform4.h"
 #include "profile/ui/gamepage.h"
-#include "widgets/interaction.h"
 #include "widgets/spinedit.h"
 
 #include <QApplication>

@@ -1,11 +1,11 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 #include "app/core/commandline.h"
 #include "app/core/installpaths.h"
+#include "app/core/matchcommand.h"
 #include "app/ui/appsetup.h"
-#include "app/ui/consoleinteraction.h"
 #include "app/ui/headless.h"
+#include "app/ui/interaction.h"
 #include "app/ui/tform1.h"
-#include "widgets/interaction.h"
 
 #include <QApplication>
 #include <QDir>
@@ -14,7 +14,6 @@
 #include <QStyle>
 #include <QTextStream>
 #include <cstdio>
-#include <vector>
 
 int main(int argc, char** argv)
 {
@@ -45,34 +44,26 @@ int main(int argc, char** argv)
             QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation),
             QCoreApplication::applicationFilePath(), out, err);
     }
-    // The other commands drive the main window without showing it: no X server or
-    // Wayland compositor is needed. The platform is chosen by argument, not in the
-    // environment, which the game started by --launch inherits.
-    const bool headless = tk::drivesMainWindow(command.command);
-    std::vector<char*> qtArguments(argv, argv + argc);
-    char platformOption[] = "-platform";
-    char offscreen[] = "offscreen";
-    if (headless) {
-        qtArguments.push_back(platformOption);
-        qtArguments.push_back(offscreen);
-        // Qt's own notes (a missing runtime directory on a server, say) are no business
-        // of the command's user; the launcher's messages go through the console.
+    // The profile commands run on the core alone: no window, no display, no platform
+    // plugin.
+    if (tk::drivesMainWindow(command.command)) {
+        // Qt's own notes are no business of the command's user; the launcher's messages go
+        // through the console.
         qInstallMessageHandler([](QtMsgType type, const QMessageLogContext&, const QString& text) {
             if (type == QtCriticalMsg || type == QtFatalMsg)
                 std::fprintf(stderr, "tarrakind: %s\n", qPrintable(text));
         });
+        QCoreApplication app(argc, argv);
+        const tk::InstallPaths paths = tk::InstallPaths::fromExecutable(
+            QDir::toNativeSeparators(QCoreApplication::applicationFilePath()));
+        tk::Console console(err);
+        return tk::runMatchCommand(command, paths, QDir::currentPath(), console, out);
     }
-    int qtArgumentCount = int(qtArguments.size());
-    qtArguments.push_back(nullptr);
-    QApplication app(qtArgumentCount, qtArguments.data());
+    QApplication app(argc, argv);
     setUpApplication();
     // All paths follow from where the launcher lies.
     const tk::InstallPaths paths
         = tk::InstallPaths::fromExecutable(QDir::toNativeSeparators(QCoreApplication::applicationFilePath()));
-    if (headless) {
-        ConsoleInteraction console(err);
-        return runMainWindowCommand(command, paths, QDir::currentPath(), console, out);
-    }
 
     QtInteraction interaction;
     TForm1 form(paths, interaction);

@@ -19,7 +19,8 @@
 namespace tk {
 void PrintTo(const ExecLineOrigin& o, std::ostream* os)
 {
-    *os << "{tab " << int(o.tab) << ", " << QString(o.control).toStdString() << ", " << o.item << '}';
+    *os << "{tab " << int(o.tab) << ", " << QString(o.section).toStdString() << '/'
+        << QString(o.key).toStdString() << ", " << o.item << '}';
 }
 } // namespace tk
 
@@ -166,12 +167,12 @@ TEST(ExecFile, EverySectionInUseMatchesGoldenFile)
 }
 
 // Where each line comes from: one origin per line, and the same bytes as without them.
-TEST(ExecFile, EachLineNamesTheTabAndControlItComesFrom)
+TEST(ExecFile, EachLineNamesTheTabAndSettingItComesFrom)
 {
     using tk::SettingsTab;
     Install install;
     install.addDemo(QStringLiteral("tarkdemo.dm2"));
-    QList<tk::ExecLineOrigin> origins { { SettingsTab::Map, QLatin1StringView("stale"), 9 } };
+    QList<tk::ExecLineOrigin> origins { { SettingsTab::Map, QLatin1StringView("stale"), {}, 9 } };
     const QByteArray script = tk::generateExecFile(everythingSettings(), install.paths, &origins);
     EXPECT_EQ(script, golden("tark_everything.cfg"));
     const Lines lines = crlfLines(script);
@@ -182,24 +183,26 @@ TEST(ExecFile, EachLineNamesTheTabAndControlItComesFrom)
         EXPECT_GE(i, 0) << line.constData();
         return i < 0 ? tk::ExecLineOrigin {} : origins.at(i);
     };
-    auto origin = [](SettingsTab tab, const char* control, qsizetype item = -1) {
-        return tk::ExecLineOrigin { tab, QLatin1StringView(control), item };
+    auto origin = [](SettingsTab tab, const char* section, const char* key, qsizetype item = -1) {
+        return tk::ExecLineOrigin { tab, QLatin1StringView(section), QLatin1StringView(key), item };
     };
-    EXPECT_EQ(origins.first(), origin(SettingsTab::None, nullptr));
-    EXPECT_EQ(originOf("set dmflags 17940"), origin(SettingsTab::DmFlags, "dmflags"));
-    EXPECT_EQ(originOf("set maxclients 8"), origin(SettingsTab::Game, "maxclients"));
-    EXPECT_EQ(originOf("set minimumplayers 4"), origin(SettingsTab::DmFlags, "SpinEdit5"));
-    EXPECT_EQ(originOf("set g_select_empty 1"), origin(SettingsTab::Misc, "Memo1", 1));
+    EXPECT_EQ(origins.first(), origin(SettingsTab::None, nullptr, nullptr));
+    EXPECT_EQ(originOf("set dmflags 17940"), origin(SettingsTab::DmFlags, "ServerOptions", "DMFlags"));
+    EXPECT_EQ(originOf("set maxclients 8"), origin(SettingsTab::Game, "ServerOptions", "MaxClients"));
+    EXPECT_EQ(
+        originOf("set minimumplayers 4"), origin(SettingsTab::DmFlags, "ServerOptions", "MinPlayersVal"));
+    EXPECT_EQ(originOf("set g_select_empty 1"), origin(SettingsTab::Misc, "Additional", "Count", 1));
     // Rows without a key or a command write no line, so the rows after them are counted.
-    EXPECT_EQ(originOf("bind \"ENTER\" \"messagemode\""), origin(SettingsTab::Binds, "ListView3", 2));
-    EXPECT_EQ(originOf("set botctfteam 2"), origin(SettingsTab::Game, "CheckBox35"));
-    EXPECT_EQ(originOf("map q2dm3"), origin(SettingsTab::Map, "ListBox3", 0));
+    EXPECT_EQ(originOf("bind \"ENTER\" \"messagemode\""), origin(SettingsTab::Binds, "Binds", "Count", 2));
+    EXPECT_EQ(originOf("set botctfteam 2"), origin(SettingsTab::Game, "CTF", "t4"));
+    EXPECT_EQ(originOf("map q2dm3"), origin(SettingsTab::Map, "MapControl", "RotationFile", 0));
     const qsizetype secondBot
         = lines.indexOf("\"sv\" \"addbot\" \"Ren\xe9\" \"female/athena\" \"bots/hunk_c.c\" \"hunk\"");
     ASSERT_GE(secondBot, 0);
-    EXPECT_EQ(origins.at(secondBot), origin(SettingsTab::BotCfg, "ListView1", 1));
-    EXPECT_EQ(origins.at(secondBot + 1), origin(SettingsTab::BotCfg, "ListView1", 1)) << "its wait";
-    EXPECT_EQ(origins.last(), origin(SettingsTab::Misc, "Edit1"));
+    EXPECT_EQ(origins.at(secondBot), origin(SettingsTab::BotCfg, "SelectedBots", "Count", 1));
+    EXPECT_EQ(origins.at(secondBot + 1), origin(SettingsTab::BotCfg, "SelectedBots", "Count", 1))
+        << "its wait";
+    EXPECT_EQ(origins.last(), origin(SettingsTab::Misc, "Demo", "DemoName"));
 }
 
 struct RowCase {

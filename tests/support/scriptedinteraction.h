@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 
+#include "app/ui/interaction.h"
 #include "launch/core/gamestart.h"
-#include "widgets/interaction.h"
 
 #include <QDialog>
 #include <QQueue>

@@ -1,16 +1,18 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 #include "app/ui/appsetup.h"
 #include "app/ui/tform1.h"
+#include "support/mainwindow.h"
 #include "support/scriptedinteraction.h"
 
 #include <QApplication>
 #include <QMessageBox>
-#include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 namespace {
 
-TEST(ApplicationSetUp, DialogsKeepTheUsersFontAndEveryWindowGetsTheIcon)
+using ApplicationSetUp = MainWindowTest;
+
+TEST_F(ApplicationSetUp, DialogsKeepTheUsersFontAndEveryWindowGetsTheIcon)
 {
     const QFont before = QApplication::font();
     QFont users = before;
@@ -26,11 +28,9 @@ TEST(ApplicationSetUp, DialogsKeepTheUsersFontAndEveryWindowGetsTheIcon)
 
     // The fixed main window needs its small font to fit the tabs; a message box over it
     // is a window of its own and has the user's.
-    QTemporaryDir root;
-    ScriptedInteraction ui;
-    TForm1 form(tk::InstallPaths::fromLauncherDir(root.filePath(QStringLiteral("q2/TARRAKIND")), false), ui);
-    EXPECT_EQ(form.font().pointSize(), 8);
-    QMessageBox box(&form);
+    openWindow(Shown::No, false);
+    EXPECT_EQ(form->font().pointSize(), 8);
+    QMessageBox box(form.get());
     EXPECT_EQ(box.font().pointSize(), 11);
     QApplication::setFont(before);
 }

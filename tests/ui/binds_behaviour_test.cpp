@@ -4,6 +4,7 @@
 #include "launch/core/execsettings.h"
 #include "player/ui/bindspage.h"
 #include "player/ui/tform4.h"
+#include "support/mainwindow.h"
 #include "support/printers.h"
 #include "support/scriptedinteraction.h"
 #include "ui/clickhelpers.h"
@@ -36,15 +37,12 @@ using Rows = QList<tk::BindRow>;
 const QString kNotFilledIn = QStringLiteral("Error: Some fields not correctly filled in");
 
 // The Binds tab of a main window on an installation with an empty bot list file.
-class BindsBehaviour : public ::testing::Test {
+class BindsBehaviour : public MainWindowTest {
 protected:
     void SetUp() override
     {
-        QDir().mkpath(launcherDir);
-        QFile(launcherDir + QStringLiteral("/bots.cfg")).open(QIODevice::WriteOnly);
-        form = std::make_unique<TForm1>(tk::InstallPaths::fromLauncherDir(launcherDir, false), ui);
-        form->show();
-        form->startUp();
+        write(QStringLiteral("bots.cfg"), "");
+        openWindow();
         ASSERT_TRUE(ui.messages.isEmpty());
         form->PageControl1->setCurrentWidget(page());
         QApplication::processEvents();
@@ -60,14 +58,6 @@ protected:
     {
         const QRect r = page()->ListView3->visualItemRect(page()->ListView3->topLevelItem(row));
         QTest::mouseClick(page()->ListView3->viewport(), Qt::LeftButton, {}, r.center());
-    }
-
-    // Replaces a box's text the way a user does: select all, type.
-    static void retype(QComboBox* box, const QString& text)
-    {
-        box->lineEdit()->selectAll();
-        QTest::keyClick(box->lineEdit(), Qt::Key_Delete);
-        QTest::keyClicks(box->lineEdit(), text);
     }
 
     // Plays the user in the shown dialog; a dialog still open afterwards is cancelled.
@@ -88,10 +78,6 @@ protected:
 
     static void apply(TForm4* entry) { QTest::mouseClick(entry->SpeedButton1, Qt::LeftButton); }
 
-    QTemporaryDir root;
-    QString launcherDir = root.filePath(QStringLiteral("quake2/TARRAKIND"));
-    ScriptedInteraction ui;
-    std::unique_ptr<TForm1> form;
     const Rows initial { { "F1", "observer" }, { "F2", "cyclecam" }, { "F3", "autocam" },
         { "F4", "teamhelp" } };
 };

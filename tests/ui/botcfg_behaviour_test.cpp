@@ -2,13 +2,13 @@
 #include "launch/core/execsettings.h"
 #include "support/printers.h"
 #include "ui/botharness.h"
+#include "ui/pagetesting.h"
 #include "widgets/spinedit.h"
 
 #include <QComboBox>
 #include <QLineEdit>
 #include <gtest/gtest.h>
 
-using bottest::Installation;
 using bottest::Launcher;
 
 namespace {
@@ -28,27 +28,19 @@ QByteArray crlf(const QList<QByteArray>& lines)
     return out;
 }
 
-class BotCfgBehaviour : public ::testing::Test {
+class BotCfgBehaviour : public bottest::BotWindowTest {
 protected:
     // bots.cfg holds the three bots above unless a test writes its own before start().
-    void SetUp() override { inst.writeBotFile(QStringLiteral("bots.cfg"), crlf({ L1, L2, L3 })); }
-    Launcher& start()
-    {
-        launcher = std::make_unique<Launcher>(inst);
-        return *launcher;
-    }
-    QByteArray botsCfg() const { return inst.botFile(QStringLiteral("bots.cfg")); }
-
-    Installation inst;
-    std::unique_ptr<Launcher> launcher;
+    void SetUp() override { write(QStringLiteral("bots.cfg"), crlf({ L1, L2, L3 })); }
+    QByteArray botsCfg() const { return read(QStringLiteral("bots.cfg")); }
 };
 
 // --- Start-up ------------------------------------------------------------------------
 
 TEST_F(BotCfgBehaviour, StartUpWithoutProfileShowsTheBotsOfBotsCfgAndOffersEveryCfgFile)
 {
-    inst.writeBotFile(QStringLiteral("zeta.cfg"), L1 + "\r\n");
-    inst.writeBotFile(QStringLiteral("Other.cfg"), L3 + "\r\n");
+    write(QStringLiteral("zeta.cfg"), L1 + "\r\n");
+    write(QStringLiteral("Other.cfg"), L3 + "\r\n");
     Launcher& l = start();
     EXPECT_TRUE(l.ui.messages.isEmpty()) << l.ui.messages.join('\n').toStdString();
     EXPECT_EQ(l.rows(), (QStringList { R1, R2, R3 }));
@@ -56,7 +48,7 @@ TEST_F(BotCfgBehaviour, StartUpWithoutProfileShowsTheBotsOfBotsCfgAndOffersEvery
     EXPECT_TRUE(l.tickedRows().isEmpty());
     EXPECT_EQ(l.highlightedRow(), -1);
     EXPECT_EQ(l.page->botfilename->currentText(), QStringLiteral("bots.cfg"));
-    EXPECT_EQ(Launcher::items(l.page->botfilename),
+    EXPECT_EQ(itemsOf(l.page->botfilename),
         (QStringList {
             QStringLiteral("bots.cfg"), QStringLiteral("Other.cfg"), QStringLiteral("zeta.cfg") }));
     // Filling the drop-down opened no other file.
@@ -66,8 +58,8 @@ TEST_F(BotCfgBehaviour, StartUpWithoutProfileShowsTheBotsOfBotsCfgAndOffersEvery
 
 TEST_F(BotCfgBehaviour, ProfileNamingAnotherBotFileShowsItsBotsWithTheStoredSelection)
 {
-    inst.writeBotFile(QStringLiteral("other.cfg"), crlf({ L3, L1, L3 }));
-    bottest::writeFile(inst.inLauncherDir(QStringLiteral("default.tsf")),
+    write(QStringLiteral("other.cfg"), crlf({ L3, L1, L3 }));
+    writeAll(file(QStringLiteral("default.tsf")),
         "[BotDataFile]\r\nFileName=other.cfg\r\n[SelectedBots]\r\nCount=1\r\nn1=noname3\r\n");
     Launcher& l = start();
     EXPECT_EQ(l.rows(), (QStringList { R3, R1, R3 }));
@@ -88,7 +80,7 @@ TEST_F(BotCfgBehaviour, DoubleClickTogglesTheBotUnderThePointer)
     EXPECT_EQ(l.tickedRows(), QList<int> { 1 });
     EXPECT_EQ(l.countLabel(), QStringLiteral("[ 3 Bot(s) found ][ 1 is selected ]"));
     tk::ExecSettings s;
-    l.page->gatherExecSettings(s);
+    s = pagetest::gathered(*l.page, s);
     EXPECT_EQ(s.selectedBotLines, QList<QByteArray> { L2 });
 
     l.doubleClickRow(2);
@@ -208,7 +200,7 @@ TEST_F(BotCfgBehaviour, AddTakesTheFirstFreeNameSavesAndOpensTheEditorOnIt)
 
 TEST_F(BotCfgBehaviour, AddFillsTheGapBetweenNames)
 {
-    inst.writeBotFile(QStringLiteral("bots.cfg"), crlf({ L1, L3 }));
+    write(QStringLiteral("bots.cfg"), crlf({ L1, L3 }));
     Launcher& l = start();
     l.press(l.page->SpeedButton14);
     EXPECT_EQ(botsCfg(), crlf({ L1, L3, R"("sv" "addbot" "noname2" "male/grunt" "bots/hunk_c.c" "hunk")" }));
@@ -219,7 +211,7 @@ TEST_F(BotCfgBehaviour, AddFillsTheGapBetweenNames)
 
 TEST_F(BotCfgBehaviour, AddWithoutABotFileCreatesIt)
 {
-    QFile::remove(inst.inLauncherDir(QStringLiteral("bots.cfg")));
+    QFile::remove(file(QStringLiteral("bots.cfg")));
     Launcher& l = start();
     l.ui.messages.clear(); // the profile load reports the missing file
     l.press(l.page->SpeedButton14);
@@ -248,7 +240,7 @@ TEST_F(BotCfgBehaviour, EditReplacesTheHighlightedLineKeepsItsFlagAndLeavesOther
 {
     // A Windows-1252 name that the rewrite must keep byte for byte.
     const QByteArray legacy = "\"sv\" \"addbot\" \"Jos\xe9\" \"male/grunt\" \"bots/hunk_c.c\" \"hunk\"";
-    inst.writeBotFile(QStringLiteral("bots.cfg"), crlf({ L1, L2, legacy }));
+    write(QStringLiteral("bots.cfg"), crlf({ L1, L2, legacy }));
     Launcher& l = start();
     l.doubleClickRow(1);
     ASSERT_EQ(l.highlightedRow(), 1);
@@ -267,7 +259,7 @@ TEST_F(BotCfgBehaviour, EditReplacesTheHighlightedLineKeepsItsFlagAndLeavesOther
     EXPECT_EQ(l.selectedBots(), QList<int> { 1 });
     EXPECT_EQ(l.tickedRows(), QList<int> { 1 });
     tk::ExecSettings s;
-    l.page->gatherExecSettings(s);
+    s = pagetest::gathered(*l.page, s);
     EXPECT_EQ(s.selectedBotLines, QList<QByteArray> { edited });
     EXPECT_TRUE(l.ui.messages.isEmpty());
 }
@@ -275,7 +267,7 @@ TEST_F(BotCfgBehaviour, EditReplacesTheHighlightedLineKeepsItsFlagAndLeavesOther
 TEST_F(BotCfgBehaviour, EditWithoutHighlightOpensNothingAndCancelChangesNothing)
 {
     // LF endings: any save would rewrite them as CR LF.
-    inst.writeBotFile(QStringLiteral("bots.cfg"), L1 + "\n" + L2 + "\n");
+    write(QStringLiteral("bots.cfg"), L1 + "\n" + L2 + "\n");
     Launcher& l = start();
     l.press(l.page->SpeedButton15);
     EXPECT_TRUE(l.ui.modalDialogs.isEmpty());
@@ -311,7 +303,7 @@ TEST_F(BotCfgBehaviour, DeleteRemovesTheHighlightedBotAndKeepsTheOthersFlags)
 
 TEST_F(BotCfgBehaviour, DeleteWithoutHighlightStillRewritesTheFile)
 {
-    inst.writeBotFile(QStringLiteral("bots.cfg"), L1 + "\r\n\r\n" + L2 + "\n\n" + L3);
+    write(QStringLiteral("bots.cfg"), L1 + "\r\n\r\n" + L2 + "\n\n" + L3);
     Launcher& l = start();
     ASSERT_EQ(l.rows(), (QStringList { R1, R2, R3 }));
     l.press(l.page->SpeedButton16);
@@ -324,7 +316,7 @@ TEST_F(BotCfgBehaviour, DeleteWithoutHighlightStillRewritesTheFile)
 
 TEST_F(BotCfgBehaviour, TypingANewFileNameKeepsTheBotsAndAddWritesThemThere)
 {
-    inst.writeBotFile(QStringLiteral("bots.cfg"), crlf({ L1, L2 }));
+    write(QStringLiteral("bots.cfg"), crlf({ L1, L2 }));
     Launcher& l = start();
     l.doubleClickRow(0);
     l.typeBotFileName(QStringLiteral("new.cfg"));
@@ -332,17 +324,17 @@ TEST_F(BotCfgBehaviour, TypingANewFileNameKeepsTheBotsAndAddWritesThemThere)
     EXPECT_EQ(l.rows(), (QStringList { R1, R2 }));
     EXPECT_EQ(l.selectedBots(), QList<int> { 0 });
     EXPECT_TRUE(l.ui.messages.isEmpty());
-    EXPECT_FALSE(QFile::exists(inst.inLauncherDir(QStringLiteral("new.cfg"))));
+    EXPECT_FALSE(QFile::exists(file(QStringLiteral("new.cfg"))));
 
     l.press(l.page->SpeedButton14);
-    EXPECT_EQ(inst.botFile(QStringLiteral("new.cfg")),
+    EXPECT_EQ(read(QStringLiteral("new.cfg")),
         crlf({ L1, L2, R"("sv" "addbot" "noname2" "male/grunt" "bots/hunk_c.c" "hunk")" }));
     EXPECT_EQ(botsCfg(), crlf({ L1, L2 }));
 }
 
 TEST_F(BotCfgBehaviour, ChoosingOrTypingAnExistingFileOpensItWithNoBotSelected)
 {
-    inst.writeBotFile(QStringLiteral("other.cfg"), crlf({ L3 }));
+    write(QStringLiteral("other.cfg"), crlf({ L3 }));
     Launcher& l = start();
     l.doubleClickRow(0);
     const int other = l.page->botfilename->findText(QStringLiteral("other.cfg"));
@@ -367,9 +359,8 @@ TEST_F(BotCfgBehaviour, AFileThatIsNotPlainTextIsNamedSoAtLoadAndAtSave)
     QByteArray u16("\xFF\xFE", 2);
     for (const char c : crlf({ L3 }))
         u16 += QByteArray(1, c) + '\0';
-    inst.writeBotFile(QStringLiteral("u16.cfg"), u16);
-    bottest::writeFile(
-        inst.inLauncherDir(QStringLiteral("default.tsf")), "[BotDataFile]\r\nFileName=u16.cfg\r\n");
+    write(QStringLiteral("u16.cfg"), u16);
+    writeAll(file(QStringLiteral("default.tsf")), "[BotDataFile]\r\nFileName=u16.cfg\r\n");
     const QString atLoad = QStringLiteral("The file u16.cfg is not a bot list file: it is not plain text.");
     Launcher& l = start();
     EXPECT_EQ(l.ui.messages, QStringList { atLoad });
@@ -391,14 +382,14 @@ TEST_F(BotCfgBehaviour, AFileThatIsNotPlainTextIsNamedSoAtLoadAndAtSave)
     l.press(l.page->SpeedButton16);
     EXPECT_EQ(l.ui.messages, (QStringList { atLoad, atLoad, atSave, atSave }));
     EXPECT_TRUE(l.ui.modalDialogs.isEmpty());
-    EXPECT_EQ(inst.botFile(QStringLiteral("u16.cfg")), u16);
+    EXPECT_EQ(read(QStringLiteral("u16.cfg")), u16);
 }
 
 // A file too large to be a bot list is passed while a name is typed, named when chosen,
 // and never read: the bots on screen stay.
 TEST_F(BotCfgBehaviour, AFileTooLargeIsNamedWhenChosen)
 {
-    inst.writeBotFile(QStringLiteral("big.cfg"), QByteArray(16 * 1024 * 1024, 'x') + "\r\n");
+    write(QStringLiteral("big.cfg"), QByteArray(16 * 1024 * 1024, 'x') + "\r\n");
     Launcher& l = start();
     l.typeBotFileName(QStringLiteral("big.cfg"));
     EXPECT_TRUE(l.ui.messages.isEmpty());
@@ -417,7 +408,7 @@ TEST_F(BotCfgBehaviour, ALineRunningSeveralCommandsIsMarkedAndSentAsItStands)
 {
     const QByteArray two = R"("sv" "addbot" "x" "male/grunt" "bots/hunk_c.c" "hunk";quit)";
     const QByteArray quoted = R"("sv" "addbot" "a;b" "male/grunt" "bots/hunk_c.c" "hunk")";
-    inst.writeBotFile(QStringLiteral("bots.cfg"), crlf({ L1, two, quoted }));
+    write(QStringLiteral("bots.cfg"), crlf({ L1, two, quoted }));
     Launcher& l = start();
     const qint64 warning = BotCfgPage::severalCommandsIcon().cacheKey();
     QList<int> warned;
@@ -443,14 +434,14 @@ TEST_F(BotCfgBehaviour, ALineRunningSeveralCommandsIsMarkedAndSentAsItStands)
 
     l.doubleClickRow(1);
     tk::ExecSettings s;
-    l.page->gatherExecSettings(s);
+    s = pagetest::gathered(*l.page, s);
     EXPECT_EQ(s.selectedBotLines, QList<QByteArray> { two });
 }
 
 TEST_F(BotCfgBehaviour, UnwritableBotFileShowsTheErrorAndAddDoesNotOpenTheEditor)
 {
     // A directory where the bot list file should be: the rename onto it fails.
-    QDir().mkpath(inst.inLauncherDir(QStringLiteral("locked.cfg")));
+    QDir().mkpath(file(QStringLiteral("locked.cfg")));
     Launcher& l = start();
     l.typeBotFileName(QStringLiteral("locked.cfg"));
     EXPECT_TRUE(l.ui.messages.isEmpty());
@@ -477,21 +468,17 @@ TEST_F(BotCfgBehaviour, UnwritableBotFileShowsTheErrorAndAddDoesNotOpenTheEditor
     EXPECT_EQ(botsCfg(), crlf({ L1, L2, L3 }));
 }
 
-TEST(BotCfgLauncherBelowAFile, SavingReportsTheError)
+TEST_F(BotCfgBehaviour, SavingBelowAFileReportsTheError)
 {
     // The launcher directory lies below a regular file, so nothing can be created there.
-    QTemporaryDir root;
-    bottest::writeFile(root.filePath(QStringLiteral("Quake2")), "not a directory");
-    ScriptedInteraction ui;
-    TForm1 form(
-        tk::InstallPaths::fromLauncherDir(root.filePath(QStringLiteral("Quake2/TARRAKIND")), false), ui);
-    form.show();
-    form.startUp();
+    ASSERT_TRUE(QDir(quake2).removeRecursively());
+    writeAll(quake2, "not a directory");
+    openWindow();
     ui.messages.clear();
-    QTest::mouseClick(form.botCfgPage->SpeedButton14, Qt::LeftButton);
+    QTest::mouseClick(form->botCfgPage->SpeedButton14, Qt::LeftButton);
     EXPECT_EQ(ui.messages.size(), 1);
     EXPECT_TRUE(ui.modalDialogs.isEmpty());
-    EXPECT_EQ(form.botCfgPage->botList().size(), 1);
+    EXPECT_EQ(form->botCfgPage->botList().size(), 1);
 }
 
 } // namespace

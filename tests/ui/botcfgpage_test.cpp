@@ -60,16 +60,9 @@ QImage iconImage(const QIcon& icon)
 
 } // namespace
 
-TEST_F(BotCfgPageTest, NewWindowGivesTheDefaultSettings)
+// Its settings' defaults: NewWindow.HoldsEveryDefault.
+TEST_F(BotCfgPageTest, NewPageShowsNoBotsAndTheDefaultBotListFile)
 {
-    tk::ExecSettings s;
-    s.noChat = true;
-    s.selectedBotLines = { QByteArrayLiteral("\"sv\" \"addbot\" \"kept\"") };
-    page.gatherExecSettings(s);
-    EXPECT_FALSE(s.noChat);
-    // A new window has no bots, so none is selected.
-    EXPECT_TRUE(s.selectedBotLines.isEmpty());
-
     EXPECT_EQ(page.Label1->text(), QStringLiteral("[ 0 Bot(s) found ][ 0 are selected ]"));
     EXPECT_EQ(page.botfilename->currentText(), QStringLiteral("bots.cfg"));
     EXPECT_EQ(page.SpinEdit3->value(), 2);
@@ -81,10 +74,10 @@ TEST_F(BotCfgPageTest, NoBotChatReachesTheRecord)
 {
     clickIndicator(page.CheckBox20);
     tk::ExecSettings s;
-    page.gatherExecSettings(s);
+    s = pagetest::gathered(page, s);
     EXPECT_TRUE(s.noChat);
     clickIndicator(page.CheckBox20);
-    page.gatherExecSettings(s);
+    s = pagetest::gathered(page, s);
     EXPECT_FALSE(s.noChat);
 }
 
@@ -187,11 +180,4 @@ TEST_F(BotCfgPageTest, ABotCostsLittleMoreThanItsLine)
 #else
     GTEST_SKIP() << "the heap is counted through glibc's allocator";
 #endif
-}
-
-TEST(BotCfgPageLayout, EverythingFitsInTheMainWindow)
-{
-    pagetest::MainWindow window;
-    window.showPage(window.form->botCfgPage);
-    pagetest::expectEverythingFits(window.form->botCfgPage);
 }

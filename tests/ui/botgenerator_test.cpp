@@ -15,29 +15,28 @@
 #include <QSet>
 #include <gtest/gtest.h>
 
-using bottest::Installation;
 using bottest::Launcher;
 
 namespace {
 
 const QByteArray kOldList = QByteArray(R"("sv" "addbot" "old" "male/grunt" "bots/hunk_c.c" "hunk")") + "\r\n";
 
-class Generator : public ::testing::Test {
+class Generator : public bottest::BotWindowTest {
 protected:
-    Generator()
+    void SetUp() override
     {
         // Skins the check leaves out ("$", non-ASCII, icons) and models it leaves out (";", "\").
         for (const char* skin : { "male/grunt", "male/grunt_i", "male/viper", "male/night ops", "male/ca$h",
                  "female/athena", "female/j\xC3\xB6rd", "cyborg/oni911", "bad;model/x", "odd\\one/x" }) {
-            inst.addModel(QString::fromUtf8(skin).section(QLatin1Char('/'), 0, 0));
-            bottest::writeFile(inst.players + QLatin1Char('/') + QString::fromUtf8(skin) + ".pcx", {});
+            addModel(QString::fromUtf8(skin).section(QLatin1Char('/'), 0, 0));
+            writeAll(players + QLatin1Char('/') + QString::fromUtf8(skin) + ".pcx", {});
         }
-        inst.writeBotFile(QStringLiteral("bots.cfg"), kOldList);
-        launcher = std::make_unique<Launcher>(inst);
-        generator = launcher->form->botGenerator;
+        write(QStringLiteral("bots.cfg"), kOldList);
+        start();
+        generator = form->botGenerator;
         // What the start-up said of these files (the empty images, the model left out).
-        launcher->ui.messages.clear();
-        launcher->ui.onModal = [this](QDialog* dialog) {
+        ui.messages.clear();
+        ui.onModal = [this](QDialog* dialog) {
             EXPECT_EQ(dialog, generator);
             dialog->show();
             EXPECT_TRUE(QTest::qWaitForWindowExposed(dialog));
@@ -49,10 +48,8 @@ protected:
     }
 
     void open() { launcher->press(launcher->page->SpeedButton29); }
-    QStringList launcherFiles() const { return QDir(inst.launcherDir).entryList(QDir::Files); }
+    QStringList launcherFiles() const { return QDir(dir).entryList(QDir::Files); }
 
-    Installation inst;
-    std::unique_ptr<Launcher> launcher;
     BotGenerator* generator = nullptr;
     std::function<void()> script;
 };
@@ -78,10 +75,10 @@ TEST_P(GeneratorCount, CreatesTheListTheDialogShowsAndSwitchesToIt)
         EXPECT_FALSE(generator->isVisible());
     };
     open();
-    EXPECT_TRUE(launcher->ui.messages.isEmpty()) << launcher->ui.messages.join('\n').toStdString();
+    EXPECT_TRUE(ui.messages.isEmpty()) << ui.messages.join('\n').toStdString();
 
-    const QList<QByteArray> lines = inst.botFile(QStringLiteral("gen.cfg")).split('\n').mid(0, count);
-    ASSERT_EQ(inst.botFile(QStringLiteral("gen.cfg")).count("\r\n"), count);
+    const QList<QByteArray> lines = read(QStringLiteral("gen.cfg")).split('\n').mid(0, count);
+    ASSERT_EQ(read(QStringLiteral("gen.cfg")).count("\r\n"), count);
     ASSERT_EQ(shown.size(), count);
     const QSet<QString> installed { "male/grunt", "male/viper", "male/night ops", "female/athena",
         "cyborg/oni911" };
@@ -99,17 +96,17 @@ TEST_P(GeneratorCount, CreatesTheListTheDialogShowsAndSwitchesToIt)
     EXPECT_EQ(names.size(), count);
     // The tab now shows the new file with every bot selected.
     EXPECT_EQ(launcher->page->botfilename->currentText(), QStringLiteral("gen.cfg"));
-    EXPECT_TRUE(Launcher::items(launcher->page->botfilename).contains(QStringLiteral("gen.cfg")));
+    EXPECT_TRUE(itemsOf(launcher->page->botfilename).contains(QStringLiteral("gen.cfg")));
     EXPECT_EQ(launcher->rowCount(), count);
     EXPECT_EQ(launcher->tickedRows().size(), count);
-    EXPECT_EQ(inst.botFile(QStringLiteral("bots.cfg")), kOldList);
+    EXPECT_EQ(read(QStringLiteral("bots.cfg")), kOldList);
 }
 
 INSTANTIATE_TEST_SUITE_P(Counts, GeneratorCount, ::testing::Values(1, 16, 64));
 
 TEST_F(Generator, AnExistingFileIsReplacedOnlyAfterTheQuestion)
 {
-    launcher->ui.choiceAnswers << 1 << 0; // keep the file, then replace it
+    ui.choiceAnswers << 1 << 0; // keep the file, then replace it
     script = [&] {
         generator->namesNumbered->click();
         generator->namePrefix->selectAll();
@@ -117,16 +114,16 @@ TEST_F(Generator, AnExistingFileIsReplacedOnlyAfterTheQuestion)
         generator->fileName->setText(QStringLiteral("BOTS.CFG"));
         generator->selectAll->setChecked(false);
         generator->createButton->click();
-        EXPECT_EQ(launcher->ui.questions.size(), 1);
+        EXPECT_EQ(ui.questions.size(), 1);
         EXPECT_TRUE(generator->isVisible());
-        EXPECT_EQ(inst.botFile(QStringLiteral("bots.cfg")), kOldList);
+        EXPECT_EQ(read(QStringLiteral("bots.cfg")), kOldList);
         generator->createButton->click();
     };
     open();
-    ASSERT_EQ(launcher->ui.questions.size(), 2);
-    EXPECT_TRUE(launcher->ui.questions[0].text.contains(QStringLiteral("bots.cfg")));
+    ASSERT_EQ(ui.questions.size(), 2);
+    EXPECT_TRUE(ui.questions[0].text.contains(QStringLiteral("bots.cfg")));
     EXPECT_EQ(generator->bots().first().name, QStringLiteral("Grunt1"));
-    EXPECT_EQ(inst.botFile(QStringLiteral("bots.cfg")), tk::botListContents(generator->bots()));
+    EXPECT_EQ(read(QStringLiteral("bots.cfg")), tk::botListContents(generator->bots()));
     EXPECT_EQ(launcher->rows().size(), 8);
     EXPECT_TRUE(launcher->tickedRows().isEmpty());
 }
@@ -134,7 +131,7 @@ TEST_F(Generator, AnExistingFileIsReplacedOnlyAfterTheQuestion)
 TEST_F(Generator, NothingIsWrittenOnCancelOrARefusedNameAndEveryControlIsNamedAndHinted)
 {
     const QStringList before = launcherFiles();
-    launcher->form->gamePage->maxclients->setValue(6);
+    form->gamePage->maxclients->setValue(6);
     script = [&] {
         int checked = 0;
         for (QWidget* w : generator->findChildren<QWidget*>()) {
@@ -160,8 +157,8 @@ TEST_F(Generator, NothingIsWrittenOnCancelOrARefusedNameAndEveryControlIsNamedAn
     };
     open();
     open();
-    EXPECT_EQ(launcher->ui.messages.size(), 6);
-    EXPECT_TRUE(launcher->ui.questions.isEmpty());
+    EXPECT_EQ(ui.messages.size(), 6);
+    EXPECT_TRUE(ui.questions.isEmpty());
     EXPECT_EQ(launcherFiles(), before);
     EXPECT_EQ(launcher->page->botfilename->currentText(), QStringLiteral("bots.cfg"));
     // Every name shipped is one the generator takes.

@@ -9,6 +9,7 @@
 #include "bots/ui/botcfgpage.h"
 #include "bots/ui/tform3.h"
 #include "imaging/ui/imageview.h"
+#include "support/mainwindow.h"
 #include "support/scriptedinteraction.h"
 #include "ui/clickhelpers.h"
 
@@ -31,50 +32,10 @@
 
 namespace bottest {
 
-inline QByteArray readAll(const QString& path)
-{
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
-inline void writeFile(const QString& path, const QByteArray& bytes)
-{
-    QFile f(path);
-    ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate)) << path.toStdString();
-    f.write(bytes);
-}
-
-// <root>/Quake2 with the launcher in <root>/Quake2/TARRAKIND.
-struct Installation {
-    QTemporaryDir root;
-    QString quake2 = root.filePath(QStringLiteral("Quake2"));
-    QString launcherDir = quake2 + QStringLiteral("/TARRAKIND");
-    QString players = quake2 + QStringLiteral("/baseq2/players");
-
-    Installation() { QDir().mkpath(launcherDir); }
-
-    tk::InstallPaths paths() const { return tk::InstallPaths::fromLauncherDir(launcherDir, false); }
-    QString inLauncherDir(const QString& name) const { return launcherDir + QLatin1Char('/') + name; }
-
-    void writeBotFile(const QString& name, const QByteArray& bytes) { writeFile(inLauncherDir(name), bytes); }
-    QByteArray botFile(const QString& name) const { return readAll(inLauncherDir(name)); }
-
-    void addModel(const QString& model) { QDir().mkpath(players + QLatin1Char('/') + model); }
-    // Copies a PCX file of the test data to players/<fileName> (a path below players).
-    void addSkinFile(const QString& fileName, const char* dataFile)
-    {
-        const QString target = players + QLatin1Char('/') + fileName;
-        QDir().mkpath(QFileInfo(target).path());
-        QFile::remove(target);
-        ASSERT_TRUE(
-            QFile::copy(QStringLiteral(TARRAKIND_TEST_DATA "/pcx/") + QLatin1String(dataFile), target))
-            << dataFile;
-    }
-};
-
+// The helpers of a bot test around the window of its fixture.
 struct Launcher {
-    ScriptedInteraction ui;
-    std::unique_ptr<TForm1> form;
+    ScriptedInteraction& ui;
+    std::unique_ptr<TForm1>& form;
     BotCfgPage* page = nullptr;
     TForm3* editor = nullptr;
     // The user's part in the bot editor while it is open; without it the user cancels.
@@ -88,9 +49,11 @@ struct Launcher {
     };
     QList<Seen> seen;
 
-    explicit Launcher(const Installation& inst)
+    // form is the shown and started window, answered by ui.
+    Launcher(ScriptedInteraction& user, std::unique_ptr<TForm1>& window)
+        : ui(user)
+        , form(window)
     {
-        form = std::make_unique<TForm1>(inst.paths(), ui);
         page = form->botCfgPage;
         editor = form->Form3;
         ui.onModal = [this](QDialog* dialog) {
@@ -104,8 +67,6 @@ struct Launcher {
                 dialog->reject();
             return dialog->result();
         };
-        form->show();
-        form->startUp();
         form->PageControl1->setCurrentWidget(page);
         QApplication::processEvents();
     }
@@ -113,16 +74,9 @@ struct Launcher {
     Seen look() const
     {
         Seen s { editor->botName(), editor->botModel(), editor->botSkin(), editor->profileFile(),
-            editor->profileName(), items(editor->ComboBox2), items(editor->ComboBox3),
+            editor->profileName(), itemsOf(editor->ComboBox2), itemsOf(editor->ComboBox3),
             editor->preview->image().size() };
         return s;
-    }
-    static QStringList items(const QComboBox* combo)
-    {
-        QStringList out;
-        for (int i = 0; i < combo->count(); ++i)
-            out.append(combo->itemText(i));
-        return out;
     }
 
     QTreeView* list() const { return page->ListView1; }
@@ -191,14 +145,26 @@ struct Launcher {
     void press(QPushButton* button) { QTest::mouseClick(button, Qt::LeftButton); }
 
     // Replaces the text of the bot file box key by key, as a user types it.
-    void typeBotFileName(const QString& name)
-    {
-        page->botfilename->setFocus();
-        page->botfilename->lineEdit()->selectAll();
-        QTest::keyClicks(page->botfilename->lineEdit(), name);
-    }
+    void typeBotFileName(const QString& name) { retype(page->botfilename, name); }
     // Picks the item of that name in the drop-down of the bot file box with the mouse.
     void chooseBotFileName(const QString& name) { chooseFromDropDown(page->botfilename, name); }
+};
+
+// The fixture of the bot tests: the window on an installation whose bot list files the
+// test writes before start(), with the bot editor played by a script.
+class BotWindowTest : public MainWindowTest {
+protected:
+    BotWindowTest()
+        : MainWindowTest(QStringLiteral("Quake2"))
+    { }
+    Launcher& start()
+    {
+        openWindow();
+        launcher = std::make_unique<Launcher>(ui, form);
+        return *launcher;
+    }
+
+    std::unique_ptr<Launcher> launcher;
 };
 
 } // namespace bottest

@@ -3,7 +3,10 @@
 
 #include <QAbstractButton>
 #include <QAbstractItemView>
+#include <QAbstractSpinBox>
 #include <QComboBox>
+#include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QRadioButton>
 #include <QStyle>
 #include <QStyleOptionButton>
@@ -19,6 +22,35 @@ inline void clickIndicator(QAbstractButton* button, Qt::MouseButton mouse = Qt::
     const QStyle::SubElement element = qobject_cast<QRadioButton*>(button) ? QStyle::SE_RadioButtonIndicator
                                                                            : QStyle::SE_CheckBoxIndicator;
     QTest::mouseClick(button, mouse, {}, button->style()->subElementRect(element, &opt, button).center());
+}
+
+// Replaces the whole text of an edit, the edit of a combo box, a spin edit or the memo as a
+// user does: the focus, the text selected, then the new text typed (Delete for none).
+inline void retype(QWidget* w, const QString& text)
+{
+    if (auto* combo = qobject_cast<QComboBox*>(w); combo && combo->lineEdit())
+        w = combo->lineEdit();
+    w->setFocus();
+    // Selected as Ctrl+A does, also where a key filter lets no shortcut through.
+    if (auto* edit = qobject_cast<QLineEdit*>(w))
+        edit->selectAll();
+    else if (auto* spin = qobject_cast<QAbstractSpinBox*>(w))
+        spin->selectAll();
+    else if (auto* memo = qobject_cast<QPlainTextEdit*>(w))
+        memo->selectAll();
+    if (text.isEmpty())
+        QTest::keyClick(w, Qt::Key_Delete);
+    else
+        QTest::keyClicks(w, text);
+}
+
+// The items of a combo box's list, in order.
+inline QStringList itemsOf(const QComboBox* combo)
+{
+    QStringList items;
+    for (int i = 0; i < combo->count(); ++i)
+        items.append(combo->itemText(i));
+    return items;
 }
 
 // Picks an entry from the combo box's drop-down list with the mouse, as a user does:

@@ -2,14 +2,15 @@
 // What the desktop shows: icons on scaled displays, and dialogs over the main window
 // (a Wayland compositor places a dialog by its parent window alone).
 
+#include "app/ui/interaction.h"
 #include "app/ui/tform1.h"
 #include "app/ui/tform2.h"
 #include "bots/ui/botcfgpage.h"
 #include "bots/ui/tform3.h"
 #include "maps/ui/mappage.h"
 #include "profile/ui/setuppage.h"
+#include "support/mainwindow.h"
 #include "support/scriptedinteraction.h"
-#include "widgets/interaction.h"
 
 #include <QApplication>
 #include <QDir>
@@ -31,19 +32,18 @@ struct DrawnIcon {
     QSize size; // as the launcher shows it
 };
 
-TEST(DrawnIcons, AreDrawnAtTheDisplaysPixelRatioNotScaledUp)
+using DrawnIcons = MainWindowTest;
+
+TEST_F(DrawnIcons, AreDrawnAtTheDisplaysPixelRatioNotScaledUp)
 {
-    QTemporaryDir root;
-    QDir().mkpath(root.filePath(QStringLiteral("quake2/TARRAKIND")));
-    ScriptedInteraction ui;
-    TForm1 form(tk::InstallPaths::fromLauncherDir(root.filePath(QStringLiteral("quake2/TARRAKIND"))), ui);
+    openWindow(Shown::No, false);
     const DrawnIcon drawn[] = {
         { "quick-load disk", SetupPage::quickLoadIcon(), QSize(48, 48) },
         { "bot ticked", BotCfgPage::selectedBotIcon(), QSize(16, 16) },
         { "bot not ticked", BotCfgPage::unselectedBotIcon(), QSize(16, 16) },
         { "bot line warning", BotCfgPage::severalCommandsIcon(), QSize(16, 16) },
-        { "map list refresh", form.mapPage->BitBtn1->icon(), QSize(16, 16) },
-        { "bot editor refresh", form.Form3->BitBtn3->icon(), QSize(16, 16) },
+        { "map list refresh", form->mapPage->BitBtn1->icon(), QSize(16, 16) },
+        { "bot editor refresh", form->Form3->BitBtn3->icon(), QSize(16, 16) },
     };
     for (const DrawnIcon& d : drawn) {
         for (const qreal ratio : { 2.0, 1.5 }) {
@@ -61,49 +61,39 @@ TEST(DrawnIcons, AreDrawnAtTheDisplaysPixelRatioNotScaledUp)
     }
 }
 
-class Dialogs : public ::testing::Test {
+class Dialogs : public MainWindowTest {
 protected:
-    Dialogs()
-        : form(tk::InstallPaths::fromLauncherDir(launcherDir()), ui)
+    void SetUp() override
     {
-        form.show();
-        EXPECT_TRUE(QTest::qWaitForWindowExposed(&form));
-    }
-    QString launcherDir()
-    {
-        QDir().mkpath(root.filePath(QStringLiteral("quake2/TARRAKIND")));
-        return root.filePath(QStringLiteral("quake2/TARRAKIND"));
+        openWindow(Shown::Yes, false);
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(form.get()));
     }
     // Shown, the dialog's window stands over the main window's.
     void expectOverTheMainWindow(QWidget* dialog, const char* what)
     {
         dialog->show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(dialog)) << what;
-        EXPECT_EQ(dialog->windowHandle()->transientParent(), form.windowHandle()) << what;
+        EXPECT_EQ(dialog->windowHandle()->transientParent(), form->windowHandle()) << what;
         dialog->hide();
     }
-
-    QTemporaryDir root;
-    ScriptedInteraction ui;
-    TForm1 form;
 };
 
 TEST_F(Dialogs, MessageBoxesPromptsAndTheAboutBoxStandOverTheMainWindow)
 {
     // Asked from inside a tab, as the tabs ask.
-    const std::unique_ptr<QMessageBox> box = QtInteraction::messageBox(form.mapPage, QStringLiteral("x"));
+    const std::unique_ptr<QMessageBox> box = QtInteraction::messageBox(form->mapPage, QStringLiteral("x"));
     expectOverTheMainWindow(box.get(), "message box");
     const std::unique_ptr<QInputDialog> prompt = QtInteraction::promptDialog(
-        form.mapPage, QStringLiteral("Map Rotation"), QStringLiteral("Enter Filename"), QString());
+        form->mapPage, QStringLiteral("Map Rotation"), QStringLiteral("Enter Filename"), QString());
     expectOverTheMainWindow(prompt.get(), "prompt");
-    expectOverTheMainWindow(form.Form2, "About box");
+    expectOverTheMainWindow(form->Form2, "About box");
 }
 
 TEST_F(Dialogs, APromptIsWideEnoughForItsTitleInATitleBar)
 {
     const QString title = QStringLiteral("Save Config. File");
     const std::unique_ptr<QInputDialog> prompt = QtInteraction::promptDialog(
-        &form, title, QStringLiteral("Enter Filename for Config. File"), QString());
+        form.get(), title, QStringLiteral("Enter Filename for Config. File"), QString());
     prompt->show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(prompt.get()));
     // Title bars use a bold font of about 11 points and hold up to three buttons.

@@ -2,6 +2,7 @@
 #include "app/ui/tform1.h"
 #include "launch/ui/dmflagspage.h"
 #include "profile/ui/gamepage.h"
+#include "support/mainwindow.h"
 #include "support/printers.h"
 #include "support/scriptedinteraction.h"
 #include "ui/pagetesting.h"
@@ -17,19 +18,13 @@
 
 namespace {
 
-class DmFlagsBehaviour : public ::testing::Test {
+class DmFlagsBehaviour : public MainWindowTest {
 protected:
-    QTemporaryDir root;
-    ScriptedInteraction ui;
-    std::unique_ptr<TForm1> form;
     DmFlagsPage* page = nullptr;
 
     void SetUp() override
     {
-        const QString dir = root.filePath(QStringLiteral("q2/TARRAKIND"));
-        QDir().mkpath(dir);
-        form = std::make_unique<TForm1>(tk::InstallPaths::fromLauncherDir(dir), ui);
-        form->show();
+        openWindow(Shown::Yes, false);
         form->PageControl1->setCurrentWidget(form->dmFlagsPage);
         page = form->dmFlagsPage;
     }

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 #include "launch/ui/dmflagspage.h"
 
+#include "launch/core/dmflags.h"
 #include "launch/core/execsettings.h"
 #include "ui/pagetesting.h"
 #include "widgets/spinedit.h"
@@ -23,7 +24,7 @@ tk::ExecSettings gathered(const DmFlagsPage& page)
     s.capturelimit = -1;
     s.minPlayers = true;
     s.minPlayersValue = -1;
-    page.gatherExecSettings(s);
+    s = pagetest::gathered(page, s);
     return s;
 }
 
@@ -35,49 +36,43 @@ protected:
 
 } // namespace
 
-TEST_F(DmFlagsPageTest, NewWindowGivesTheDefaultSettings)
-{
-    const tk::ExecSettings s = gathered(page);
-    EXPECT_EQ(s.dmflags, QStringLiteral("280084"));
-    EXPECT_EQ(s.capturelimit, 8);
-    EXPECT_FALSE(s.minPlayers);
-    EXPECT_EQ(s.minPlayersValue, 0);
-}
-
+// The one copy of the flag table in the tests: the boxes as the tab shows them, with
+// the values and default states the core gives them.
 TEST_F(DmFlagsPageTest, FlagBoxesCarryTheirValuesAndDefaultStates)
 {
     struct Flag {
         const char* name;
         const char* caption;
+        const char* hint;
         int value;
         bool checked;
-        const char* group;
+        bool ctf;
     };
-    const char* dm = "Flags [DM and Teamplay]";
-    const char* ctf = "Flags [CTF]";
     const Flag flags[] = {
-        { "CheckBox1", "No Health", 1, false, dm },
-        { "CheckBox2", "No Items", 2, false, dm },
-        { "CheckBox3", "Weapons Stay", 4, true, dm },
-        { "CheckBox4", "No Falling Dmg", 8, false, dm },
-        { "CheckBox5", "Instant Items", 16, true, dm },
-        { "CheckBox6", "Stay on same Lvl", 32, false, dm },
-        { "CheckBox7", "Teams by Skin", 64, false, dm },
-        { "CheckBox8", "Teams by Model", 128, false, dm },
-        { "CheckBox9", "No Friendly Fire", 256, false, dm },
-        { "CheckBox10", "Spawn Farthest", 512, true, dm },
-        { "CheckBox11", "Force Respawn", 1024, true, dm },
-        { "CheckBox12", "No Armour", 2048, false, dm },
-        { "CheckBox13", "Allow Exit", 4096, false, dm },
-        { "CheckBox14", "Infinite Ammo", 8192, false, dm },
-        { "CheckBox15", "Quad Drop", 16384, true, dm },
-        { "CheckBox16", "Fixed F.o.V.", 32768, false, dm },
-        { "CheckBox17", "Force Join", 131072, false, ctf },
-        { "CheckBox18", "Armour Protect", 262144, true, ctf },
-        { "CheckBox19", "No Tech Powerups", 524288, false, ctf },
+        { "CheckBox1", "No Health", "No health packs in map", 1, false, false },
+        { "CheckBox2", "No Items", "No items in map", 2, false, false },
+        { "CheckBox3", "Weapons Stay", "Weapons stay when picked up", 4, true, false },
+        { "CheckBox4", "No Falling Dmg", "No damage taken from falling", 8, false, false },
+        { "CheckBox5", "Instant Items", "Items are used when picked up (Quad/Rebreater/etc.)", 16, true,
+            false },
+        { "CheckBox6", "Stay on same Lvl", "Forces map to remain same after games", 32, false, false },
+        { "CheckBox7", "Teams by Skin", "Sort teams by skin design", 64, false, false },
+        { "CheckBox8", "Teams by Model", "Sort teams by model", 128, false, false },
+        { "CheckBox9", "No Friendly Fire", "Allows you to injure/kill teammates", 256, false, false },
+        { "CheckBox10", "Spawn Farthest", "Spawn in unbusiest part of map", 512, true, false },
+        { "CheckBox11", "Force Respawn", "Auto respawn without user click", 1024, true, false },
+        { "CheckBox12", "No Armour", "No armour in map", 2048, false, false },
+        { "CheckBox13", "Allow Exit", "Allow clients to exit midgame", 4096, false, false },
+        { "CheckBox14", "Infinite Ammo", "Infinite ammo for guns", 8192, false, false },
+        { "CheckBox15", "Quad Drop", "Allows quad drop when quadded player is killed", 16384, true, false },
+        { "CheckBox16", "Fixed F.o.V.", "Force clients to use FOV90", 32768, false, false },
+        { "CheckBox17", "Force Join", "Force client to join team", 131072, false, true },
+        { "CheckBox18", "Armour Protect", "Armor protects you from teammates shots", 262144, true, true },
+        { "CheckBox19", "No Tech Powerups", "Disable tech/runes", 524288, false, true },
     };
     const QList<QCheckBox*> boxes = page.flagBoxes();
     ASSERT_EQ(boxes.size(), int(std::size(flags)));
+    ASSERT_EQ(int(tk::flagBoxes().size()), int(std::size(flags)));
     int checkedSum = 0;
     for (int i = 0; i < boxes.size(); ++i) {
         const Flag& f = flags[i];
@@ -86,12 +81,15 @@ TEST_F(DmFlagsPageTest, FlagBoxesCarryTheirValuesAndDefaultStates)
         EXPECT_EQ(box->objectName(), QLatin1String(f.name));
         EXPECT_EQ(box, page.findChild<QCheckBox*>(QLatin1String(f.name)));
         EXPECT_EQ(box->text(), QLatin1String(f.caption));
+        EXPECT_EQ(box->statusTip(), QLatin1String(f.hint));
         EXPECT_EQ(DmFlagsPage::flagValue(box), f.value);
         EXPECT_EQ(box->property("flagValue").toInt(), f.value);
         EXPECT_EQ(box->isChecked(), f.checked);
+        EXPECT_EQ(tk::flagBoxes()[i].group == tk::FlagGroup::CaptureTheFlag, f.ctf);
         auto* group = qobject_cast<QGroupBox*>(box->parentWidget());
         ASSERT_NE(group, nullptr);
-        EXPECT_EQ(group->title(), QLatin1String(f.group));
+        EXPECT_EQ(group->title(), f.ctf ? "Flags [CTF]" : "Flags [DM and Teamplay]");
+        EXPECT_EQ(group->statusTip(), f.ctf ? "CTF DMFlag selection" : "Basic DMFlag selection");
         if (box->isChecked())
             checkedSum += DmFlagsPage::flagValue(box);
     }
@@ -168,11 +166,4 @@ TEST_F(DmFlagsPageTest, PresetButtonsShowTheirTwoLineCaptions)
         EXPECT_EQ(presets[i]->objectName(), QStringLiteral("RxSpeedButton%1").arg(i + 1));
         EXPECT_EQ(presets[i]->text(), QLatin1String(captions[i]));
     }
-}
-
-TEST(DmFlagsPageLayout, EverythingFitsInTheMainWindow)
-{
-    pagetest::MainWindow window;
-    window.showPage(window.form->dmFlagsPage);
-    pagetest::expectEverythingFits(window.form->dmFlagsPage);
 }

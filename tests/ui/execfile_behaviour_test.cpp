@@ -8,6 +8,7 @@
 #include "player/ui/playerpage.h"
 #include "profile/ui/gamepage.h"
 #include "profile/ui/miscpage.h"
+#include "support/mainwindow.h"
 #include "support/printers.h"
 #include "support/scriptedinteraction.h"
 #include "ui/clickhelpers.h"
@@ -27,16 +28,13 @@
 
 namespace {
 
-class ExecFileFromTheWindow : public ::testing::Test {
+class ExecFileFromTheWindow : public MainWindowTest {
 protected:
     void SetUp() override
     {
-        ASSERT_TRUE(QDir().mkpath(launcherDir));
         for (const char* name : { "bots.cfg", "extra.cfg", "tark.cfg" })
-            touch(launcherDir + '/' + QLatin1String(name));
-        form = std::make_unique<TForm1>(tk::InstallPaths::fromLauncherDir(launcherDir, false), ui);
-        form->show();
-        form->startUp();
+            touch(dir + '/' + QLatin1String(name));
+        openWindow();
         ASSERT_TRUE(ui.messages.isEmpty()) << ui.messages.join('\n').toStdString();
     }
 
@@ -44,31 +42,6 @@ protected:
     {
         QFile f(path);
         ASSERT_TRUE(f.open(QIODevice::WriteOnly)) << path.toStdString();
-    }
-
-    void showPage(QWidget* page)
-    {
-        form->PageControl1->setCurrentWidget(page);
-        QApplication::processEvents();
-    }
-
-    // Selects the whole text and types over it (or deletes it).
-    static void retype(QLineEdit* edit, const QString& text)
-    {
-        edit->setFocus();
-        edit->selectAll();
-        if (text.isEmpty())
-            QTest::keyClick(edit, Qt::Key_Delete);
-        else
-            QTest::keyClicks(edit, text);
-    }
-    static void retype(QComboBox* combo, const QString& text) { retype(combo->lineEdit(), text); }
-    static void retype(SpinEdit* spin, const QString& text)
-    {
-        spin->setFocus();
-        spin->selectAll();
-        QTest::keyClicks(spin, text);
-        spin->clearFocus();
     }
 
     QStringList lines() const
@@ -102,12 +75,6 @@ protected:
         EXPECT_TRUE(first >= 0 && second > first && map > second);
         return all.mid(second + 1, map - second - 1);
     }
-
-    QTemporaryDir root;
-    QString quake2 = root.filePath(QStringLiteral("quake2"));
-    QString launcherDir = quake2 + QStringLiteral("/TARRAKIND");
-    ScriptedInteraction ui;
-    std::unique_ptr<TForm1> form;
 };
 
 TEST_F(ExecFileFromTheWindow, PlayerLinesFollowTheHandAndCrosshairWords)
@@ -265,9 +232,9 @@ TEST_F(ExecFileFromTheWindow, DemoRecordingWithSequentialNames)
 {
     MiscPage* m = form->miscPage;
     showPage(m);
-    ASSERT_TRUE(QDir().mkpath(launcherDir + QStringLiteral("/demos")));
-    touch(launcherDir + QStringLiteral("/demos/tarkdemo.dm2"));
-    touch(launcherDir + QStringLiteral("/demos/tarkdemo2.dm2"));
+    ASSERT_TRUE(QDir().mkpath(dir + QStringLiteral("/demos")));
+    touch(dir + QStringLiteral("/demos/tarkdemo.dm2"));
+    touch(dir + QStringLiteral("/demos/tarkdemo2.dm2"));
     EXPECT_EQ(lines().last(), QStringLiteral("//Demo Options"));
 
     clickIndicator(m->CheckBox21);
@@ -276,7 +243,7 @@ TEST_F(ExecFileFromTheWindow, DemoRecordingWithSequentialNames)
     EXPECT_EQ(lines().last(), QStringLiteral("record tarkdemo3"));
     retype(m->Edit1, QStringLiteral("duel"));
     EXPECT_EQ(lines().last(), QStringLiteral("record duel")) << "never duel1";
-    touch(launcherDir + QStringLiteral("/demos/duel.dm2"));
+    touch(dir + QStringLiteral("/demos/duel.dm2"));
     EXPECT_EQ(lines().last(), QStringLiteral("record duel2"));
     clickIndicator(m->RadioButton1);
     EXPECT_EQ(lines().last(), QStringLiteral("record duel"));

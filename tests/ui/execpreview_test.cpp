@@ -11,6 +11,7 @@
 #include "player/ui/playerpage.h"
 #include "profile/ui/gamepage.h"
 #include "profile/ui/miscpage.h"
+#include "profile/ui/profilebinding.h"
 #include "profile/ui/setuppage.h"
 #include "ui/clickhelpers.h"
 #include "ui/matchharness.h"
@@ -71,12 +72,15 @@ TEST_F(Preview, ShowsWhatLaunchWritesAndWritesNothingItself)
     EXPECT_EQ(QDir(dir).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot), before);
     EXPECT_EQ(tk::Random::shared().state(), 1234u);
 
-    // Each line leads to a control of the tab it is labelled with.
+    // Each line that names a setting leads to a control of the tab it is labelled with.
     const auto* model = static_cast<const ExecLinesModel*>(p->lines->model());
     for (int row = 0; row < model->rowCount(); ++row) {
         const tk::ExecLineOrigin& o = model->origin(row);
-        EXPECT_TRUE(o.control.isEmpty() || form->pageOf(o.tab)->findChild<QWidget*>(QString(o.control)))
-            << QString(o.control).toStdString();
+        if (o.key.isEmpty())
+            continue;
+        const QWidget* control = settingWidget(form->pages(), o.section, o.key);
+        EXPECT_TRUE(control && form->pageOf(o.tab)->isAncestorOf(control))
+            << QString(o.section).toStdString() << '/' << QString(o.key).toStdString();
     }
 
     form->prefsPage->CheckBox24->setChecked(true); // stays open after the launch

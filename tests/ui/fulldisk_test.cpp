@@ -8,6 +8,7 @@
 #include "profile/ui/gamepage.h"
 #include "profile/ui/setuppage.h"
 #include "support/files.h"
+#include "support/mainwindow.h"
 #include "support/printers.h"
 #include "support/scriptedinteraction.h"
 #include "widgets/spinedit.h"
@@ -42,13 +43,8 @@ enum class Fault {
     FullTmpfs,
 };
 
-class FullDisk : public testing::TestWithParam<Fault> {
+class FullDisk : public MainWindowTest, public testing::WithParamInterface<Fault> {
 protected:
-    QTemporaryDir root;
-    QString quake2;
-    QString dir;
-    ScriptedInteraction ui;
-    std::unique_ptr<TForm1> form;
     QString mounted;
     rlimit oldLimit {};
     void (*oldHandler)(int) = nullptr;
@@ -56,8 +52,6 @@ protected:
 
     void SetUp() override
     {
-        quake2 = root.filePath(QStringLiteral("quake2"));
-        ASSERT_TRUE(QDir().mkpath(quake2));
         if (GetParam() == Fault::FullTmpfs) {
             if (geteuid() != 0)
                 GTEST_SKIP() << "mounting a small tmpfs needs root";
@@ -65,7 +59,7 @@ protected:
                 GTEST_SKIP() << "no right to mount a tmpfs here: " << std::strerror(errno);
             mounted = quake2;
         }
-        dir = quake2 + QStringLiteral("/TARRAKIND");
+        // A tmpfs mounted over the Quake2 directory hides what was there.
         ASSERT_TRUE(QDir().mkpath(dir));
         writeAll(quake2 + QStringLiteral("/quake2"), "game");
         writeAll(
@@ -76,9 +70,7 @@ protected:
         writeAll(file("default.tsf"), "[MapControl]\r\nRotation=1\r\nRotationFile=maps.lst\r\n");
         writeAll(file("quikload.ini"), "[QuikLoad]\r\nNumber=0\r\nOnClick=0\r\n");
         writeAll(file("tark.cfg"), "old script\r\n");
-        form = std::make_unique<TForm1>(tk::InstallPaths::fromLauncherDir(dir, false), ui);
-        form->show();
-        form->startUp();
+        openWindow();
         ASSERT_TRUE(ui.messages.isEmpty()) << ui.messages.join('\n').toStdString();
         before = snapshot();
         fill();
@@ -113,7 +105,6 @@ protected:
         while (filler.write(byte) == 1) { }
     }
 
-    QString file(const QString& name) const { return dir + QLatin1Char('/') + name; }
     QMap<QString, QByteArray> snapshot() const
     {
         QMap<QString, QByteArray> files;

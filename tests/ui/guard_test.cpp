@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
+#include "app/ui/tabpage.h"
 #include "support/scriptedinteraction.h"
-#include "widgets/tabpage.h"
 
 #include <QCheckBox>
 #include <gtest/gtest.h>
@@ -15,6 +15,9 @@ public:
     bool failNext = true;
 
     FailingPage() { connectGuarded(box, &QCheckBox::toggled, this, &FailingPage::boxToggled, guardTarget()); }
+    // It holds no setting of a profile.
+    void load(const tk::ProfileRead&) override { }
+    void store(tk::Profile&) const override { }
 
 private:
     void boxToggled(bool on)

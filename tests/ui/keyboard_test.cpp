@@ -17,6 +17,7 @@
 #include "profile/ui/profilestore.h"
 #include "profile/ui/setuppage.h"
 #include "support/files.h"
+#include "support/mainwindow.h"
 #include "support/scriptedinteraction.h"
 #include "widgets/spinedit.h"
 
@@ -49,26 +50,17 @@ namespace {
 
 // A clean installation (the game executable, two bots, two quick-load profiles), so that a
 // launch asks nothing; the window is active, as it is for a user at the keyboard.
-class Keyboard : public ::testing::Test {
+class Keyboard : public MainWindowTest {
 protected:
-    Keyboard()
-    {
-        QDir().mkpath(launcherDir);
-        QFile exe(quake2 + QStringLiteral("/quake2"));
-        exe.open(QIODevice::WriteOnly);
-        writeAll(launcherDir + "/bots.cfg",
-            "\"sv\" \"addbot\" \"one\" \"male/grunt\" \"bots/hunk_c.c\" \"hunk\"\r\n"
-            "\"sv\" \"addbot\" \"two\" \"male/grunt\" \"bots/hunk_c.c\" \"hunk\"\r\n");
-        writeAll(launcherDir + "/quikload.ini", "[QuikLoad]\r\nNumber=2\r\nn0=duel\r\nn1=ctf\r\n");
-        form = std::make_unique<TForm1>(tk::InstallPaths::fromLauncherDir(launcherDir, false), ui);
-    }
-
     void SetUp() override
     {
-        form->show();
-        form->activateWindow();
-        ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
-        form->startUp();
+        QFile exe(quake2 + QStringLiteral("/quake2"));
+        exe.open(QIODevice::WriteOnly);
+        writeAll(dir + "/bots.cfg",
+            "\"sv\" \"addbot\" \"one\" \"male/grunt\" \"bots/hunk_c.c\" \"hunk\"\r\n"
+            "\"sv\" \"addbot\" \"two\" \"male/grunt\" \"bots/hunk_c.c\" \"hunk\"\r\n");
+        writeAll(dir + "/quikload.ini", "[QuikLoad]\r\nNumber=2\r\nn0=duel\r\nn1=ctf\r\n");
+        openWindow(Shown::Active);
         ASSERT_TRUE(ui.messages.isEmpty()) << ui.messages.join('\n').toStdString();
     }
 
@@ -81,12 +73,6 @@ protected:
     void type(const QString& text) { QTest::keyClicks(QApplication::focusWidget(), text); }
 
     QWidget* currentTab() const { return form->PageControl1->currentWidget(); }
-
-    QTemporaryDir root;
-    QString quake2 = root.filePath(QStringLiteral("Quake2"));
-    QString launcherDir = quake2 + QStringLiteral("/TARRAKIND");
-    ScriptedInteraction ui;
-    std::unique_ptr<TForm1> form;
 };
 
 TEST_F(Keyboard, CtrlReturnAndF9LaunchFromEveryTabWithoutMovingTheFocus)
@@ -105,7 +91,7 @@ TEST_F(Keyboard, CtrlReturnAndF9LaunchFromEveryTabWithoutMovingTheFocus)
     press(Qt::Key_Return, Qt::ControlModifier);
     EXPECT_EQ(ui.starts.size(), 2);
     EXPECT_EQ(form->miscPage->Memo1->toPlainText(), QStringLiteral("set a 1"));
-    EXPECT_TRUE(readAll(launcherDir + "/tark.cfg").contains("set a 1\r\n"));
+    EXPECT_TRUE(readAll(dir + "/tark.cfg").contains("set a 1\r\n"));
 
     // In the bot list, where Return toggles a bot.
     press(Qt::Key_C, Qt::AltModifier);
@@ -258,7 +244,7 @@ TEST_F(Keyboard, DeletionsAnswerDeleteInTheirListAndTheOtherActionsTheKeysInThei
             [&] { return QString::number(form->setupPage->ToolBar1->findChildren<QToolButton*>().size()); },
             QStringLiteral("0") },
     };
-    form->setupPage->rebuildQuickLoadBar();
+    ASSERT_EQ(form->setupPage->ToolBar1->findChildren<QToolButton*>().size(), 2);
     for (const auto& c : cases) {
         form->PageControl1->setCurrentWidget(c.page);
         c.prepare();
@@ -340,7 +326,7 @@ TEST_F(Keyboard, SpeedButtonsWithoutAMnemonicAnswerTheKeysInTheirHintsAndLeaveTh
     press(Qt::Key_S, Qt::ControlModifier);
     ASSERT_EQ(ui.prompts.size(), 1);
     EXPECT_EQ(ui.prompts[0].caption, QStringLiteral("Map Rotation"));
-    EXPECT_TRUE(QFile::exists(launcherDir + "/duel.lst"));
+    EXPECT_TRUE(QFile::exists(dir + "/duel.lst"));
 
     // "?" with F1.
     press(Qt::Key_F1);

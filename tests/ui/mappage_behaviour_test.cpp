@@ -11,6 +11,7 @@
 #include "support/printers.h"
 #include "support/scriptedinteraction.h"
 #include "ui/clickhelpers.h"
+#include "ui/pagetesting.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -39,13 +40,6 @@ public:
     }
 };
 
-void writeFile(const QString& path, const QByteArray& bytes)
-{
-    QFile f(path);
-    ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate)) << path.toStdString();
-    f.write(bytes);
-}
-
 class MapPageBehaviour : public ::testing::Test {
 protected:
     void SetUp() override
@@ -60,7 +54,7 @@ protected:
     }
 
     QString inDir(const QString& name) const { return dir.filePath(name); }
-    void touch(const QString& name) { writeFile(inDir(name), "aas"); }
+    void touch(const QString& name) { writeAll(inDir(name), "aas"); }
     void copyArchive(const QString& fromData, const QString& to)
     {
         ASSERT_TRUE(QFile::copy(QStringLiteral(TARRAKIND_TEST_DATA "/zip/") + fromData, inDir(to)));
@@ -102,7 +96,7 @@ protected:
     QList<QByteArray> execFileLines() const
     {
         tk::ExecSettings settings;
-        page->gatherExecSettings(settings);
+        settings = pagetest::gathered(*page, settings);
         QList<QByteArray> lines = tk::generateExecFile(settings, paths).split('\n');
         for (QByteArray& l : lines)
             l = l.trimmed();
@@ -153,7 +147,7 @@ TEST_F(MapPageBehaviour, RefreshListsLooseFilesThenArchiveEntriesWithTheirTitles
     QDir(dir.path()).mkdir("folder.aas");
     copyArchive("aassfxfix.zip", "aasmaps.zip"); // maps/q2dm3.aas, maps/base1.aas
     copyArchive("aasizcmt.zip", "maps.zip"); // not a navigation archive
-    writeFile(inDir("mapnames.dat"),
+    writeAll(inDir("mapnames.dat"),
         "[Other]\r\nq2dm2=Not this one\r\n"
         "[maptitles]\r\nQ2DM1=The Edge\r\n  base1 = \"Base One\"  \r\nq2dm3=\r\n");
 
@@ -176,13 +170,13 @@ TEST_F(MapPageBehaviour, MapsWithoutATitleShowTheirOwnAndNothingIsWrittenUntilAT
     for (const char* name : { "q2dm1.aas", "q2dm2.aas", "q2dm3.aas", "q2dm4.aas" })
         touch(QLatin1String(name));
     // The launcher's directory is the game directory: its archives and maps are the engine's too.
-    writeFile(inDir("maps.pk3"),
+    writeAll(inDir("maps.pk3"),
         gamefiles::zip(
             { { "maps/q2dm1.bsp", gamefiles::map("The Edge") }, { "maps/q2dm3.bsp", gamefiles::map("No") } },
             true));
     QDir(dir.path()).mkdir("maps");
-    writeFile(inDir("maps/q2dm2.bsp"), gamefiles::map("Tokay's\\nTowers"));
-    writeFile(inDir("mapnames.dat"), "[MapTitles]\r\nq2dm3=\r\n");
+    writeAll(inDir("maps/q2dm2.bsp"), gamefiles::map("Tokay's\\nTowers"));
+    writeAll(inDir("mapnames.dat"), "[MapTitles]\r\nq2dm3=\r\n");
 
     page->refreshCatalogue();
     EXPECT_EQ(rows(),
@@ -325,7 +319,7 @@ TEST_F(MapPageBehaviour, TheTitlePromptWritesTheAnswerOrTheProposedTitle)
 {
     touch("q2dm1.aas");
     touch("q2dm2.aas");
-    writeFile(inDir("mapnames.dat"), "; titles\r\n[Other]\r\nkey=kept\r\n");
+    writeAll(inDir("mapnames.dat"), "; titles\r\n[Other]\r\nkey=kept\r\n");
     page->refreshCatalogue();
 
     alterTitle(); // no focused row yet
@@ -516,7 +510,7 @@ TEST_F(MapPageBehaviour, LoadReplacesTheListAndTakesTheFileName)
     page->setRotationEntries({ "old" });
     QDir(dir.path()).mkdir("elsewhere");
     const QString file = inDir("elsewhere/duel.lst");
-    writeFile(file, "q2dm1\r\n\nq2dm3\rlast");
+    writeAll(file, "q2dm1\r\n\nq2dm3\rlast");
 
     ui.openFileAnswers.enqueue(QString()); // cancelled
     press(page->SpeedButton31);

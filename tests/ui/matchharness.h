@@ -11,8 +11,9 @@
 #include "profile/ui/gamepage.h"
 #include "profile/ui/profilestore.h"
 #include "support/files.h"
+#include "support/mainwindow.h"
 #include "support/printers.h"
-#include "support/scriptedinteraction.h"
+#include "ui/clickhelpers.h"
 #include "widgets/spinedit.h"
 
 #include <QApplication>
@@ -24,35 +25,26 @@
 #include <gtest/gtest.h>
 #include <memory>
 
-class MatchWindow : public ::testing::Test {
+class MatchWindow : public MainWindowTest {
 protected:
-    QTemporaryDir root;
-    QString dir = root.filePath(QStringLiteral("quake2/TARRAKIND"));
-    ScriptedInteraction ui;
-    std::unique_ptr<TForm1> form;
     QString title; // the title panel's text without the marker
 
     void SetUp() override
     {
-        QDir().mkpath(dir);
-        writeAll(root.filePath(QStringLiteral("quake2/yq2")), "");
-        writeAll(file("extra.cfg"), "");
-        writeAll(file("bots.cfg"),
+        writeAll(quake2 + QStringLiteral("/yq2"), "");
+        write(QStringLiteral("extra.cfg"), "");
+        write(QStringLiteral("bots.cfg"),
             "\"sv\" \"addbot\" \"Alpha\" \"male/grunt\" \"bots/hunk_c.c\" \"hunk\"\r\n"
             "\"sv\" \"addbot\" \"Beta\" \"female/athena\" \"bots/bill_c.c\" \"bill\"\r\n"
             "\"sv\" \"addbot\" \"Gamma\" \"male/viper\" \"bots/zero_c.c\" \"zero\"\r\n");
-        writeAll(file("mybots.cfg"), readAll(file("bots.cfg")));
+        write(QStringLiteral("mybots.cfg"), read(QStringLiteral("bots.cfg")));
         for (const char* map : { "q2dm1.aas", "q2dm2.aas" })
-            writeAll(file(QLatin1String(map)), "aas");
-        writeAll(file("default.tsf"),
+            write(QLatin1String(map), "aas");
+        write(QStringLiteral("default.tsf"),
             "[Binds]\r\nCount=3\r\nn0=\"\"F2\" \"cyclecam\"\"\r\nn1=\"\"F3\" \"score\"\"\r\nn2=\"\"F4\" "
             "\"inven\"\"\r\n");
-        writeAll(file("quikload.ini"), "[QuikLoad]\r\nNumber=1\r\nn0=other\r\n");
-        form = std::make_unique<TForm1>(tk::InstallPaths::fromLauncherDir(dir, false), ui);
-        form->show();
-        form->activateWindow();
-        ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
-        form->startUp();
+        write(QStringLiteral("quikload.ini"), "[QuikLoad]\r\nNumber=1\r\nn0=other\r\n");
+        openWindow(Shown::Active);
         form->gamePage->fraglimit->setValue(7);
         form->profiles().save(file("other.tsf"));
         form->gamePage->fraglimit->setValue(150);
@@ -62,8 +54,6 @@ protected:
         ASSERT_FALSE(title.endsWith(" *"));
         ASSERT_TRUE(ui.messages.isEmpty()) << ui.messages.join('\n').toStdString();
     }
-
-    QString file(const QString& name) const { return dir + '/' + name; }
 
     ExecPreview* openPreview()
     {
@@ -83,11 +73,3 @@ protected:
         return out;
     }
 };
-
-// Selects the whole text of an edit, spin edit or memo and types over it.
-inline void retype(QWidget* w, const QString& text)
-{
-    w->setFocus();
-    QTest::keyClick(w, Qt::Key_A, Qt::ControlModifier);
-    QTest::keyClicks(w, text);
-}

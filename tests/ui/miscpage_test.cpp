@@ -1,10 +1,12 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 #include "app/core/installpaths.h"
+#include "app/ui/interaction.h"
 #include "app/ui/tform1.h"
 #include "launch/core/execsettings.h"
 #include "profile/ui/miscpage.h"
+#include "support/mainwindow.h"
 #include "ui/clickhelpers.h"
-#include "widgets/interaction.h"
+#include "ui/pagetesting.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -35,30 +37,18 @@ protected:
     tk::ExecSettings gathered() const
     {
         tk::ExecSettings s;
-        page->gatherExecSettings(s);
+        s = pagetest::gathered(*page, s);
         return s;
     }
 
     std::unique_ptr<MiscPage> page;
 };
 
-TEST_F(MiscPageTest, NewPageGivesTheDefaults)
+// Its settings' defaults: NewWindow.HoldsEveryDefault.
+TEST_F(MiscPageTest, NewPageShowsOverwriteChosen)
 {
-    tk::ExecSettings s;
-    s.additionalCommands = QStringLiteral("stale");
-    s.extraCfg = true;
-    s.extraCfgName = QStringLiteral("stale.cfg");
-    s.recordDemo = true;
-    s.demoName = QStringLiteral("stale");
-    s.sequentialDemo = true;
-    page->gatherExecSettings(s);
-    EXPECT_EQ(s.additionalCommands, QString());
-    EXPECT_FALSE(s.extraCfg);
-    EXPECT_EQ(s.extraCfgName, QString());
-    EXPECT_FALSE(s.recordDemo);
-    EXPECT_EQ(s.demoName, QStringLiteral("tarkdemo"));
-    EXPECT_FALSE(s.sequentialDemo);
     EXPECT_TRUE(page->RadioButton1->isChecked());
+    EXPECT_FALSE(page->RadioButton2->isChecked());
 }
 
 TEST_F(MiscPageTest, CheckBoxesGovernTheirControls)
@@ -168,50 +158,25 @@ TEST(MiscPageExtraConfigList, FillKeepsALoadedTextAndOtherwiseShowsTheFirstName)
         EXPECT_EQ(items, c.names);
         EXPECT_EQ(page.ComboBox1->currentText(), c.text);
         tk::ExecSettings s;
-        page.gatherExecSettings(s);
+        s = pagetest::gathered(page, s);
         EXPECT_EQ(s.extraCfgName, c.text);
     }
 }
 
-class NoInteraction : public Interaction {
-public:
-    void showMessage(QWidget*, const QString& text) override { messages.append(text); }
-    int askChoice(QWidget*, const QString&, const QStringList&) override { return -1; }
-    QString prompt(QWidget*, const QString&, const QString&, const QString& proposed, bool* accepted) override
-    {
-        if (accepted)
-            *accepted = false;
-        return proposed;
-    }
-    QString openFileName(QWidget*, const QString&) override { return {}; }
-    QString saveFileName(QWidget*, const QString&, const QString&, const QString&) override { return {}; }
-    std::optional<QColor> chooseColor(QWidget*, const QColor&) override { return std::nullopt; }
-    int runModal(QDialog*) override { return QDialog::Rejected; }
-    bool startDetached(const tk::GameStartCommand&, QString*) override { return false; }
-    void openUrl(const QUrl&) override { }
+using MiscPageStartUp = MainWindowTest;
 
-    QStringList messages;
-};
-
-TEST(MiscPageExtraConfigList, StartUpListsTheLauncherDirectoryConfigFilesWhateverTheirCase)
+TEST_F(MiscPageStartUp, ListsTheLauncherDirectoryConfigFilesWhateverTheirCase)
 {
-    QTemporaryDir root;
-    ASSERT_TRUE(root.isValid());
-    const QString launcherDir = root.filePath(QStringLiteral("quake2/TARRAKIND"));
-    ASSERT_TRUE(QDir().mkpath(launcherDir + QStringLiteral("/dir.cfg")));
-    for (const char* name : { "tark.cfg", "B.CFG", "a.Cfg", "notes.txt", ".hidden.cfg" }) {
-        QFile f(launcherDir + QLatin1Char('/') + QLatin1String(name));
-        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-    }
-    NoInteraction ui;
-    TForm1 form(tk::InstallPaths::fromLauncherDir(launcherDir), ui);
-    form.startUp();
+    ASSERT_TRUE(QDir().mkpath(file(QStringLiteral("dir.cfg"))));
+    for (const char* name : { "tark.cfg", "B.CFG", "a.Cfg", "notes.txt", ".hidden.cfg" })
+        write(QLatin1String(name), "");
+    openWindow(Shown::No);
 
     QStringList items;
-    for (int i = 0; i < form.miscPage->ComboBox1->count(); ++i)
-        items.append(form.miscPage->ComboBox1->itemText(i));
+    for (int i = 0; i < form->miscPage->ComboBox1->count(); ++i)
+        items.append(form->miscPage->ComboBox1->itemText(i));
     EXPECT_EQ(items, (QStringList { "a.Cfg", "B.CFG", "tark.cfg" }));
-    EXPECT_EQ(form.gatherExecSettings().extraCfgName, QStringLiteral("a.Cfg"));
+    EXPECT_EQ(form->gatherExecSettings().extraCfgName, QStringLiteral("a.Cfg"));
 }
 
 } // namespace

@@ -1,9 +1,10 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 
-#include "app/core/installpaths.h"
+#include "app/ui/tabpage.h"
 #include "app/ui/tform1.h"
-#include "widgets/interaction.h"
+#include "profile/core/profile.h"
+#include "ui/clickhelpers.h"
 #include "widgets/spinedit.h"
 
 #include <QAbstractButton>
@@ -13,41 +14,11 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QTabWidget>
-#include <QTemporaryDir>
 #include <QTest>
 #include <QToolButton>
 #include <gtest/gtest.h>
-#include <memory>
 
 namespace pagetest {
-
-// Shows nothing: layout checks need no dialogs.
-class SilentInteraction : public QtInteraction {
-public:
-    void showMessage(QWidget*, const QString&) override { }
-    int runModal(QDialog*) override { return 0; }
-};
-
-// The main window on an empty installation tree, shown offscreen at its fixed size.
-struct MainWindow {
-    QTemporaryDir root;
-    SilentInteraction ui;
-    std::unique_ptr<TForm1> form;
-
-    MainWindow()
-    {
-        const QString launcherDir = root.path() + QStringLiteral("/quake2/TARRAKIND");
-        QDir().mkpath(launcherDir);
-        form = std::make_unique<TForm1>(tk::InstallPaths::fromLauncherDir(launcherDir), ui);
-        form->show();
-    }
-
-    void showPage(QWidget* page)
-    {
-        form->PageControl1->setCurrentWidget(page);
-        QApplication::processEvents();
-    }
-};
 
 // A page on its own, shown in an active window so that focus changes happen as
 // they do for the user.
@@ -63,21 +34,25 @@ template <typename Page> struct ShownPage {
     Page* operator->() { return &page; }
 };
 
+// The settings record of what page holds, each of its values over those of settings.
+inline tk::ExecSettings gathered(const TabPage& page, tk::ExecSettings settings = {})
+{
+    tk::Profile profile;
+    profile.exec = std::move(settings);
+    page.store(profile);
+    return profile.execSettings();
+}
+
 // Replaces the text of edit by typing text, then moves the focus away.
 inline QString typeAndLeave(SpinEdit* edit, const QString& text)
 {
-    edit->setFocus();
-    edit->selectAll();
-    QTest::keyClicks(edit, text);
+    retype(edit, text);
     edit->clearFocus();
     return edit->text();
 }
 
-// A click on a check box's or radio button's indicator.
-inline void clickIndicator(QAbstractButton* button)
-{
-    QTest::mouseClick(button, Qt::LeftButton, {}, QPoint(8, button->height() / 2));
-}
+// The one click on a check box's or radio button's indicator.
+using ::clickIndicator;
 
 inline QString describe(const QWidget* w)
 {

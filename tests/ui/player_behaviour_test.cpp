@@ -8,9 +8,11 @@
 #include "player/ui/playerpage.h"
 #include "profile/ui/profilestore.h"
 #include "profile/ui/setuppage.h"
+#include "support/mainwindow.h"
 #include "support/printers.h"
 #include "support/scriptedinteraction.h"
 #include "ui/clickhelpers.h"
+#include "ui/pagetesting.h"
 #include "widgets/spinedit.h"
 
 #include <QApplication>
@@ -33,14 +35,6 @@ const QString kUnrecognizedPcx = QStringLiteral("unrecognized PCX");
 QString notAFloat(const QString& text)
 {
     return QStringLiteral("'%1' is not a valid floating point value").arg(text);
-}
-
-QStringList itemsOf(const QComboBox* combo)
-{
-    QStringList items;
-    for (int i = 0; i < combo->count(); ++i)
-        items.append(combo->itemText(i));
-    return items;
 }
 
 QString pcxData(const char* name)
@@ -74,47 +68,27 @@ std::string differenceFrom(const QImage& shown, const QImage& expected)
 // A Quake2 directory with the launcher's game directory and a players directory:
 // male (grunt, its icon and weapon skin, Viper, a broken image, a text file),
 // female (athena) and Cyborg (no skins).
-struct Installation {
-    QTemporaryDir root;
-    QString quake2 = root.filePath(QStringLiteral("quake2"));
-    QString launcherDir = quake2 + QStringLiteral("/TARRAKIND");
-    QString players = quake2 + QStringLiteral("/baseq2/players");
-
-    Installation()
-    {
-        EXPECT_TRUE(QDir().mkpath(launcherDir));
-        QFile(launcherDir + QStringLiteral("/bots.cfg")).open(QIODevice::WriteOnly);
-    }
-    void makePlayers()
-    {
-        for (const char* model : { "male", "female", "Cyborg" })
-            EXPECT_TRUE(QDir().mkpath(players + '/' + QLatin1String(model)));
-        copy("skin296_ppmtopcx.pcx", "male/grunt.pcx");
-        copy("skin296_ppmtopcx.pcx", "male/grunt_i.pcx");
-        copy("skin296_ppmtopcx.pcx", "male/weapon.pcx");
-        copy("skin256_pil.pcx", "male/Viper.PCX");
-        copy("bad_manuf11.pcx", "male/broken.pcx");
-        copy("skin256_pil.pcx", "female/athena.pcx");
-        QFile(players + QStringLiteral("/male/skin.txt")).open(QIODevice::WriteOnly);
-    }
-    void copy(const char* from, const char* to)
-    {
-        EXPECT_TRUE(QFile::copy(pcxData(from), players + '/' + QLatin1String(to))) << to;
-    }
-    void writeFile(const QString& name, const QByteArray& data)
-    {
-        QFile f(launcherDir + '/' + name);
-        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-        f.write(data);
-    }
-    tk::InstallPaths paths() const { return tk::InstallPaths::fromLauncherDir(launcherDir, false); }
-};
+// The players of an installation: male (grunt, its icon and weapon skin, Viper, a broken
+// image, a text file), female (athena) and Cyborg (no skins).
+void makePlayers(const TestInstallation& inst)
+{
+    for (const char* model : { "male", "female", "Cyborg" })
+        inst.addModel(QLatin1String(model));
+    inst.addSkinFile(QStringLiteral("male/grunt.pcx"), "skin296_ppmtopcx.pcx");
+    inst.addSkinFile(QStringLiteral("male/grunt_i.pcx"), "skin296_ppmtopcx.pcx");
+    inst.addSkinFile(QStringLiteral("male/weapon.pcx"), "skin296_ppmtopcx.pcx");
+    inst.addSkinFile(QStringLiteral("male/Viper.PCX"), "skin256_pil.pcx");
+    inst.addSkinFile(QStringLiteral("male/broken.pcx"), "bad_manuf11.pcx");
+    inst.addSkinFile(QStringLiteral("female/athena.pcx"), "skin256_pil.pcx");
+    writeAll(inst.players + QStringLiteral("/male/skin.txt"), "");
+    inst.write(QStringLiteral("bots.cfg"), "");
+}
 
 class PlayerBehaviour : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        inst.makePlayers();
+        makePlayers(inst);
         page = std::make_unique<PlayerPage>();
         paths = inst.paths();
         page->attach(paths, ui);
@@ -130,15 +104,7 @@ protected:
     QString sensitivity() const { return page->Edit3->text(); }
 
     // Replaces the sensitivity text by typing: the user selects it all and types.
-    void typeSensitivity(const QString& keys)
-    {
-        page->Edit3->setFocus();
-        page->Edit3->selectAll();
-        if (!keys.isEmpty())
-            QTest::keyClicks(page->Edit3, keys);
-        else
-            QTest::keyClick(page->Edit3, Qt::Key_Delete);
-    }
+    void typeSensitivity(const QString& keys) { retype(page->Edit3, keys); }
 
     static void type(QComboBox* combo, const QString& keys)
     {
@@ -146,7 +112,7 @@ protected:
         QTest::keyClicks(combo->lineEdit(), keys);
     }
 
-    Installation inst;
+    TestInstallation inst;
     tk::InstallPaths paths;
     ScriptedInteraction ui;
     std::unique_ptr<PlayerPage> page;
@@ -178,7 +144,7 @@ TEST_F(PlayerBehaviour, TypedSensitivitySetsTheTrackBarAndStaysAsTyped)
     }
     EXPECT_TRUE(ui.messages.isEmpty()) << ui.messages.join('\n').toStdString();
     tk::ExecSettings s;
-    page->gatherExecSettings(s);
+    s = pagetest::gathered(*page, s);
     EXPECT_EQ(s.sensitivityText, QStringLiteral("7.")) << "the launch writes the text as typed";
 }
 
@@ -356,7 +322,7 @@ TEST_F(PlayerBehaviour, ModelsAndSkinsComeFromThePlayersDirectory)
 TEST_F(PlayerBehaviour, NamesThatWouldBreakAConsoleLineAreLeftOutAndToldOnce)
 {
     ASSERT_TRUE(QDir().mkpath(inst.players + QStringLiteral("/evil;quit")));
-    inst.copy("skin256_pil.pcx", "male/sk\"x.pcx");
+    inst.addSkinFile(QStringLiteral("male/sk\"x.pcx"), "skin256_pil.pcx");
     page->ComboBox2->setEditText(QStringLiteral("male"));
     for (int fill = 0; fill < 2; ++fill)
         page->fillModelList();
@@ -512,7 +478,7 @@ TEST_F(PlayerBehaviour, UncheckingTheSetupKeepsTheTextsAndThePreview)
     EXPECT_TRUE(page->ImageEnDBView1->isEnabled());
     EXPECT_EQ(page->ImageEnDBView1->image(), shown);
     tk::ExecSettings s;
-    page->gatherExecSettings(s);
+    s = pagetest::gathered(*page, s);
     EXPECT_FALSE(s.playerSetup);
     EXPECT_EQ(s.playerName, QStringLiteral("Player"));
     EXPECT_EQ(s.model, QStringLiteral("male"));
@@ -522,20 +488,12 @@ TEST_F(PlayerBehaviour, UncheckingTheSetupKeepsTheTextsAndThePreview)
 }
 
 // Start-up and the profile load, through the main window.
-class PlayerStartUp : public ::testing::Test {
+class PlayerStartUp : public MainWindowTest {
 protected:
-    void SetUp() override { inst.makePlayers(); }
+    void SetUp() override { makePlayers(*this); }
 
-    void start()
-    {
-        form = std::make_unique<TForm1>(inst.paths(), ui);
-        form->startUp();
-    }
+    void start() { openWindow(Shown::No); }
     PlayerPage* page() const { return form->playerPage; }
-
-    Installation inst;
-    ScriptedInteraction ui;
-    std::unique_ptr<TForm1> form;
 };
 
 const QByteArray kGoodPlayer = "[Player]\r\nEnabled=1\r\nName=Ranger\r\nModel=female\r\nSkin=athena\r\n"
@@ -543,7 +501,7 @@ const QByteArray kGoodPlayer = "[Player]\r\nEnabled=1\r\nName=Ranger\r\nModel=fe
 
 TEST_F(PlayerStartUp, TheProfilesModelAndSkinAreShownAndListed)
 {
-    inst.writeFile(QStringLiteral("default.tsf"), kGoodPlayer);
+    write(QStringLiteral("default.tsf"), kGoodPlayer);
     start();
     EXPECT_TRUE(ui.messages.isEmpty()) << ui.messages.join('\n').toStdString();
     EXPECT_EQ(itemsOf(page()->ComboBox2), (QStringList { "Cyborg", "female", "male" }));
@@ -564,7 +522,7 @@ TEST_F(PlayerStartUp, ASensitivityThatIsNoNumberStopsTheLoadThere)
     QByteArray profile = kGoodPlayer;
     profile.replace("Sens=3.5", "Sens=fast");
     profile += "[Binds]\r\nEnabled=1\r\n";
-    inst.writeFile(QStringLiteral("default.tsf"), profile);
+    write(QStringLiteral("default.tsf"), profile);
     start();
     // The start-up goes on after the stopped load: the model list is filled.
     EXPECT_EQ(ui.messages, QStringList { notAFloat("fast") });
@@ -580,7 +538,7 @@ TEST_F(PlayerStartUp, ASensitivityThatIsNoNumberStopsTheLoadThere)
 
     // Loading it by hand throws the same message.
     try {
-        form->profiles().load(inst.launcherDir + QStringLiteral("/default.tsf"));
+        form->profiles().load(dir + QStringLiteral("/default.tsf"));
         ADD_FAILURE() << "no error";
     } catch (const tk::UserError& e) {
         EXPECT_EQ(e.message(), notAFloat("fast"));
@@ -591,7 +549,7 @@ TEST_F(PlayerStartUp, ARejectedSkinImageStopsTheLoadAfterThePreview)
 {
     QByteArray profile = kGoodPlayer;
     profile.replace("Model=female\r\nSkin=athena", "Model=male\r\nSkin=broken");
-    inst.writeFile(QStringLiteral("default.tsf"), profile);
+    write(QStringLiteral("default.tsf"), profile);
     start();
     EXPECT_EQ(ui.messages, QStringList { kUnrecognizedPcx });
     EXPECT_EQ(page()->TrackBar1->value(), 35) << "the sensitivity comes before the preview";
@@ -601,13 +559,13 @@ TEST_F(PlayerStartUp, ARejectedSkinImageStopsTheLoadAfterThePreview)
 
     // A profile whose skin file is missing loads on and keeps the picture.
     profile.replace("Skin=broken", "Skin=grunt");
-    inst.writeFile(QStringLiteral("good.tsf"), profile);
-    form->profiles().load(inst.launcherDir + QStringLiteral("/good.tsf"));
+    write(QStringLiteral("good.tsf"), profile);
+    form->profiles().load(dir + QStringLiteral("/good.tsf"));
     const QImage grunt = groundTruth("skin296_ppmtopcx.ppm");
     EXPECT_EQ(differenceFrom(page()->ImageEnDBView1->image(), grunt), "");
     profile.replace("Skin=grunt", "Skin=gone");
-    inst.writeFile(QStringLiteral("gone.tsf"), profile);
-    form->profiles().load(inst.launcherDir + QStringLiteral("/gone.tsf"));
+    write(QStringLiteral("gone.tsf"), profile);
+    form->profiles().load(dir + QStringLiteral("/gone.tsf"));
     EXPECT_EQ(differenceFrom(page()->ImageEnDBView1->image(), grunt), "");
     EXPECT_TRUE(page()->CheckBox30->isChecked());
     EXPECT_EQ(page()->SpinEdit4->value(), 30);

@@ -16,15 +16,6 @@ QColor centreColour(QWidget* w)
     return shot.pixelColor(shot.rect().center());
 }
 
-TEST(PrefsPage, DefaultsOfANewWindow)
-{
-    PrefsPage page;
-    EXPECT_TRUE(page.CheckBox24->isChecked()) << "leave open when running";
-    EXPECT_FALSE(page.CheckBox26->isChecked()) << "save on close";
-    EXPECT_TRUE(page.CheckBox25->isChecked()) << "light-up captions";
-    EXPECT_EQ(page.colortest->color(), QColor(Qt::red));
-}
-
 TEST(PrefsPage, SwatchShowsItsColourAndReportsClicks)
 {
     const tk::InstallPaths paths = tk::InstallPaths::fromLauncherDir(QStringLiteral("/tmp/quake2/TARRAKIND"));

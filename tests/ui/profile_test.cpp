@@ -15,6 +15,7 @@
 #include "profile/ui/profilestore.h"
 #include "profile/ui/setuppage.h"
 #include "support/files.h"
+#include "support/mainwindow.h"
 #include "support/printers.h"
 #include "support/scriptedinteraction.h"
 #include "widgets/colorswatch.h"
@@ -38,27 +39,19 @@
 
 namespace {
 
-class Profiles : public ::testing::Test {
+class Profiles : public MainWindowTest {
 protected:
-    QTemporaryDir root;
-    QString dir = root.filePath(QStringLiteral("quake2/TARRAKIND"));
-    ScriptedInteraction ui;
-    std::unique_ptr<TForm1> form;
-
     void SetUp() override
     {
-        QDir().mkpath(dir);
-        writeAll(file("bots.cfg"), "");
-        writeAll(file("mybots.cfg"),
+        write(QStringLiteral("bots.cfg"), "");
+        write(QStringLiteral("mybots.cfg"),
             "\"sv\" \"addbot\" \"Alpha\" \"male/grunt\" \"bots/hunk_c.c\" \"hunk\"\r\n"
             "\"sv\" \"addbot\" \"Beta\" \"female/athena\" \"bots/bill_c.c\" \"bill\"\r\n"
             "\"sv\" \"addbot\" \"Gamma\" \"male/viper\" \"bots/zero_c.c\" \"zero\"\r\n");
         for (const char* map : { "q2dm1", "q2dm2" })
-            writeAll(file(QString::fromLatin1(map) + ".aas"), "aas");
-        form = std::make_unique<TForm1>(tk::InstallPaths::fromLauncherDir(dir), ui);
-        form->startUp();
+            write(QString::fromLatin1(map) + ".aas", "aas");
+        openWindow(Shown::No);
     }
-    QString file(const QString& name) const { return dir + '/' + name; }
     void load(const QString& name) { form->profiles().load(file(name)); }
     void save(const QString& name) { form->profiles().save(file(name)); }
 };

@@ -5,6 +5,7 @@
 #include "profile/ui/profilestore.h"
 #include "profile/ui/setuppage.h"
 #include "support/files.h"
+#include "support/mainwindow.h"
 #include "support/printers.h"
 #include "support/scriptedinteraction.h"
 #include "widgets/spinedit.h"
@@ -23,31 +24,22 @@
 
 namespace {
 
-class ProfileCommands : public ::testing::Test {
+class ProfileCommands : public MainWindowTest {
 protected:
-    QTemporaryDir root;
-    QString quake2 = root.filePath(QStringLiteral("quake2"));
-    QString dir = quake2 + QStringLiteral("/TARRAKIND");
-    ScriptedInteraction ui;
-    std::unique_ptr<TForm1> form;
     SetupPage* setup = nullptr;
 
     void SetUp() override
     {
-        QDir().mkpath(dir);
-        writeAll(file("bots.cfg"), "");
+        write(QStringLiteral("bots.cfg"), "");
         writeAll(quake2 + "/quake2", "");
     }
     void start()
     {
-        form = std::make_unique<TForm1>(tk::InstallPaths::fromLauncherDir(dir), ui);
-        form->show();
-        form->startUp();
+        openWindow(Shown::Yes);
         setup = form->setupPage;
-        // The commands as the Parts give them: no question about changed settings.
+        // The commands on their own: no question about changed settings.
         form->prefsPage->CheckBox51->setChecked(false);
     }
-    QString file(const QString& name) const { return dir + '/' + name; }
     void click(QAbstractButton* b) { QTest::mouseClick(b, Qt::LeftButton); }
 };
 

@@ -12,10 +12,12 @@
 #include "maps/ui/mappage.h"
 #include "player/ui/bindspage.h"
 #include "player/ui/playerpage.h"
+#include "profile/core/profile.h"
 #include "profile/ui/gamepage.h"
 #include "profile/ui/miscpage.h"
 #include "profile/ui/setuppage.h"
 #include "support/files.h"
+#include "support/mainwindow.h"
 #include "support/scriptedinteraction.h"
 #include "widgets/accessibility.h"
 #include "widgets/colorswatch.h"
@@ -47,28 +49,20 @@
 
 namespace {
 
-class ScreenReader : public ::testing::Test {
+class ScreenReader : public MainWindowTest {
 protected:
     ScreenReader()
     {
-        QDir().mkpath(launcherDir);
-        writeAll(launcherDir + "/bots.cfg",
+        writeAll(dir + "/bots.cfg",
             "\"sv\" \"addbot\" \"one\" \"male/grunt\" \"bots/hunk_c.c\" \"hunk\"\r\n"
             "\"sv\" \"addbot\" \"two\" \"male/grunt\" \"bots/hunk_c.c\" \"hunk\"\r\n");
-        form = std::make_unique<TForm1>(tk::InstallPaths::fromLauncherDir(launcherDir, false), ui);
-        form->show();
-        form->startUp();
+        openWindow();
     }
 
     static QString nameOf(QObject* o)
     {
         return QAccessible::queryAccessibleInterface(o)->text(QAccessible::Name);
     }
-
-    QTemporaryDir root;
-    QString launcherDir = root.filePath(QStringLiteral("quake2/TARRAKIND"));
-    ScriptedInteraction ui;
-    std::unique_ptr<TForm1> form;
 };
 
 bool isField(QAccessible::Role role)
@@ -309,7 +303,7 @@ TEST_F(ScreenReader, WhatIsReadIsWhatIsShown)
 TEST_F(ScreenReader, TheMapListsKeysMoveTheShownMapAndEnteringItStartsAtTheHighlightedRow)
 {
     for (const char* map : { "q2dm1", "q2dm2", "q2dm3" })
-        writeAll(launcherDir + "/" + map + ".aas", "");
+        writeAll(dir + "/" + map + ".aas", "");
     MapPage* map = form->mapPage;
     map->refreshCatalogue();
     map->selectMapByName(QStringLiteral("q2dm2"));
@@ -321,9 +315,9 @@ TEST_F(ScreenReader, TheMapListsKeysMoveTheShownMapAndEnteringItStartsAtTheHighl
     QTest::keyClick(map->ListView2, Qt::Key_Down);
     EXPECT_EQ(map->selectedMapName(), QStringLiteral("q2dm3"));
     EXPECT_EQ(map->Panel37->text(), QStringLiteral("q2dm3"));
-    tk::ExecSettings s;
-    map->gatherExecSettings(s);
-    EXPECT_EQ(s.selectedMap, QStringLiteral("q2dm3"));
+    tk::Profile stored;
+    map->store(stored);
+    EXPECT_EQ(stored.exec.selectedMap, QStringLiteral("q2dm3"));
 }
 
 TEST_F(ScreenReader, TheFocusFrameAndSelectedRowsStandOutEnoughToBeSeen)

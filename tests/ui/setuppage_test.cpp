@@ -118,20 +118,6 @@ TEST_F(SetupPageTest, NewWindowState)
     // The logo strip stays a strip.
     EXPECT_LE(page.Image1->height(), 40);
 }
-
-TEST(SetupPageLayout, EverythingFitsInTheMainWindow)
-{
-    pagetest::MainWindow window;
-    SetupPage* page = window.form->setupPage;
-    for (int i = 0; i < 3; ++i)
-        page->addQuickLoadButton(QStringLiteral("profile%1").arg(i));
-    window.showPage(page);
-    pagetest::expectEverythingFits(page);
-    // Three quick-load buttons fit on the bar without folding away.
-    for (QToolButton* b : page->quickLoadButtons())
-        EXPECT_TRUE(b->isVisible()) << qPrintable(SetupPage::quickLoadCaption(b));
-}
-
 // A long profile name is cut inside, so that its extension and the changed marker stay in
 // sight; the whole name stays the label's text and shows as its tool tip.
 TEST_F(SetupPageTest, ALongProfileNameKeepsItsExtensionAndMarker)

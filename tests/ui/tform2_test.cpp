@@ -2,6 +2,7 @@
 #include "app/core/installpaths.h"
 #include "app/ui/tform1.h"
 #include "app/ui/tform2.h"
+#include "support/mainwindow.h"
 #include "support/printers.h"
 #include "support/scriptedinteraction.h"
 
@@ -74,18 +75,16 @@ TEST_F(AboutBox, IsABorderlessBoxOfFixedSizeCentredOnTheScreen)
     EXPECT_LE((about.frameGeometry().center() - screenCentre).manhattanLength(), 2);
 }
 
-TEST(AboutBoxInMainWindow, ShowsTheVersionAfterStartUpAndOpensLinksThroughTheWindowsInteraction)
-{
-    QTemporaryDir quake2;
-    ASSERT_TRUE(QDir(quake2.path()).mkpath(QStringLiteral("tarrakind")));
-    ScriptedInteraction ui;
-    TForm1 form(tk::InstallPaths::fromLauncherDir(quake2.filePath(QStringLiteral("tarrakind"))), ui);
-    form.startUp();
-    EXPECT_EQ(form.Form2->Panel4->text(), QStringLiteral("TARRAKIND! [v0.6.1]"));
+using AboutBoxInMainWindow = MainWindowTest;
 
-    form.Form2->show();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(form.Form2));
-    QTest::mouseClick(form.Form2->mailLink, Qt::LeftButton);
+TEST_F(AboutBoxInMainWindow, ShowsTheVersionAfterStartUpAndOpensLinksThroughTheWindowsInteraction)
+{
+    openWindow(Shown::No);
+    EXPECT_EQ(form->Form2->Panel4->text(), QStringLiteral("TARRAKIND! [v0.6.1]"));
+
+    form->Form2->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(form->Form2));
+    QTest::mouseClick(form->Form2->mailLink, Qt::LeftButton);
     EXPECT_EQ(ui.openedUrls, QList<QUrl> { QUrl(QStringLiteral("mailto:" TARRAKIND_EMAIL)) });
 }
 

@@ -7,7 +7,6 @@
 #include <QLineEdit>
 #include <gtest/gtest.h>
 
-using bottest::Installation;
 using bottest::Launcher;
 
 namespace {
@@ -35,32 +34,32 @@ QStringList strings(std::initializer_list<const char*> texts)
     return out;
 }
 
-class BotEditorBehaviour : public ::testing::Test {
+class BotEditorBehaviour : public bottest::BotWindowTest {
 protected:
     void SetUp() override
     {
         QByteArray bots;
         for (const QByteArray& line : { kGrunt, kSlashes, kPlain, kGhost, kBroken })
             bots += line + "\r\n";
-        inst.writeBotFile(QStringLiteral("bots.cfg"), bots);
+        write(QStringLiteral("bots.cfg"), bots);
     }
     void installModels()
     {
-        inst.addSkinFile(QStringLiteral("male/grunt.pcx"), "true37_ppmtopcx.pcx");
-        inst.addSkinFile(QStringLiteral("male/viper.pcx"), "ncol7_ppmtopcx24.pcx");
-        inst.addSkinFile(QStringLiteral("male/grunt_i.pcx"), "one_im.pcx");
-        inst.addSkinFile(QStringLiteral("male/weapon.pcx"), "one_im.pcx");
-        inst.addSkinFile(QStringLiteral("female/athena.pcx"), "skin256_pil.pcx");
-        inst.addSkinFile(QStringLiteral("bad/skin.pcx"), "bad_enc2.pcx");
-        inst.addModel(QStringLiteral("Cyborg"));
+        addSkinFile(QStringLiteral("male/grunt.pcx"), "true37_ppmtopcx.pcx");
+        addSkinFile(QStringLiteral("male/viper.pcx"), "ncol7_ppmtopcx24.pcx");
+        addSkinFile(QStringLiteral("male/grunt_i.pcx"), "one_im.pcx");
+        addSkinFile(QStringLiteral("male/weapon.pcx"), "one_im.pcx");
+        addSkinFile(QStringLiteral("female/athena.pcx"), "skin256_pil.pcx");
+        addSkinFile(QStringLiteral("bad/skin.pcx"), "bad_enc2.pcx");
+        addModel(QStringLiteral("Cyborg"));
         // A skin lying loose in the players directory itself.
-        inst.addSkinFile(QStringLiteral("loose.pcx"), "one_ppmtopcx24.pcx");
+        addSkinFile(QStringLiteral("loose.pcx"), "one_ppmtopcx24.pcx");
     }
     Launcher& start()
     {
-        launcher = std::make_unique<Launcher>(inst);
-        EXPECT_TRUE(launcher->ui.messages.isEmpty()) << launcher->ui.messages.join('\n').toStdString();
-        return *launcher;
+        Launcher& l = BotWindowTest::start();
+        EXPECT_TRUE(ui.messages.isEmpty()) << ui.messages.join('\n').toStdString();
+        return l;
     }
     // Highlights row and presses "&Edit Bot"; script plays the user in the editor.
     void edit(int row, std::function<void(TForm3&)> script = {})
@@ -71,18 +70,9 @@ protected:
     }
     const Launcher::Seen& lastSeen() const { return launcher->seen.last(); }
 
-    Installation inst;
-    std::unique_ptr<Launcher> launcher;
     const QStringList models = strings({ "bad", "Cyborg", "female", "male" });
     const QStringList maleSkins = strings({ "grunt", "viper" });
 };
-
-void typeInto(QComboBox* combo, const QString& text)
-{
-    combo->setFocus();
-    combo->lineEdit()->selectAll();
-    QTest::keyClicks(combo->lineEdit(), text);
-}
 
 TEST_F(BotEditorBehaviour, OpensOnMaleGruntWithTheInstalledModelsMaleSkinsAndItsPreview)
 {
@@ -122,7 +112,7 @@ TEST_F(BotEditorBehaviour, ValueWithoutSlashGivesAnEmptyModelThatSavingRefuses)
         QTest::mouseClick(e.BitBtn5, Qt::LeftButton);
         EXPECT_EQ(launcher->ui.messages, QStringList { QStringLiteral("You must specify a Bot Model") });
         EXPECT_TRUE(e.isVisible());
-        typeInto(e.ComboBox2, QStringLiteral("male"));
+        retype(e.ComboBox2, QStringLiteral("male"));
         QTest::mouseClick(e.BitBtn5, Qt::LeftButton);
     });
     EXPECT_EQ(lastSeen().model, QString());
@@ -130,7 +120,7 @@ TEST_F(BotEditorBehaviour, ValueWithoutSlashGivesAnEmptyModelThatSavingRefuses)
     EXPECT_EQ(launcher->ui.messages.size(), 1);
     EXPECT_EQ(launcher->rows()[Plain], QStringLiteral("Plain | male/grunt | java"));
     EXPECT_TRUE(
-        inst.botFile(QStringLiteral("bots.cfg"))
+        read(QStringLiteral("bots.cfg"))
             .contains("\r\n\"sv\" \"addbot\" \"Plain\" \"male/grunt\" \"bots/java_c.c\" \"java\"\r\n"));
 }
 
@@ -144,22 +134,22 @@ TEST_F(BotEditorBehaviour, ChoosingTheSpartaFileSetsSpartacusAndIsSaved)
     });
     EXPECT_EQ(launcher->rows()[Grunt], QStringLiteral("Grunt | male/grunt | spartacus"));
     EXPECT_TRUE(
-        inst.botFile(QStringLiteral("bots.cfg"))
+        read(QStringLiteral("bots.cfg"))
             .startsWith("\"sv\" \"addbot\" \"Grunt\" \"male/grunt\" \"bots/sparta_c.c\" \"spartacus\"\r\n"));
 }
 
 TEST_F(BotEditorBehaviour, ChangingOnlyTheCFileKeepsTheBytesOfTheOtherValues)
 {
     // Saved on Windows: name, skin and profile in Windows-1252.
-    inst.writeBotFile(QStringLiteral("bots.cfg"),
+    write(QStringLiteral("bots.cfg"),
         kGrunt + "\r\n\"sv\" \"addbot\" \"Ren\xE9\" \"male/gr\xFCnt\" \"bots/hunk_c.c\" \"h\xFCnk\"\r\n");
     start();
     edit(1, [](TForm3& e) {
         EXPECT_EQ(e.botName(), QString::fromUtf8("Ren\u00e9"));
-        typeInto(e.ComboBox4, QStringLiteral("bots/mine_c.c"));
+        retype(e.ComboBox4, QStringLiteral("bots/mine_c.c"));
         QTest::mouseClick(e.BitBtn5, Qt::LeftButton);
     });
-    EXPECT_EQ(inst.botFile(QStringLiteral("bots.cfg")),
+    EXPECT_EQ(read(QStringLiteral("bots.cfg")),
         kGrunt + "\r\n\"sv\" \"addbot\" \"Ren\xE9\" \"male/gr\xFCnt\" \"bots/mine_c.c\" \"h\xFCnk\"\r\n");
     EXPECT_EQ(launcher->rows()[1], QString::fromUtf8("Ren\u00e9 | male/gr\u00fcnt | h\u00fcnk"));
 }
@@ -197,7 +187,7 @@ TEST_F(BotEditorBehaviour, RandomPicksAnInstalledModelAndOneOfItsSkins)
             const QString model = e.botModel();
             ASSERT_TRUE(skinsOf.contains(model)) << model.toStdString();
             modelsSeen.insert(model);
-            const QStringList skins = Launcher::items(e.ComboBox3);
+            const QStringList skins = itemsOf(e.ComboBox3);
             EXPECT_EQ(skins, skinsOf[model]);
             if (skins.isEmpty())
                 EXPECT_EQ(e.botSkin(), QString());
@@ -266,16 +256,16 @@ TEST_F(BotEditorBehaviour, ModelChangeReplacesTheSkinsOnlyForAnExistingModelDire
         e.ComboBox2->lineEdit()->selectAll();
         QTest::keyClicks(e.ComboBox2->lineEdit(), QStringLiteral("fem"));
         // No directory "fem": the skins stay those of male.
-        EXPECT_EQ(Launcher::items(e.ComboBox3), maleSkins);
+        EXPECT_EQ(itemsOf(e.ComboBox3), maleSkins);
         QTest::keyClicks(e.ComboBox2->lineEdit(), QStringLiteral("ale"));
-        EXPECT_EQ(Launcher::items(e.ComboBox3), QStringList { QStringLiteral("athena") });
+        EXPECT_EQ(itemsOf(e.ComboBox3), QStringList { QStringLiteral("athena") });
         // The skin text and the preview stay until a skin is chosen.
         EXPECT_EQ(e.botSkin(), QStringLiteral("grunt"));
         EXPECT_EQ(e.preview->image().size(), kGruntSize);
 
         e.ComboBox2->setCurrentIndex(e.ComboBox2->findText(QStringLiteral("Cyborg")));
         EXPECT_EQ(e.botModel(), QStringLiteral("Cyborg"));
-        EXPECT_TRUE(Launcher::items(e.ComboBox3).isEmpty());
+        EXPECT_TRUE(itemsOf(e.ComboBox3).isEmpty());
         EXPECT_EQ(e.botSkin(), QStringLiteral("grunt"));
         EXPECT_EQ(e.preview->image().size(), kGruntSize);
         EXPECT_TRUE(launcher->ui.messages.isEmpty());
@@ -287,17 +277,17 @@ TEST_F(BotEditorBehaviour, SkinChangeAndReloadShowTheSkinImage)
     installModels();
     start();
     edit(Grunt, [this](TForm3& e) {
-        typeInto(e.ComboBox3, QStringLiteral("viper"));
+        retype(e.ComboBox3, QStringLiteral("viper"));
         EXPECT_EQ(e.preview->image().size(), kViperSize);
         e.ComboBox3->setCurrentIndex(e.ComboBox3->findText(QStringLiteral("grunt")));
         EXPECT_EQ(e.botSkin(), QStringLiteral("grunt"));
         EXPECT_EQ(e.preview->image().size(), kGruntSize);
 
         // "Reload Picture" reads the file again.
-        inst.addSkinFile(QStringLiteral("male/grunt.pcx"), "skin256_pil.pcx");
+        addSkinFile(QStringLiteral("male/grunt.pcx"), "skin256_pil.pcx");
         QTest::mouseClick(e.BitBtn3, Qt::LeftButton);
         EXPECT_EQ(e.preview->image().size(), kAthenaSize);
-        inst.addSkinFile(QStringLiteral("male/grunt.pcx"), "bad_enc2.pcx");
+        addSkinFile(QStringLiteral("male/grunt.pcx"), "bad_enc2.pcx");
         QTest::mouseClick(e.BitBtn3, Qt::LeftButton);
         EXPECT_EQ(launcher->ui.messages, QStringList { kUnrecognized });
         EXPECT_EQ(e.preview->image().size(), kAthenaSize);
@@ -309,7 +299,7 @@ TEST_F(BotEditorBehaviour, ItemsPersistWhenThePlayersDirectoryIsGone)
     installModels();
     start();
     edit(Grunt);
-    ASSERT_TRUE(QDir(inst.players).removeRecursively());
+    ASSERT_TRUE(QDir(players).removeRecursively());
     edit(Slashes);
     EXPECT_EQ(lastSeen().models, models);
     EXPECT_EQ(lastSeen().skins, maleSkins);

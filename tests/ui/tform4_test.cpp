@@ -2,6 +2,7 @@
 #include "player/ui/tform4.h"
 #include "support/printers.h"
 #include "support/scriptedinteraction.h"
+#include "ui/clickhelpers.h"
 
 #include <QComboBox>
 #include <QLineEdit>
@@ -28,15 +29,6 @@ protected:
         entry.setInteraction(&ui);
         entry.show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(&entry));
-    }
-
-    // Replaces a box's text the way a user does: select all, type.
-    static void retype(QComboBox* box, const QString& text)
-    {
-        box->setFocus();
-        box->lineEdit()->selectAll();
-        QTest::keyClick(box, Qt::Key_Delete);
-        QTest::keyClicks(box, text);
     }
 
     void apply() { QTest::mouseClick(entry.SpeedButton1, Qt::LeftButton); }

@@ -5,6 +5,7 @@
 #include "profile/ui/setuppage.h"
 #include "support/fifo.h"
 #include "support/files.h"
+#include "support/mainwindow.h"
 #include "support/scriptedinteraction.h"
 
 #include <QDir>
@@ -39,19 +40,15 @@ const char* const kUnableToWrite = "Unable to write to %1: %2";
 
 // The launcher starts with such a file in its directory, says which file it did not read
 // and why, and a save leaves that file as it is.
-class UnreadableFileAtStartUp : public ::testing::TestWithParam<UnreadableCase> {
+class UnreadableFileAtStartUp : public MainWindowTest, public ::testing::WithParamInterface<UnreadableCase> {
 protected:
-    QTemporaryDir root;
-    QString dir = root.filePath(QStringLiteral("quake2/TARRAKIND"));
-    QString path = dir + QLatin1Char('/') + QLatin1String(GetParam().file);
-    ScriptedInteraction ui;
+    QString path = file(QLatin1String(GetParam().file));
     std::unique_ptr<GuardedFifo> fifo;
     QByteArray bytes; // of the file too large
 
     void SetUp() override
     {
-        QDir().mkpath(dir);
-        writeAll(dir + QStringLiteral("/bots.cfg"), "\"sv\" \"addbot\" \"a\" \"m/s\" \"f\" \"p\"\r\n");
+        write(QStringLiteral("bots.cfg"), "\"sv\" \"addbot\" \"a\" \"m/s\" \"f\" \"p\"\r\n");
         switch (GetParam().kind) {
         case Kind::Fifo:
             QFile::remove(path);
@@ -101,16 +98,15 @@ TEST_P(UnreadableFileAtStartUp, StartsSaysWhichFileWasNotReadAndNeverReplacesIt)
         ? (QLatin1String(c.file).endsWith(QLatin1String(".cfg")) ? QStringLiteral("17")
                                                                  : QStringLiteral("it is larger than 4 MB"))
         : QStringLiteral("it is not a regular file");
-    TForm1 form(tk::InstallPaths::fromLauncherDir(dir), ui);
-    form.startUp();
+    openWindow(Shown::No);
     EXPECT_EQ(ui.messages, QStringList { expected(c.loadMessage, reason) });
     expectFileAsItWas();
 
     ui.messages.clear();
     if (QLatin1String(c.file).endsWith(QLatin1String(".cfg")))
-        QTest::mouseClick(form.botCfgPage->SpeedButton16, Qt::LeftButton);
+        QTest::mouseClick(form->botCfgPage->SpeedButton16, Qt::LeftButton);
     else
-        QTest::mouseClick(form.setupPage->SpeedButton8, Qt::LeftButton);
+        QTest::mouseClick(form->setupPage->SpeedButton8, Qt::LeftButton);
     EXPECT_EQ(ui.messages, QStringList { expected(c.saveMessage, reason) });
     expectFileAsItWas();
 }
@@ -141,17 +137,14 @@ INSTANTIATE_TEST_SUITE_P(Cases, UnreadableFileAtStartUp,
 
 // The map title file is read at every refresh of the map list; its writer is the same as
 // the profile's.
-TEST(UnreadableTitleFile, AFifoIsNamedAndSkipped)
+using UnreadableTitleFile = MainWindowTest;
+
+TEST_F(UnreadableTitleFile, AFifoIsNamedAndSkipped)
 {
-    QTemporaryDir root;
-    const QString dir = root.filePath(QStringLiteral("quake2/TARRAKIND"));
-    QDir().mkpath(dir);
-    writeAll(dir + QStringLiteral("/bots.cfg"), "");
-    GuardedFifo fifo(dir + QStringLiteral("/mapnames.dat"));
+    write(QStringLiteral("bots.cfg"), "");
+    GuardedFifo fifo(file(QStringLiteral("mapnames.dat")));
     ASSERT_TRUE(fifo.created());
-    ScriptedInteraction ui;
-    TForm1 form(tk::InstallPaths::fromLauncherDir(dir), ui);
-    form.startUp();
+    openWindow(Shown::No);
     EXPECT_EQ(ui.messages,
         QStringList { QStringLiteral("The map title file %1 was not read: it is not a regular file. The maps "
                                      "are listed without their titles, and a changed title is not stored.")

@@ -61,4 +61,13 @@ private:
     QSet<QString> m_told;
 };
 
+// What the launcher has told the user of the names it leaves out, so that each is told
+// once a run.
+struct ToldOnce {
+    LeftOutNames refusedNames; // file names a profile or the quick-load list gives, not used
+    LeftOutNames maps; // maps left out of the catalogue
+    LeftOutNames players; // models and skins left out of their lists
+    LeftOutNames rotation; // rotation entries the exec file leaves out
+};
+
 } // namespace tk

@@ -2,9 +2,11 @@
 #include "app/ui/prefspage.h"
 
 #include "app/core/version.h"
-#include "launch/core/execsettings.h"
+#include "app/ui/interaction.h"
+#include "profile/core/profile.h"
+#include "profile/core/profileread.h"
+#include "profile/ui/profilebinding.h"
 #include "widgets/colorswatch.h"
-#include "widgets/interaction.h"
 #include "widgets/widgets.h"
 
 #include <QCheckBox>
@@ -18,6 +20,7 @@
 PrefsPage::PrefsPage(QWidget* parent)
     : TabPage(parent)
 {
+    const tk::Preferences defaults;
     auto* grid = new QGridLayout(this);
     grid->setContentsMargins(4, 4, 4, 4);
     grid->setHorizontalSpacing(4);
@@ -29,12 +32,13 @@ PrefsPage::PrefsPage(QWidget* parent)
     options->setSpacing(4);
     CheckBox24 = controls::checkBox(general, "CheckBox24", tr("Leave Tarrakind! open when running Quake2"),
         tr("Click here to leave program open when running Quake2"));
-    CheckBox24->setChecked(true);
+    CheckBox24->setChecked(defaults.leaveOpen);
     CheckBox26
         = controls::checkBox(general, "CheckBox26", tr("Always Save current Profile on Program close"));
+    CheckBox26->setChecked(defaults.saveOnClose);
     CheckBox25 = controls::checkBox(general, "CheckBox25", tr("Light-up button captions onMouseOver"),
         tr("Light up button caption when cursor is over them"));
-    CheckBox25->setChecked(true);
+    CheckBox25->setChecked(defaults.lightUpButtons);
     options->addWidget(CheckBox24);
     options->addWidget(CheckBox26);
     options->addWidget(CheckBox25);
@@ -42,7 +46,7 @@ PrefsPage::PrefsPage(QWidget* parent)
     // The swatch sits under the light-up box it belongs to, indented to its caption.
     auto* colourRow = new QHBoxLayout;
     colourRow->setSpacing(6);
-    colortest = new ColorSwatch(Qt::red, general);
+    colortest = new ColorSwatch(ColorSwatch::fromColorRef(defaults.lightUpColor), general);
     colortest->setObjectName(QStringLiteral("colortest"));
     // The keyboard opens the colour dialog too: Tab to the swatch, then Space or Return.
     colortest->setKeyboardClickable();
@@ -56,12 +60,12 @@ PrefsPage::PrefsPage(QWidget* parent)
     options->addLayout(colourRow);
     CheckBox50 = controls::checkBox(general, "CheckBox50", tr("Check the match before launching"),
         tr("Before the game starts, show what would make the match go wrong in the engine"));
-    CheckBox50->setChecked(true);
+    CheckBox50->setChecked(defaults.checkMatch);
     options->addWidget(CheckBox50);
     CheckBox51 = controls::checkBox(general, "CheckBox51", tr("Ask before discarding changed settings"),
         tr("Before another profile is loaded or the program closes, offer to save settings that were "
            "changed"));
-    CheckBox51->setChecked(true);
+    CheckBox51->setChecked(defaults.askDiscard);
     options->addWidget(CheckBox51);
     grid->addWidget(general, 0, 0);
 
@@ -89,5 +93,19 @@ void PrefsPage::colortestClick()
         colortest->setColor(*chosen);
 }
 
-void PrefsPage::gatherExecSettings(tk::ExecSettings&) const
-{ }
+void PrefsPage::load(const tk::ProfileRead& read)
+{
+    loadBoundControls(*this, read.profile);
+}
+
+void PrefsPage::store(tk::Profile& profile) const
+{
+    storeBoundControls(*this, profile);
+}
+
+tk::Preferences PrefsPage::preferences() const
+{
+    tk::Profile profile;
+    store(profile);
+    return profile.prefs;
+}

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 
-#include "widgets/tabpage.h"
+#include "app/ui/tabpage.h"
 
 #include <QWidget>
 
@@ -9,7 +9,7 @@ class ColorSwatch;
 class QCheckBox;
 
 namespace tk {
-struct ExecSettings;
+struct Preferences;
 }
 
 // The "Pre&fs" tab: the launcher's own preferences.
@@ -18,9 +18,10 @@ class PrefsPage : public TabPage {
 public:
     explicit PrefsPage(QWidget* parent = nullptr);
 
-    // Copies this tab's settings into the record the exec file is made from. The
-    // preferences govern the launcher only, so nothing of them reaches the record.
-    void gatherExecSettings(tk::ExecSettings& settings) const;
+    void load(const tk::ProfileRead& read) override;
+    void store(tk::Profile& profile) const override;
+    // The preferences as the boxes and the swatch show them.
+    tk::Preferences preferences() const;
 
     // A click on the swatch: the colour dialog, starting from the current colour;
     // the chosen colour becomes the light-up colour, a cancel changes nothing.

@@ -6,6 +6,8 @@
 #include "app/core/textcodec.h"
 #include "app/core/usererror.h"
 #include "app/core/version.h"
+#include "app/ui/guard.h"
+#include "app/ui/interaction.h"
 #include "app/ui/prefspage.h"
 #include "app/ui/tform2.h"
 #include "bots/ui/botcfgpage.h"
@@ -13,21 +15,21 @@
 #include "bots/ui/tform3.h"
 #include "launch/core/execfile.h"
 #include "launch/core/gamestart.h"
-#include "launch/core/prelaunchcheck.h"
+#include "launch/core/launchsequence.h"
 #include "launch/ui/dmflagspage.h"
 #include "launch/ui/execpreview.h"
 #include "maps/ui/mappage.h"
 #include "player/ui/bindspage.h"
 #include "player/ui/playerpage.h"
 #include "player/ui/tform4.h"
+#include "profile/core/profile.h"
 #include "profile/ui/gamepage.h"
 #include "profile/ui/miscpage.h"
+#include "profile/ui/profilebinding.h"
 #include "profile/ui/profilecommands.h"
 #include "profile/ui/profilestore.h"
 #include "profile/ui/setuppage.h"
 #include "widgets/accessibility.h"
-#include "widgets/guard.h"
-#include "widgets/interaction.h"
 #include "widgets/lightup.h"
 #include "widgets/logo.h"
 #include "widgets/mnemonics.h"
@@ -138,9 +140,12 @@ TForm1::TForm1(const tk::InstallPaths& paths, Interaction& interaction, QWidget*
     connect(mapPage, &MapPage::rotationFileChanged, m_watch, &SettingsWatch::touch);
     connect(m_watch, &SettingsWatch::changed, this, &TForm1::settingsChanged);
 
+    m_profiles = std::make_unique<ProfileStore>(
+        m_paths, m_ui, this, ProfilePages { PageControl1, pages(), setupPage, mapPage }, m_told);
+    connect(m_profiles.get(), &ProfileStore::filesChanged, m_watch, &SettingsWatch::touch);
+    m_commands = new ProfileCommands(*m_profiles, *setupPage, m_paths, m_ui, this, [this] { launch(); });
+
     // The dialogs exist for the whole run and are shown when needed.
-    m_profiles = std::make_unique<ProfileStore>(*this);
-    m_commands = new ProfileCommands(*this, *m_profiles);
 
     Form2 = new TForm2(this);
     Form3 = new TForm3(this);
@@ -230,9 +235,8 @@ void TForm1::buildShell()
     PageControl1->addTab(playerPage, tr("&Player"));
     PageControl1->addTab(bindsPage, tr("&Binds"));
     PageControl1->addTab(prefsPage, tr("Pre&fs"));
-    for (TabPage* page : std::initializer_list<TabPage*> { setupPage, botCfgPage, dmFlagsPage, gamePage,
-             mapPage, miscPage, playerPage, bindsPage, prefsPage })
-        page->attach(m_paths, m_ui);
+    for (TabPage* page : pages())
+        page->attach(m_paths, m_ui, &m_told);
     mapPage->setExecutableSource([this] { return setupPage->exefile->text(); });
     column->addWidget(PageControl1, 1);
 
@@ -454,9 +458,8 @@ void TForm1::showSettingOf(const tk::ExecLineOrigin& origin)
     PageControl1->setCurrentWidget(page);
     raise();
     activateWindow();
-    QWidget* control
-        = origin.control.isEmpty() ? nullptr : page->findChild<QWidget*>(QString(origin.control));
-    if (!control)
+    QWidget* control = origin.key.isEmpty() ? nullptr : settingWidget(pages(), origin.section, origin.key);
+    if (!control || !page->isAncestorOf(control))
         return;
     // A Rocket Arena or CTF setting lies on a tab of the Game tab.
     controls::revealInTabs(control);
@@ -490,18 +493,15 @@ void TForm1::showAbout()
     m_ui.runModal(Form2);
 }
 
+QList<TabPage*> TForm1::pages() const
+{
+    return { setupPage, botCfgPage, dmFlagsPage, gamePage, mapPage, miscPage, playerPage, bindsPage,
+        prefsPage };
+}
+
 tk::ExecSettings TForm1::gatherExecSettings() const
 {
-    tk::ExecSettings s;
-    setupPage->gatherExecSettings(s);
-    botCfgPage->gatherExecSettings(s);
-    dmFlagsPage->gatherExecSettings(s);
-    gamePage->gatherExecSettings(s);
-    mapPage->gatherExecSettings(s);
-    miscPage->gatherExecSettings(s);
-    playerPage->gatherExecSettings(s);
-    bindsPage->gatherExecSettings(s);
-    return s;
+    return m_profiles->current().execSettings();
 }
 
 bool TForm1::launch(LaunchUntil until)
@@ -511,39 +511,45 @@ bool TForm1::launch(LaunchUntil until)
     return completed;
 }
 
+namespace {
+
+// LAUNCH! in the window: questions and messages in boxes over it, the rotation file
+// written by the map tab.
+class WindowLaunch : public tk::LaunchSeam {
+public:
+    WindowLaunch(QWidget* window, Interaction& ui, MapPage& map)
+        : m_window(window)
+        , m_ui(ui)
+        , m_map(map)
+    { }
+    bool goOnDespite(const QString& findings) override
+    {
+        return m_ui.askChoice(m_window, findings, { TForm1::tr("Launch anyway"), TForm1::tr("Cancel") }) == 0;
+    }
+    void tell(const QString& message) override { m_ui.showMessage(m_window, message); }
+    void writeRotationFile() override { m_map.saveRotationFile(); }
+    bool startDetached(const tk::GameStartCommand& command, QString* reason) override
+    {
+        return m_ui.startDetached(command, reason);
+    }
+
+private:
+    QWidget* m_window;
+    Interaction& m_ui;
+    MapPage& m_map;
+};
+
+} // namespace
+
 bool TForm1::runLaunch(LaunchUntil until)
 {
-    const tk::ExecSettings settings = gatherExecSettings();
-    const QByteArray script = tk::generateExecFile(settings, m_paths);
-    // Before anything is written or started, the user sees what would go wrong.
-    if (prefsPage->CheckBox50->isChecked()) {
-        const QList<tk::LaunchFinding> findings = tk::checkLaunch(settings, script, m_paths);
-        if (!findings.isEmpty()
-            && m_ui.askChoice(this, tk::launchFindingsText(findings), { tr("Launch anyway"), tr("Cancel") })
-                != 0)
-            return false;
-    } else {
-        mapPage->tellLeftOutRotationEntries();
-    }
-
-    mapPage->saveRotationFile();
-    tk::writeExecFile(script, m_paths);
-    if (until == LaunchUntil::FilesWritten)
-        return true;
-
-    const tk::GameStartCommand game = tk::gameStartCommand(m_paths, settings.executable, settings.dedicated);
-    // An empty name names the Quake2 directory itself, which is no program.
-    if (settings.executable.isEmpty() || !QFileInfo::exists(game.program)) {
-        m_ui.showMessage(this, tk::missingExecutableMessage(game.program));
+    const tk::Profile profile = m_profiles->current();
+    WindowLaunch seam(this, m_ui, *mapPage);
+    if (!tk::runLaunch(profile.execSettings(), profile.prefs.checkMatch, m_paths,
+            until == LaunchUntil::FilesWritten ? tk::LaunchUntil::FilesWritten : tk::LaunchUntil::GameStarted,
+            m_told.rotation, seam))
         return false;
-    }
-    QString reason;
-    if (!m_ui.startDetached(game, &reason)) {
-        m_ui.showMessage(this, tk::couldNotStartMessage(game.program, reason));
-        return false;
-    }
-
-    if (until == LaunchUntil::GameStarted && !prefsPage->CheckBox24->isChecked())
+    if (until == LaunchUntil::GameStarted && !profile.prefs.leaveOpen)
         close();
     return true;
 }
@@ -554,8 +560,7 @@ bool TForm1::saveOnClose()
     if (!m_profiles->confirmSave(path))
         return false;
     try {
-        mapPage->saveRotationFile();
-        m_profiles->save(path);
+        m_profiles->saveOnClose(path);
         return true;
     } catch (const tk::UserError& e) {
         // The settings could not be kept; the user decides whether to leave them.
@@ -568,7 +573,7 @@ bool TForm1::saveOnClose()
 
 bool TForm1::mayClose()
 {
-    if (prefsPage->CheckBox26->isChecked())
+    if (prefsPage->preferences().saveOnClose)
         return saveOnClose();
     return !m_startedUp || m_profiles->mayDiscardSettings([this] { return saveOnClose(); });
 }

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 
+#include "app/core/consoletext.h"
 #include "app/core/installpaths.h"
 #include "launch/core/execsettings.h"
 
@@ -72,8 +73,10 @@ public:
     // Loads and saves configuration profiles; holds the current profile path.
     ProfileStore& profiles() { return *m_profiles; }
 
-    // The settings record of the exec file, gathered from the controls.
+    // The settings record of the exec file, from the settings every page holds.
     tk::ExecSettings gatherExecSettings() const;
+    // The tab pages, in tab order.
+    QList<TabPage*> pages() const;
 
     // Reports, once per event-loop turn, that some setting may have changed.
     SettingsWatch& settingsWatch() { return *m_watch; }
@@ -141,6 +144,7 @@ private:
 
     tk::InstallPaths m_paths;
     Interaction& m_ui;
+    tk::ToldOnce m_told; // what the user has been told once this run
     bool m_startedUp = false;
     bool m_closed = false;
     std::unique_ptr<ProfileStore> m_profiles;

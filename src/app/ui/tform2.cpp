@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 #include "app/ui/tform2.h"
 
+#include "app/ui/interaction.h"
 #include "widgets/accessibility.h"
-#include "widgets/interaction.h"
 #include "widgets/mnemonics.h"
 #include "widgets/widgets.h"
 

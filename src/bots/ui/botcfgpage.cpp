@@ -2,14 +2,16 @@
 #include "bots/ui/botcfgpage.h"
 
 #include "app/core/random.h"
+#include "app/ui/guard.h"
+#include "app/ui/interaction.h"
 #include "bots/ui/botgenerator.h"
 #include "bots/ui/botlistmodel.h"
 #include "bots/ui/tform3.h"
 #include "launch/core/execsettings.h"
+#include "profile/core/profileread.h"
+#include "profile/ui/profilebinding.h"
 #include "widgets/accessibility.h"
 #include "widgets/drawnicon.h"
-#include "widgets/guard.h"
-#include "widgets/interaction.h"
 #include "widgets/mnemonics.h"
 #include "widgets/spinedit.h"
 #include "widgets/widgets.h"
@@ -230,10 +232,32 @@ BotCfgPage::BotCfgPage(QWidget* parent)
     connect(botfilename, &QComboBox::activated, this, &BotCfgPage::botfilenameSelect);
 }
 
-void BotCfgPage::gatherExecSettings(tk::ExecSettings& settings) const
+void BotCfgPage::load(const tk::ProfileRead& read)
 {
-    settings.selectedBotLines = m_bots.selectedLines();
-    settings.noChat = CheckBox20->isChecked();
+    loadBoundControls(*this, read.profile);
+    m_bots = read.profile.bots;
+    // Setting the same text again would move the cursor of a user typing the name.
+    if (botfilename->currentText() != m_bots.fileName()) {
+        const QSignalBlocker quiet(botfilename);
+        botfilename->setEditText(m_bots.fileName());
+    }
+    bool replaced = false;
+    if (const std::optional<tk::BotList::OpenResult>& opened = read.botListOpened) {
+        m_refusal = opened->refusal;
+        replaced = !opened->keptBots();
+    }
+    if (read.ran(tk::LoadStep::SelectedBots)) {
+        ListView1->clearSelection();
+        replaced = true;
+    }
+    if (replaced)
+        refreshBotView();
+}
+
+void BotCfgPage::store(tk::Profile& profile) const
+{
+    storeBoundControls(*this, profile);
+    profile.bots = m_bots;
 }
 
 void BotCfgPage::setBotListFiles(const QStringList& cfgFiles)

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 
+#include "app/ui/tabpage.h"
 #include "bots/core/botlist.h"
-#include "widgets/tabpage.h"
 
 #include <QIcon>
 #include <QList>
@@ -19,10 +19,6 @@ class QTreeView;
 class SpinEdit;
 class TForm3;
 
-namespace tk {
-struct ExecSettings;
-}
-
 // The "Bot &Cfg" tab: the bot list file and the bots that join the next game.
 class BotCfgPage : public TabPage {
     Q_OBJECT
@@ -34,8 +30,8 @@ public:
     // The dialog that "Bot &Generator" opens.
     void setGenerator(BotGenerator* generator) { m_generator = generator; }
 
-    // Copies this tab's settings into the record the exec file is made from.
-    void gatherExecSettings(tk::ExecSettings& settings) const;
+    void load(const tk::ProfileRead& read) override;
+    void store(tk::Profile& profile) const override;
 
     // The drop-down items of botfilename: the "*.cfg" files of the launcher directory.
     void setBotListFiles(const QStringList& cfgFiles);

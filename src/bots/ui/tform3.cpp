@@ -4,12 +4,12 @@
 #include "app/core/fileutil.h"
 #include "app/core/random.h"
 #include "app/core/usererror.h"
+#include "app/ui/interaction.h"
 #include "bots/core/botlist.h"
 #include "bots/core/botprofiles.h"
 #include "imaging/ui/imageview.h"
 #include "player/core/skincatalogue.h"
 #include "widgets/drawnicon.h"
-#include "widgets/interaction.h"
 #include "widgets/mnemonics.h"
 #include "widgets/widgets.h"
 

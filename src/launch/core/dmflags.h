@@ -2,34 +2,27 @@
 #pragma once
 
 #include <QString>
-#include <QtGlobal>
 #include <array>
 #include <optional>
 
 namespace tk {
 
 // The deathmatch rules the game takes as one number, the sum of flag values, and the
-// nineteen boxes that edit it. Texts are untranslated source strings in the "TForm1"
-// context; the widgets pass them through tr().
+// nineteen boxes that edit it. Their captions and hints are the flags tab's.
 
 inline constexpr int kFlagBoxCount = 19;
 using FlagBoxStates = std::array<bool, kFlagBoxCount>;
 
-inline constexpr const char* kDmFlagGroup = QT_TRANSLATE_NOOP("TForm1", "Flags [DM and Teamplay]");
-inline constexpr const char* kDmFlagGroupHint = QT_TRANSLATE_NOOP("TForm1", "Basic DMFlag selection");
-inline constexpr const char* kCtfFlagGroup = QT_TRANSLATE_NOOP("TForm1", "Flags [CTF]");
-inline constexpr const char* kCtfFlagGroupHint = QT_TRANSLATE_NOOP("TForm1", "CTF DMFlag selection");
+// The boxes of the deathmatch and teamplay rules, and those of Capture the Flag.
+enum class FlagGroup { Deathmatch, CaptureTheFlag };
 
 struct FlagBox {
-    const char* componentName; // "CheckBox1".."CheckBox19"
-    const char* caption;
-    const char* hint;
     int value;
     bool defaultOn;
-    const char* group; // kDmFlagGroup or kCtfFlagGroup
+    FlagGroup group;
 };
 
-// The boxes in component order; index i is box CheckBox(i + 1).
+// The boxes in the tab's order, from the smallest value up.
 const std::array<FlagBox, kFlagBoxCount>& flagBoxes();
 
 // Box states of a new window; they add up to 280084.
@@ -59,9 +52,6 @@ std::optional<int> flagTotalToSet(const QString& text);
 // A game set-up button: decodes its flag total and sets the match limits; it also
 // unchecks "Dedicated Server" and "Allow Cheats".
 struct FlagPreset {
-    const char* componentName; // "RxSpeedButton1".."RxSpeedButton6"
-    const char* captionLine1;
-    const char* captionLine2; // empty for a one-line caption
     int flagTotal;
     int fraglimit;
     int timelimit;

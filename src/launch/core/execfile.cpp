@@ -22,8 +22,8 @@ namespace tk {
 namespace {
 
 // Collects the lines of the script, each followed by CR LF, and, when asked, where each
-// line comes from: a line names its control (or another tab); otherwise it belongs to the
-// block being written.
+// line comes from: a line names its setting (and another tab, where it is another's);
+// otherwise it belongs to the block being written.
 class ScriptWriter {
 public:
     explicit ScriptWriter(QList<ExecLineOrigin>* origins)
@@ -33,10 +33,10 @@ public:
     }
 
     void block(SettingsTab tab) { m_tab = tab; }
-    ExecLineOrigin here() const { return { m_tab, {}, -1 }; }
-    ExecLineOrigin at(const char* control, qsizetype item = -1) const
+    ExecLineOrigin here() const { return { m_tab, {}, {}, -1 }; }
+    ExecLineOrigin at(const char* section, const char* key, qsizetype item = -1) const
     {
-        return { m_tab, QLatin1StringView(control), item };
+        return { m_tab, QLatin1StringView(section), QLatin1StringView(key), item };
     }
 
     void line(const QByteArray& text, const ExecLineOrigin& origin)
@@ -333,18 +333,19 @@ void writeServerSettings(ScriptWriter& out, const ExecSettings& s)
     out.line("//Basic DMFlags/Server Settings");
     out.line("set deathmatch 1");
     if (const ConsoleForm flags = dmflagsCommand(s); flags.text)
-        out.line(*flags.text, out.at("dmflags"));
+        out.line(*flags.text, out.at("ServerOptions", "DMFlags"));
     // The server's size and limits are the Game tab's.
-    const auto game = [](const char* control) {
-        return ExecLineOrigin { SettingsTab::Game, QLatin1StringView(control), -1 };
+    const auto game = [](const char* key) {
+        return ExecLineOrigin { SettingsTab::Game, QLatin1StringView("ServerOptions"), QLatin1StringView(key),
+            -1 };
     };
-    out.set("maxclients", s.maxclients, game("maxclients"));
-    out.set("fraglimit", s.fraglimit, game("fraglimit"));
-    out.set("timelimit", s.timelimit, game("timelimit"));
-    out.set("capturelimit", s.capturelimit, out.at("capturelimit"));
-    out.line("set cheats " + boolDigit(s.cheats), game("cheats"));
+    out.set("maxclients", s.maxclients, game("MaxClients"));
+    out.set("fraglimit", s.fraglimit, game("FragLimit"));
+    out.set("timelimit", s.timelimit, game("TimeLimit"));
+    out.set("capturelimit", s.capturelimit, out.at("ServerOptions", "CaptureLimit"));
+    out.line("set cheats " + boolDigit(s.cheats), game("Cheats"));
     out.set("minimumplayers", s.minPlayers ? s.minPlayersValue : 0,
-        out.at(s.minPlayers ? "SpinEdit5" : "CheckBox33"));
+        out.at("ServerOptions", s.minPlayers ? "MinPlayersVal" : "MinPlayers"));
     out.blank();
 }
 
@@ -356,12 +357,12 @@ void writeAdditional(ScriptWriter& out, const ExecSettings& s, const InstallPath
     // gives one blank line and a trailing line end one more.
     qsizetype memoLine = 0;
     for (const QString& l : s.additionalCommands.split(QLatin1Char('\n')))
-        out.line(encodeText(l), out.at("Memo1", memoLine++));
+        out.line(encodeText(l), out.at("Additional", "Count", memoLine++));
     out.blank();
     out.line("//Additional Exec. File");
     if (s.extraCfg && !s.extraCfgName.isEmpty()) {
         if (const ConsoleForm exec = extraCfgCommand(s, paths); exec.text)
-            out.line(*exec.text, out.at("ComboBox1"));
+            out.line(*exec.text, out.at("Misc", "ExtraCfgName"));
     }
     out.blank();
 }
@@ -376,7 +377,7 @@ void writeBinds(ScriptWriter& out, const ExecSettings& s)
             if (row.key.isEmpty() || row.command.isEmpty())
                 continue;
             if (const ConsoleForm bind = bindCommand(row); bind.text)
-                out.line(*bind.text, out.at("ListView3", i));
+                out.line(*bind.text, out.at("Binds", "Count", i));
         }
     }
     out.blank();
@@ -390,20 +391,20 @@ void writePlayer(ScriptWriter& out, const ExecSettings& s)
         // A name the engine would not read back as it is is left out: the pre-launch check
         // names it.
         if (const ConsoleForm name = nameCommand(s); name.text)
-            out.line(*name.text, out.at("Edit2"));
+            out.line(*name.text, out.at("Player", "Name"));
         if (const ConsoleForm skin = skinCommand(s); skin.text)
-            out.line(*skin.text, out.at(s.model.isEmpty() ? "ComboBox2" : "ComboBox3"));
+            out.line(*skin.text, out.at("Player", s.model.isEmpty() ? "Model" : "Skin"));
         if (const char* hand = handLine(s.hand))
-            out.line(hand, out.at("ComboBox4"));
+            out.line(hand, out.at("Player", "Hand"));
         if (const char* crosshair = crosshairLine(s.crosshair))
-            out.line(crosshair, out.at("ComboBox5"));
+            out.line(crosshair, out.at("Player", "Crosshair"));
     }
     if (s.maxFps)
-        out.line("cl_maxfps " + QByteArray::number(s.fps), out.at("SpinEdit2"));
+        out.line("cl_maxfps " + QByteArray::number(s.fps), out.at("Player", "FPS"));
     if (const ConsoleForm sensitivity = sensitivityCommand(s); s.sensitivity && sensitivity.text)
-        out.line(*sensitivity.text, out.at("Edit3"));
-    out.set("lag", s.lag ? s.lagValue : 0, out.at(s.lag ? "SpinEdit1" : "CheckBox30"));
-    out.set("lagvariance", s.lag ? s.lagVariance : 0, out.at(s.lag ? "SpinEdit4" : "CheckBox30"));
+        out.line(*sensitivity.text, out.at("Player", "Sens"));
+    out.set("lag", s.lag ? s.lagValue : 0, out.at("Player", s.lag ? "LagVal" : "LagEnabled"));
+    out.set("lagvariance", s.lag ? s.lagVariance : 0, out.at("Player", s.lag ? "LagVar" : "LagEnabled"));
     out.blank();
 }
 
@@ -437,39 +438,16 @@ void writeRocketArena(ScriptWriter& out, const ExecSettings& s)
         "set rockets ",
         "set cells ",
     };
-    // The options, weapons and stats are CheckBox36 to CheckBox49 and SpinEdit6 to
-    // SpinEdit13, in this order.
-    static constexpr const char* kControls[22] = {
-        "CheckBox36",
-        "CheckBox37",
-        "CheckBox38",
-        "CheckBox39",
-        "CheckBox40",
-        "CheckBox41",
-        "CheckBox42",
-        "CheckBox43",
-        "CheckBox44",
-        "CheckBox45",
-        "CheckBox46",
-        "CheckBox47",
-        "CheckBox48",
-        "CheckBox49",
-        "SpinEdit6",
-        "SpinEdit7",
-        "SpinEdit8",
-        "SpinEdit9",
-        "SpinEdit10",
-        "SpinEdit11",
-        "SpinEdit12",
-        "SpinEdit13",
-    };
-    std::size_t control = 0;
+    // Their keys in the "RA" section, in this order.
+    static constexpr const char* kKeys[22] = { "o1", "o2", "o3", "o4", "o5", "w1", "w2", "w3", "w4", "w5",
+        "w6", "w7", "w8", "w9", "l1", "l2", "l3", "l4", "l5", "l6", "l7", "l8" };
+    std::size_t key = 0;
     for (std::size_t i = 0; i < s.raOptions.size(); ++i)
-        out.line(kOptions[i] + boolDigit(s.raOptions[i]), out.at(kControls[control++]));
+        out.line(kOptions[i] + boolDigit(s.raOptions[i]), out.at("RA", kKeys[key++]));
     for (std::size_t i = 0; i < s.raWeapons.size(); ++i)
-        out.line(kWeapons[i] + boolDigit(s.raWeapons[i]), out.at(kControls[control++]));
+        out.line(kWeapons[i] + boolDigit(s.raWeapons[i]), out.at("RA", kKeys[key++]));
     for (std::size_t i = 0; i < s.raStats.size(); ++i)
-        out.line(kStats[i] + QByteArray::number(s.raStats[i]), out.at(kControls[control++]));
+        out.line(kStats[i] + QByteArray::number(s.raStats[i]), out.at("RA", kKeys[key++]));
 }
 
 void writeMod(ScriptWriter& out, const ExecSettings& s)
@@ -479,30 +457,30 @@ void writeMod(ScriptWriter& out, const ExecSettings& s)
     out.blank();
     switch (s.mod) {
     case ModChoice::CaptureTheFlag:
-        out.line("set ctf 1", out.at("RadioButton4"));
+        out.line("set ctf 1", out.at("GameMod", "CTF"));
         out.blank();
         if (s.ctfAutoAssign)
-            out.line("set botctfteam 0", out.at("RadioButton6"));
+            out.line("set botctfteam 0", out.at("CTF", "t1"));
         if (s.ctfForceTeam) {
             if (s.ctfRed)
-                out.line("set botctfteam 1", out.at("CheckBox34"));
+                out.line("set botctfteam 1", out.at("CTF", "t3"));
             if (s.ctfBlue)
-                out.line("set botctfteam 2", out.at("CheckBox35"));
+                out.line("set botctfteam 2", out.at("CTF", "t4"));
         }
         out.blank();
         break;
     case ModChoice::RocketArena:
-        out.line("set rocketarena 1", out.at("RadioButton5"));
+        out.line("set rocketarena 1", out.at("GameMod", "RA"));
         out.blank();
         writeRocketArena(out, s);
         out.blank();
         break;
     case ModChoice::Xatrix:
-        out.line("set xatrix 1", out.at("RadioButton8"));
+        out.line("set xatrix 1", out.at("GameMod", "XATRIX"));
         out.blank();
         break;
     case ModChoice::Rogue:
-        out.line("set rogue 1", out.at("RadioButton9"));
+        out.line("set rogue 1", out.at("GameMod", "ROGUE"));
         out.blank();
         break;
     case ModChoice::None:
@@ -524,12 +502,13 @@ void writeMap(ScriptWriter& out, const ExecSettings& s)
             list += ' ';
         }
         list += '"';
-        out.line(list, out.at("ListBox3"));
+        out.line(list, out.at("MapControl", "RotationFile"));
         // Written entries stand as map names; one with bytes from 0x80 needs quotes here.
         out.line(mapCommand(*first).text.value_or("map " + *first),
-            out.at("ListBox3", s.rotationEntries.indexOf(*first)));
+            out.at("MapControl", "RotationFile", s.rotationEntries.indexOf(*first)));
     } else {
-        out.line(selectedMapCommand(s).text.value_or(QByteArrayLiteral("map q2dm1")), out.at("ListView2"));
+        out.line(selectedMapCommand(s).text.value_or(QByteArrayLiteral("map q2dm1")),
+            out.at("MapControl", "Selected"));
     }
     out.blank();
 }
@@ -538,14 +517,14 @@ void writeBots(ScriptWriter& out, const ExecSettings& s)
 {
     out.block(SettingsTab::BotCfg);
     out.line("//Bot Settings");
-    out.line("set nochat " + boolDigit(s.noChat), out.at("CheckBox20"));
+    out.line("set nochat " + boolDigit(s.noChat), out.at("BotOptions", "NoChat"));
     out.blank();
     out.line("alias bigwait \"wait;wait;wait;wait;wait;wait;wait;wait;wait;wait\"");
     out.line("bigwait;bigwait;bigwait;bigwait;bigwait;bigwait;bigwait;bigwait;bigwait;bigwait");
     out.blank();
     for (qsizetype i = 0; i < s.selectedBotLines.size(); ++i) {
-        out.line(s.selectedBotLines[i], out.at("ListView1", i));
-        out.line("wait", out.at("ListView1", i));
+        out.line(s.selectedBotLines[i], out.at("SelectedBots", "Count", i));
+        out.line("wait", out.at("SelectedBots", "Count", i));
     }
     out.blank();
 }
@@ -556,7 +535,7 @@ void writeDemo(ScriptWriter& out, const ExecSettings& s, const InstallPaths& pat
     out.line("//Demo Options");
     if (s.recordDemo && !s.demoName.isEmpty()) {
         if (const ConsoleForm record = demoCommand(s, paths); record.text)
-            out.line(*record.text, out.at("Edit1"));
+            out.line(*record.text, out.at("Demo", "DemoName"));
     }
 }
 

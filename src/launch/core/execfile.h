@@ -16,13 +16,17 @@ namespace tk {
 // the lines every script begins with.
 enum class SettingsTab { None, BotCfg, DmFlags, Game, Map, Misc, Player, Binds };
 
-// Where one line of the exec file comes from: its tab and, where one control holds what
-// the line says, that control's component name. item is the line's place in that
-// control's list (the memo line, the bind row, the n-th selected bot), else -1. Headings
-// and blank lines belong to the tab of their block, with no control.
+// Where one line of the exec file comes from: its tab and, where one setting holds what
+// the line says, that setting's profile key as the key table names it ("ServerOptions",
+// "FragLimit"). A list of the profile is named by its section and "Count"; the rotation
+// list, which lives in the rotation file, by that file's key ("MapControl",
+// "RotationFile"). item is the line's place in that list (the memo line, the bind row,
+// the n-th selected bot, the rotation entry), else -1. Headings and blank lines belong to
+// the tab of their block, with no key.
 struct ExecLineOrigin {
     SettingsTab tab = SettingsTab::None;
-    QLatin1StringView control;
+    QLatin1StringView section;
+    QLatin1StringView key;
     qsizetype item = -1;
     bool operator==(const ExecLineOrigin&) const = default;
 };

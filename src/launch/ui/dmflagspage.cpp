@@ -1,10 +1,13 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 #include "launch/ui/dmflagspage.h"
 
+#include "app/ui/guard.h"
 #include "launch/core/dmflags.h"
 #include "launch/core/execsettings.h"
+#include "profile/core/profilekeys.h"
+#include "profile/core/profileread.h"
+#include "profile/ui/profilebinding.h"
 #include "widgets/accessibility.h"
-#include "widgets/guard.h"
 #include "widgets/spinedit.h"
 #include "widgets/widgets.h"
 
@@ -27,23 +30,75 @@ using controls::kMargin;
 using controls::kSpacing;
 const char* const kFlagValueProperty = "flagValue";
 
-// The members in the order of the core's flag table.
-QCheckBox* DmFlagsPage::*const kFlagMembers[tk::kFlagBoxCount] = { &DmFlagsPage::CheckBox1,
-    &DmFlagsPage::CheckBox2, &DmFlagsPage::CheckBox3, &DmFlagsPage::CheckBox4, &DmFlagsPage::CheckBox5,
-    &DmFlagsPage::CheckBox6, &DmFlagsPage::CheckBox7, &DmFlagsPage::CheckBox8, &DmFlagsPage::CheckBox9,
-    &DmFlagsPage::CheckBox10, &DmFlagsPage::CheckBox11, &DmFlagsPage::CheckBox12, &DmFlagsPage::CheckBox13,
-    &DmFlagsPage::CheckBox14, &DmFlagsPage::CheckBox15, &DmFlagsPage::CheckBox16, &DmFlagsPage::CheckBox17,
-    &DmFlagsPage::CheckBox18, &DmFlagsPage::CheckBox19 };
-QPushButton* DmFlagsPage::*const kPresetMembers[tk::kFlagPresetCount]
-    = { &DmFlagsPage::RxSpeedButton1, &DmFlagsPage::RxSpeedButton2, &DmFlagsPage::RxSpeedButton3,
-          &DmFlagsPage::RxSpeedButton4, &DmFlagsPage::RxSpeedButton5, &DmFlagsPage::RxSpeedButton6 };
-constexpr int kDmBoxCount = 16;
-constexpr int kDmRows = 6;
+// The boxes as the tab shows them, in the order of the core's flag table.
+struct FlagBoxText {
+    QCheckBox* DmFlagsPage::*member;
+    const char* name;
+    const char* caption;
+    const char* hint;
+};
+const FlagBoxText kFlagBoxTexts[tk::kFlagBoxCount] = {
+    { &DmFlagsPage::CheckBox1, "CheckBox1", QT_TRANSLATE_NOOP("DmFlagsPage", "No Health"),
+        QT_TRANSLATE_NOOP("DmFlagsPage", "No health packs in map") },
+    { &DmFlagsPage::CheckBox2, "CheckBox2", QT_TRANSLATE_NOOP("DmFlagsPage", "No Items"),
+        QT_TRANSLATE_NOOP("DmFlagsPage", "No items in map") },
+    { &DmFlagsPage::CheckBox3, "CheckBox3", QT_TRANSLATE_NOOP("DmFlagsPage", "Weapons Stay"),
+        QT_TRANSLATE_NOOP("DmFlagsPage", "Weapons stay when picked up") },
+    { &DmFlagsPage::CheckBox4, "CheckBox4", QT_TRANSLATE_NOOP("DmFlagsPage", "No Falling Dmg"),
+        QT_TRANSLATE_NOOP("DmFlagsPage", "No damage taken from falling") },
+    { &DmFlagsPage::CheckBox5, "CheckBox5", QT_TRANSLATE_NOOP("DmFlagsPage", "Instant Items"),
+        QT_TRANSLATE_NOOP("DmFlagsPage", "Items are used when picked up (Quad/Rebreater/etc.)") },
+    { &DmFlagsPage::CheckBox6, "CheckBox6", QT_TRANSLATE_NOOP("DmFlagsPage", "Stay on same Lvl"),
+        QT_TRANSLATE_NOOP("DmFlagsPage", "Forces map to remain same after games") },
+    { &DmFlagsPage::CheckBox7, "CheckBox7", QT_TRANSLATE_NOOP("DmFlagsPage", "Teams by Skin"),
+        QT_TRANSLATE_NOOP("DmFlagsPage", "Sort teams by skin design") },
+    { &DmFlagsPage::CheckBox8, "CheckBox8", QT_TRANSLATE_NOOP("DmFlagsPage", "Teams by Model"),
+        QT_TRANSLATE_NOOP("DmFlagsPage", "Sort teams by model") },
+    { &DmFlagsPage::CheckBox9, "CheckBox9", QT_TRANSLATE_NOOP("DmFlagsPage", "No Friendly Fire"),
+        QT_TRANSLATE_NOOP("DmFlagsPage", "Allows you to injure/kill teammates") },
+    { &DmFlagsPage::CheckBox10, "CheckBox10", QT_TRANSLATE_NOOP("DmFlagsPage", "Spawn Farthest"),
+        QT_TRANSLATE_NOOP("DmFlagsPage", "Spawn in unbusiest part of map") },
+    { &DmFlagsPage::CheckBox11, "CheckBox11", QT_TRANSLATE_NOOP("DmFlagsPage", "Force Respawn"),
+        QT_TRANSLATE_NOOP("DmFlagsPage", "Auto respawn without user click") },
+    { &DmFlagsPage::CheckBox12, "CheckBox12", QT_TRANSLATE_NOOP("DmFlagsPage", "No Armour"),
+        QT_TRANSLATE_NOOP("DmFlagsPage", "No armour in map") },
+    { &DmFlagsPage::CheckBox13, "CheckBox13", QT_TRANSLATE_NOOP("DmFlagsPage", "Allow Exit"),
+        QT_TRANSLATE_NOOP("DmFlagsPage", "Allow clients to exit midgame") },
+    { &DmFlagsPage::CheckBox14, "CheckBox14", QT_TRANSLATE_NOOP("DmFlagsPage", "Infinite Ammo"),
+        QT_TRANSLATE_NOOP("DmFlagsPage", "Infinite ammo for guns") },
+    { &DmFlagsPage::CheckBox15, "CheckBox15", QT_TRANSLATE_NOOP("DmFlagsPage", "Quad Drop"),
+        QT_TRANSLATE_NOOP("DmFlagsPage", "Allows quad drop when quadded player is killed") },
+    { &DmFlagsPage::CheckBox16, "CheckBox16", QT_TRANSLATE_NOOP("DmFlagsPage", "Fixed F.o.V."),
+        QT_TRANSLATE_NOOP("DmFlagsPage", "Force clients to use FOV90") },
+    { &DmFlagsPage::CheckBox17, "CheckBox17", QT_TRANSLATE_NOOP("DmFlagsPage", "Force Join"),
+        QT_TRANSLATE_NOOP("DmFlagsPage", "Force client to join team") },
+    { &DmFlagsPage::CheckBox18, "CheckBox18", QT_TRANSLATE_NOOP("DmFlagsPage", "Armour Protect"),
+        QT_TRANSLATE_NOOP("DmFlagsPage", "Armor protects you from teammates shots") },
+    { &DmFlagsPage::CheckBox19, "CheckBox19", QT_TRANSLATE_NOOP("DmFlagsPage", "No Tech Powerups"),
+        QT_TRANSLATE_NOOP("DmFlagsPage", "Disable tech/runes") },
+};
 
-QString translated(const char* text)
-{
-    return QCoreApplication::translate("TForm1", text);
-}
+// The preset buttons, in the order of the core's presets; a second line may be empty.
+struct PresetText {
+    QPushButton* DmFlagsPage::*member;
+    const char* name;
+    const char* line1;
+    const char* line2;
+};
+const PresetText kPresetTexts[tk::kFlagPresetCount] = {
+    { &DmFlagsPage::RxSpeedButton1, "RxSpeedButton1", QT_TRANSLATE_NOOP("DmFlagsPage", "2 Player"),
+        QT_TRANSLATE_NOOP("DmFlagsPage", "Duel") },
+    { &DmFlagsPage::RxSpeedButton2, "RxSpeedButton2", QT_TRANSLATE_NOOP("DmFlagsPage", "4 or Less"),
+        QT_TRANSLATE_NOOP("DmFlagsPage", "Player DM") },
+    { &DmFlagsPage::RxSpeedButton3, "RxSpeedButton3", QT_TRANSLATE_NOOP("DmFlagsPage", "More than "),
+        QT_TRANSLATE_NOOP("DmFlagsPage", "4 Player DM") },
+    { &DmFlagsPage::RxSpeedButton4, "RxSpeedButton4", QT_TRANSLATE_NOOP("DmFlagsPage", "CTF"), "" },
+    { &DmFlagsPage::RxSpeedButton5, "RxSpeedButton5", QT_TRANSLATE_NOOP("DmFlagsPage", "Team DM"),
+        QT_TRANSLATE_NOOP("DmFlagsPage", "(By Skin)") },
+    { &DmFlagsPage::RxSpeedButton6, "RxSpeedButton6", QT_TRANSLATE_NOOP("DmFlagsPage", "Team DM"),
+        QT_TRANSLATE_NOOP("DmFlagsPage", "(By Model)") },
+};
+constexpr int kDmRows = 6;
 
 // Only digits may be typed into the flag total; Backspace types a character and is
 // refused too, while Delete, which types none, still erases.
@@ -85,26 +140,30 @@ DmFlagsPage::DmFlagsPage(QWidget* parent)
     auto* ctfLayout = new QVBoxLayout(ctfGroup);
     compact(ctfLayout);
 
-    int index = 0;
-    for (const tk::FlagBox& f : tk::flagBoxes()) {
-        QWidget* owner = index < kDmBoxCount ? dmGroup : ctfGroup;
+    int dmIndex = 0;
+    for (int i = 0; i < tk::kFlagBoxCount; ++i) {
+        const tk::FlagBox& f = tk::flagBoxes()[i];
+        const FlagBoxText& text = kFlagBoxTexts[i];
+        const bool dm = f.group == tk::FlagGroup::Deathmatch;
         QCheckBox* box
-            = controls::checkBox(owner, f.componentName, translated(f.caption), translated(f.hint));
+            = controls::checkBox(dm ? dmGroup : ctfGroup, text.name, tr(text.caption), tr(text.hint));
         box->setProperty(kFlagValueProperty, f.value);
         box->setChecked(f.defaultOn);
-        this->*kFlagMembers[index] = box;
+        this->*text.member = box;
         connect(box, &QCheckBox::clicked, this, &DmFlagsPage::flagBoxClick);
         // Three columns read top to bottom leave room for every caption.
-        if (index < kDmBoxCount)
-            dmGrid->addWidget(box, index % kDmRows, index / kDmRows);
-        else
+        if (dm) {
+            dmGrid->addWidget(box, dmIndex % kDmRows, dmIndex / kDmRows);
+            ++dmIndex;
+        } else {
             ctfLayout->addWidget(box);
-        ++index;
+        }
     }
     dmGrid->setRowStretch(kDmRows, 1);
 
-    capturelimit = controls::spinEdit(ctfGroup, "capturelimit", 0, 999, 1, defaults.capturelimit, 3,
-        tr("End game when this cap-limit is reached"));
+    const tk::IntRange captures = tk::keyRange("ServerOptions", "CaptureLimit");
+    capturelimit = controls::spinEdit(ctfGroup, "capturelimit", captures.min, captures.max, 1,
+        defaults.capturelimit, 3, tr("End game when this cap-limit is reached"));
     capturelimit->setFixedWidth(48);
     auto* capRow = new QHBoxLayout;
     capRow->setSpacing(kSpacing);
@@ -133,7 +192,8 @@ DmFlagsPage::DmFlagsPage(QWidget* parent)
     auto* minRow = new QHBoxLayout;
     minRow->setSpacing(kSpacing);
     CheckBox33 = controls::checkBox(setup, "CheckBox33", tr("Maintain Minimum No. of players of"));
-    SpinEdit5 = controls::spinEdit(setup, "SpinEdit5", 0, 0, 1, defaults.minPlayersValue);
+    const tk::IntRange minimum = tk::keyRange("ServerOptions", "MinPlayersVal");
+    SpinEdit5 = controls::spinEdit(setup, "SpinEdit5", minimum.min, minimum.max, 1, defaults.minPlayersValue);
     SpinEdit5->setFixedWidth(52);
     controls::nameAfter(SpinEdit5, CheckBox33->text());
     minRow->addWidget(CheckBox33);
@@ -146,18 +206,15 @@ DmFlagsPage::DmFlagsPage(QWidget* parent)
            "optimum setting for that kind of game.")));
     auto* presetGrid = new QGridLayout;
     presetGrid->setSpacing(kSpacing);
-    index = 0;
-    for (const tk::FlagPreset& preset : tk::flagPresets()) {
-        const QString caption = *preset.captionLine2
-            ? translated(preset.captionLine1) + '\n' + translated(preset.captionLine2)
-            : translated(preset.captionLine1);
-        QPushButton* b = controls::button(setup, preset.componentName, caption);
+    for (int index = 0; index < tk::kFlagPresetCount; ++index) {
+        const PresetText& text = kPresetTexts[index];
+        const QString caption = *text.line2 ? tr(text.line1) + '\n' + tr(text.line2) : tr(text.line1);
+        QPushButton* b = controls::button(setup, text.name, caption);
         b->setMinimumHeight(34);
         controls::addShortcuts(b, { QKeySequence(Qt::ControlModifier | Qt::Key(Qt::Key_1 + index)) });
-        this->*kPresetMembers[index] = b;
+        this->*text.member = b;
         connect(b, &QPushButton::clicked, this, [this, index] { applyPreset(index); });
         presetGrid->addWidget(b, index / 3, index % 3);
-        ++index;
     }
     setupLayout->addLayout(presetGrid);
     setupLayout->addStretch(1);
@@ -198,19 +255,25 @@ DmFlagsPage::DmFlagsPage(QWidget* parent)
     applyEnableRules();
 }
 
-void DmFlagsPage::gatherExecSettings(tk::ExecSettings& settings) const
+void DmFlagsPage::load(const tk::ProfileRead& read)
 {
-    settings.dmflags = dmflags->text();
-    settings.capturelimit = capturelimit->value();
-    settings.minPlayers = CheckBox33->isChecked();
-    settings.minPlayersValue = SpinEdit5->value();
+    loadBoundControls(*this, read.profile);
+    for (int i = 0; i < tk::kFlagBoxCount; ++i)
+        (this->*kFlagBoxTexts[i].member)->setChecked(read.profile.flagBoxes[i]);
+    applyEnableRules();
+}
+
+void DmFlagsPage::store(tk::Profile& profile) const
+{
+    storeBoundControls(*this, profile);
+    profile.flagBoxes = boxStates();
 }
 
 QList<QCheckBox*> DmFlagsPage::flagBoxes() const
 {
     QList<QCheckBox*> boxes;
-    for (QCheckBox* DmFlagsPage::*member : kFlagMembers)
-        boxes.append(this->*member);
+    for (const FlagBoxText& text : kFlagBoxTexts)
+        boxes.append(this->*text.member);
     return boxes;
 }
 
@@ -218,7 +281,7 @@ tk::FlagBoxStates DmFlagsPage::boxStates() const
 {
     tk::FlagBoxStates states {};
     for (int i = 0; i < tk::kFlagBoxCount; ++i)
-        states[i] = (this->*kFlagMembers[i])->isChecked();
+        states[i] = (this->*kFlagBoxTexts[i].member)->isChecked();
     return states;
 }
 
@@ -235,13 +298,8 @@ void DmFlagsPage::applyTotal(int total)
     if (!tk::applyTotal(total, states))
         return;
     for (int i = 0; i < tk::kFlagBoxCount; ++i)
-        (this->*kFlagMembers[i])->setChecked(states[i]);
+        (this->*kFlagBoxTexts[i].member)->setChecked(states[i]);
     flagBoxClick();
-}
-
-void DmFlagsPage::applyFlagTotalText()
-{
-    applyTotal(tk::parseFlagTotal(dmflags->text()));
 }
 
 void DmFlagsPage::SpeedButton13Click()
@@ -267,8 +325,8 @@ int DmFlagsPage::flagValue(const QCheckBox* box)
 QList<QPushButton*> DmFlagsPage::presetButtons() const
 {
     QList<QPushButton*> buttons;
-    for (QPushButton* DmFlagsPage::*member : kPresetMembers)
-        buttons.append(this->*member);
+    for (const PresetText& text : kPresetTexts)
+        buttons.append(this->*text.member);
     return buttons;
 }
 

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 
+#include "app/ui/tabpage.h"
 #include "launch/core/dmflags.h"
-#include "widgets/tabpage.h"
 
 #include <QList>
 #include <QWidget>
@@ -12,18 +12,14 @@ class QLineEdit;
 class QPushButton;
 class SpinEdit;
 
-namespace tk {
-struct ExecSettings;
-}
-
 // The "&DM Flags" tab: the flag boxes, the flag total, presets and limits.
 class DmFlagsPage : public TabPage {
     Q_OBJECT
 public:
     explicit DmFlagsPage(QWidget* parent = nullptr);
 
-    // Copies this tab's settings into the record the exec file is made from.
-    void gatherExecSettings(tk::ExecSettings& settings) const;
+    void load(const tk::ProfileRead& read) override;
+    void store(tk::Profile& profile) const override;
 
     // The nineteen flag boxes, CheckBox1 to CheckBox19; each holds its flag value in
     // the property "flagValue".
@@ -37,11 +33,8 @@ public:
     // the box and after a profile load.
     void applyEnableRules();
 
-    // Decodes a flag total into the boxes (the load, "&Set" and the presets use it).
+    // Decodes a flag total into the boxes ("&Set" and the presets use it).
     void applyTotal(int total);
-    // The profile load: the dmflags text as an integer, decoded; throws a UserError
-    // "'%s' is not a valid integer value" for text that is not one.
-    void applyFlagTotalText();
     // "&Set": decodes the typed total; numbers of 9999999 and more are ignored.
     void SpeedButton13Click();
     // A game set-up preset: its flags and capture limit here, the limits of the Game

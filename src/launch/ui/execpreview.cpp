@@ -2,11 +2,11 @@
 #include "launch/ui/execpreview.h"
 
 #include "app/core/fileutil.h"
+#include "app/ui/guard.h"
+#include "app/ui/interaction.h"
 #include "launch/core/prelaunchcheck.h"
 #include "launch/ui/execlinesmodel.h"
 #include "widgets/accessibility.h"
-#include "widgets/guard.h"
-#include "widgets/interaction.h"
 #include "widgets/mnemonics.h"
 
 #include <QClipboard>

@@ -5,16 +5,19 @@
 #include "app/core/random.h"
 #include "app/core/textcodec.h"
 #include "app/core/usererror.h"
+#include "app/ui/guard.h"
 #include "launch/core/execfile.h"
 #include "launch/core/execsettings.h"
 #include "launch/core/gamecontent.h"
 #include "launch/core/gamestart.h"
+#include "maps/core/cataloguerefresh.h"
 #include "maps/core/mapcatalogue.h"
 #include "maps/core/rotation.h"
 #include "profile/core/inifile.h"
+#include "profile/core/profileread.h"
+#include "profile/ui/profilebinding.h"
 #include "widgets/accessibility.h"
 #include "widgets/drawnicon.h"
-#include "widgets/guard.h"
 #include "widgets/mnemonics.h"
 #include "widgets/reportview.h"
 #include "widgets/widgets.h"
@@ -37,9 +40,6 @@
 namespace {
 
 constexpr int kRawEntryRole = Qt::UserRole;
-
-const QString kMapTitleFile = QStringLiteral("mapnames.dat");
-const QString kMapTitleSection = QStringLiteral("MapTitles");
 
 // "Map Lists|*.lst|All Files|*.*" in the file dialog's own syntax; "*" rather than "*.*"
 // since names without a dot are files too.
@@ -244,48 +244,25 @@ void MapPage::ListView2MouseUp(QMouseEvent* event)
     ListView2Click();
 }
 
-QString MapPage::mapTitleFilePath() const
-{
-    return paths().inLauncherDir(kMapTitleFile);
-}
-
 void MapPage::refreshCatalogue()
 {
     if (const std::optional<QString> selected = selectedMapName())
         m_rememberedMapName = *selected;
+    QStringList messages;
+    showCatalogue(tk::refreshMapCatalogue(
+        paths(), m_executable ? m_executable() : tk::defaultExecutableName(), told().maps, messages));
+    for (const QString& message : std::as_const(messages))
+        ui().showMessage(this, message);
+}
+
+void MapPage::showCatalogue(const tk::MapCatalogue& catalogue)
+{
     ListView2->clear();
-
-    // One reading of the title file serves every row.
-    tk::FileCheck check;
-    const tk::IniFile titleFile = tk::IniFile::load(mapTitleFilePath(), &check);
-    if (check.refused())
-        ui().showMessage(this,
-            tr("The map title file %1 was not read: %2. The maps are listed without their titles, and a "
-               "changed title is not stored.")
-                .arg(mapTitleFilePath(), check.reason));
-    // A map the title file does not name shows its own title, from the map file the engine
-    // would load; nothing is written until the user enters a title.
-    std::optional<tk::GameContent> content;
-    const tk::MapCatalogue catalogue
-        = tk::buildMapCatalogue(paths().launcherDir, [&](const QString& mapName) -> std::optional<QString> {
-              if (std::optional<QString> title = titleFile.readOptionalString(kMapTitleSection, mapName))
-                  return title;
-              if (!content)
-                  content.emplace(tk::engineSearchPath(
-                      paths(), m_executable ? m_executable() : tk::defaultExecutableName()));
-              return tk::ownMapTitle(*content, mapName);
-          });
-
     QList<QTreeWidgetItem*> items;
     items.reserve(catalogue.rows.size());
     for (const tk::MapRow& row : catalogue.rows)
         items.append(new QTreeWidgetItem(QStringList { row.mapName, row.title }));
     ListView2->addTopLevelItems(items);
-
-    for (const tk::ArchiveProblem& problem : catalogue.problems)
-        ui().showMessage(this, catalogue.message(problem));
-    if (const QStringList untold = m_leftOutMaps.untold(catalogue.leftOut); !untold.isEmpty())
-        ui().showMessage(this, tk::leftOutMessage(tr("These maps are left out of the map list:"), untold));
 
     QItemSelectionModel* selection = ListView2->selectionModel();
     QTreeWidgetItem* focused = nullptr;
@@ -347,9 +324,9 @@ void MapPage::EnterAlterMapTitleClick()
         tr("Please enter Title of Map: ") + mapName.toUpper(), row->text(1));
     row->setText(1, title);
 
-    const QString path = mapTitleFilePath();
+    const QString path = tk::mapTitleFilePath(paths());
     tk::IniFile titleFile = tk::IniFile::load(path);
-    titleFile.writeString(kMapTitleSection, mapName, title);
+    titleFile.writeString(tk::mapTitleSection(), mapName, title);
     titleFile.save(path);
 }
 
@@ -462,33 +439,33 @@ std::optional<QString> MapPage::selectedMapName() const
     return selected.first()->text(0);
 }
 
-void MapPage::gatherExecSettings(tk::ExecSettings& settings) const
+void MapPage::load(const tk::ProfileRead& read)
 {
-    settings.selectedMap = selectedMapName();
-    settings.rotation = CheckBox22->isChecked();
-    settings.rotationEntries = rotationEntries();
-    settings.catalogueMaps.clear();
-    settings.catalogueMaps.reserve(ListView2->topLevelItemCount());
-    for (int i = 0; i < ListView2->topLevelItemCount(); ++i)
-        settings.catalogueMaps.append(ListView2->topLevelItem(i)->text(0));
+    const tk::Profile& p = read.profile;
+    loadBoundControls(*this, p);
+    if (p.exec.rotationEntries != rotationEntries())
+        setRotationEntries(p.exec.rotationEntries);
+    setRotationFileName(p.rotationFile);
+    if (read.catalogue) {
+        m_rememberedMapName = p.rememberedMap;
+        showCatalogue(*read.catalogue);
+        selectMapByName(p.rememberedMap);
+    }
+    applyEnableRules();
 }
 
-void MapPage::tellLeftOutRotationEntries()
+void MapPage::store(tk::Profile& profile) const
 {
-    if (!CheckBox22->isChecked())
-        return;
-    const QList<QByteArray> entries = rotationEntries();
-    const QStringList refusals = tk::rotationRefusals(entries);
-    QList<QByteArray> untold;
-    QStringList untoldRefusals;
-    for (qsizetype i = 0; i < entries.size(); ++i) {
-        if (!refusals[i].isEmpty() && !m_leftOutRotation.untold({ tk::decodeText(entries[i]) }).isEmpty()) {
-            untold.append(entries[i]);
-            untoldRefusals.append(refusals[i]);
-        }
-    }
-    if (const QString message = tk::leftOutRotationMessage(untold, untoldRefusals); !message.isEmpty())
-        ui().showMessage(this, message);
+    storeBoundControls(*this, profile);
+    tk::ExecSettings& s = profile.exec;
+    s.selectedMap = selectedMapName();
+    s.rotationEntries = rotationEntries();
+    s.catalogueMaps.clear();
+    s.catalogueMaps.reserve(ListView2->topLevelItemCount());
+    for (int i = 0; i < ListView2->topLevelItemCount(); ++i)
+        s.catalogueMaps.append(ListView2->topLevelItem(i)->text(0));
+    profile.rotationFile = rotationFileName();
+    profile.rememberedMap = m_rememberedMapName;
 }
 
 QList<QByteArray> MapPage::rotationEntries() const

@@ -1,8 +1,7 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 
-#include "app/core/consoletext.h"
-#include "widgets/tabpage.h"
+#include "app/ui/tabpage.h"
 
 #include <QByteArray>
 #include <QList>
@@ -20,7 +19,7 @@ class QPushButton;
 class QTreeWidget;
 
 namespace tk {
-struct ExecSettings;
+struct MapCatalogue;
 }
 
 // The "&Map" tab: the map catalogue and the map rotation.
@@ -29,8 +28,8 @@ class MapPage : public TabPage {
 public:
     explicit MapPage(QWidget* parent = nullptr);
 
-    // Copies this tab's settings into the record the exec file is made from.
-    void gatherExecSettings(tk::ExecSettings& settings) const;
+    void load(const tk::ProfileRead& read) override;
+    void store(tk::Profile& profile) const override;
 
     // The rotation list and its eight buttons are enabled exactly when rotation is on.
     // Runs on every click of "Enable Rotation"; the profile load runs it after setting it.
@@ -39,6 +38,8 @@ public:
     // Rebuilds the map catalogue from the launcher directory: the map remembered from the
     // selected row (or named last) is selected again. The current-map panel is left as it was.
     void refreshCatalogue();
+    // Shows the rows of catalogue and selects the remembered map again.
+    void showCatalogue(const tk::MapCatalogue& catalogue);
     // Remembers name and selects the rows carrying it exactly (the last one stays
     // selected), then updates the current-map panel.
     void selectMapByName(const QString& name);
@@ -56,10 +57,6 @@ public:
     void setRotationEntries(const QList<QByteArray>& entries);
     QString rotationFileName() const;
     void setRotationFileName(const QString& name);
-
-    // Tells the user which entries of an enabled rotation the exec file leaves out (see
-    // tk::rotationRefusals), each once a run.
-    void tellLeftOutRotationEntries();
 
     // Replaces the rotation list with the file's entries; throws tk::UserError
     // ("Cannot open file ...") and leaves the list as it was when it cannot be read.
@@ -116,13 +113,10 @@ private:
     void SpeedButton31Click(); // Load
 
     void updateCurrentMapPanel();
-    QString mapTitleFilePath() const;
     qsizetype selectedRotationIndex() const;
     void showRotation(const QList<QByteArray>& entries, qsizetype selected);
 
     std::function<QString()> m_executable;
     QString m_rememberedMapName; // lives for the whole run; re-selected by every refresh
-    tk::LeftOutNames m_leftOutMaps; // told about once a run
-    tk::LeftOutNames m_leftOutRotation;
     bool m_leftPressed = false; // a left press on the catalogue awaits its release
 };

@@ -2,9 +2,11 @@
 #include "player/ui/bindspage.h"
 
 #include "app/core/usererror.h"
+#include "app/ui/guard.h"
+#include "app/ui/interaction.h"
 #include "player/ui/tform4.h"
-#include "widgets/guard.h"
-#include "widgets/interaction.h"
+#include "profile/core/profileread.h"
+#include "profile/ui/profilebinding.h"
 #include "widgets/mnemonics.h"
 #include "widgets/reportview.h"
 #include "widgets/widgets.h"
@@ -168,8 +170,19 @@ void BindsPage::SpeedButton21Click()
     clearBinds();
 }
 
-void BindsPage::gatherExecSettings(tk::ExecSettings& settings) const
+void BindsPage::load(const tk::ProfileRead& read)
 {
-    settings.specifyBinds = CheckBox29->isChecked();
-    settings.binds = bindRows();
+    loadBoundControls(*this, read.profile);
+    if (read.profile.exec.binds != bindRows()) {
+        clearBinds();
+        for (const tk::BindRow& row : read.profile.exec.binds)
+            addBindRow(row.key, row.command);
+    }
+    applyEnableRules();
+}
+
+void BindsPage::store(tk::Profile& profile) const
+{
+    storeBoundControls(*this, profile);
+    profile.exec.binds = bindRows();
 }

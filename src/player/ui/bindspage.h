@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 
-#include "widgets/tabpage.h"
+#include "app/ui/tabpage.h"
 
 #include "launch/core/execsettings.h"
 
@@ -23,8 +23,8 @@ public:
     // once and hands it over.
     void setBindDialog(TForm4* dialog) { m_bindDialog = dialog; }
 
-    // Copies this tab's settings into the record the exec file is made from.
-    void gatherExecSettings(tk::ExecSettings& settings) const;
+    void load(const tk::ProfileRead& read) override;
+    void store(tk::Profile& profile) const override;
 
     // The four editing buttons are enabled exactly when "Specify Binds" is checked;
     // the list stays usable. Runs when the box is clicked; the profile load runs it too.

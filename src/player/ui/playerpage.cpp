@@ -2,12 +2,16 @@
 #include "player/ui/playerpage.h"
 
 #include "app/core/usererror.h"
+#include "app/ui/guard.h"
 #include "imaging/ui/imageview.h"
-#include "launch/core/execsettings.h"
+#include "player/core/playerlists.h"
+#include "player/core/sensitivity.h"
 #include "player/core/skincatalogue.h"
 #include "player/ui/sliderscale.h"
+#include "profile/core/profilekeys.h"
+#include "profile/core/profileread.h"
+#include "profile/ui/profilebinding.h"
 #include "widgets/accessibility.h"
-#include "widgets/guard.h"
 #include "widgets/spinedit.h"
 #include "widgets/widgets.h"
 
@@ -26,8 +30,6 @@
 #include <QStyle>
 #include <QStyleOptionButton>
 #include <QVBoxLayout>
-#include <algorithm>
-#include <cmath>
 
 namespace {
 
@@ -64,8 +66,6 @@ void replaceItems(QComboBox* combo, const QStringList& items)
     combo->setCurrentIndex(-1);
     combo->setEditText(text);
 }
-
-constexpr int kMaxSensitivityPosition = 200;
 
 } // namespace
 
@@ -177,26 +177,29 @@ QWidget* PlayerPage::buildMiscSettings()
     tightLayout(grid);
 
     CheckBox30 = controls::checkBox(box, "CheckBox30", tr("Specify Client Lag (ms)"));
-    SpinEdit1 = controls::spinEdit(box, "SpinEdit1", 0, 999, 10, 0);
-    QLabel* fluctuation = controls::label(box, tr("Lag Fluctuation (ms)"));
-    SpinEdit4 = controls::spinEdit(box, "SpinEdit4", 0, 999, 10, 0);
+    const tk::IntRange lag = tk::keyRange("Player", "LagVal");
+    const tk::IntRange fluctuation = tk::keyRange("Player", "LagVar");
+    const tk::IntRange fps = tk::keyRange("Player", "FPS");
+    SpinEdit1 = controls::spinEdit(box, "SpinEdit1", lag.min, lag.max, 10, 0);
+    QLabel* fluctuationLabel = controls::label(box, tr("Lag Fluctuation (ms)"));
+    SpinEdit4 = controls::spinEdit(box, "SpinEdit4", fluctuation.min, fluctuation.max, 10, 0);
     CheckBox31
         = controls::checkBox(box, "CheckBox31", tr("Specify Max FPS of"), tr("Click to specify max FPS"));
-    SpinEdit2 = controls::spinEdit(box, "SpinEdit2", 0, 0, 5, 0, 0, tr("Max FPS setting"));
+    SpinEdit2 = controls::spinEdit(box, "SpinEdit2", fps.min, fps.max, 5, 0, 0, tr("Max FPS setting"));
 
     // The fluctuation label lines up with the captions of the check boxes above and below.
     QStyleOptionButton opt;
     opt.initFrom(CheckBox30);
     const int indicator
         = CheckBox30->style()->subElementRect(QStyle::SE_CheckBoxContents, &opt, CheckBox30).left();
-    fluctuation->setIndent(indicator);
+    fluctuationLabel->setIndent(indicator);
 
     controls::nameAfter(SpinEdit1, CheckBox30->text());
-    fluctuation->setBuddy(SpinEdit4);
+    fluctuationLabel->setBuddy(SpinEdit4);
     controls::nameAfter(SpinEdit2, CheckBox31->text());
     grid->addWidget(CheckBox30, 0, 0);
     grid->addWidget(SpinEdit1, 0, 1);
-    grid->addWidget(fluctuation, 1, 0);
+    grid->addWidget(fluctuationLabel, 1, 0);
     grid->addWidget(SpinEdit4, 1, 1);
     grid->addWidget(CheckBox31, 2, 0);
     grid->addWidget(SpinEdit2, 2, 1);
@@ -283,11 +286,10 @@ void PlayerPage::applyEnableRules()
 
 void PlayerPage::fillModelList()
 {
-    QStringList leftOut;
-    const std::optional<QStringList> models = tk::listModels(paths().quake2Dir, &leftOut);
-    if (const QStringList untold = m_leftOut.untold(leftOut); !untold.isEmpty())
-        ui().showMessage(
-            this, tk::leftOutMessage(tr("These player models are left out of the model list:"), untold));
+    QStringList messages;
+    const std::optional<QStringList> models = tk::modelList(paths().quake2Dir, told().players, messages);
+    for (const QString& message : std::as_const(messages))
+        ui().showMessage(this, message);
     if (!models)
         return;
     replaceItems(ComboBox2, *models);
@@ -296,11 +298,18 @@ void PlayerPage::fillModelList()
 
 void PlayerPage::fillSkinList()
 {
+    if (m_loading)
+        return;
+    QStringList messages;
+    showSkinList(tk::skinList(paths().quake2Dir, ComboBox2->currentText(), told().players, messages));
+    for (const QString& message : std::as_const(messages))
+        ui().showMessage(this, message);
+}
+
+void PlayerPage::showSkinList(const QStringList& skins)
+{
     m_typedSkinShown.reset();
-    QStringList leftOut;
-    replaceItems(ComboBox3, tk::listSkins(paths().quake2Dir, ComboBox2->currentText(), &leftOut));
-    if (const QStringList untold = m_leftOut.untold(leftOut); !untold.isEmpty())
-        ui().showMessage(this, tk::leftOutMessage(tr("These skins are left out of the skin list:"), untold));
+    replaceItems(ComboBox3, skins);
 }
 
 void PlayerPage::showSkinPreview()
@@ -324,30 +333,14 @@ void PlayerPage::ComboBox3Activated(const QString& text)
         showSkinPreview();
 }
 
-std::optional<int> PlayerPage::sensitivityPosition(const QString& text)
-{
-    bool ok = false;
-    const double value = text.toDouble(&ok);
-    if (!ok || !std::isfinite(value))
-        return std::nullopt;
-    // The default rounding mode sends a half to the even neighbour: 2.5 gives 2, 7.5 gives 8.
-    const double position = std::nearbyint(value * 10.0);
-    return int(std::clamp(position, 0.0, double(kMaxSensitivityPosition)));
-}
-
-QString PlayerPage::sensitivityText(int position)
-{
-    return QStringLiteral("%1.%2").arg(position / 10).arg(position % 10);
-}
-
 void PlayerPage::applySensitivityText()
 {
     if (Edit3->text().isEmpty())
         Edit3->setText(QStringLiteral("0"));
     const QString text = Edit3->text();
-    const std::optional<int> position = sensitivityPosition(text);
+    const std::optional<int> position = tk::sensitivityPosition(text);
     if (!position)
-        throw tk::UserError(tr("'%1' is not a valid floating point value").arg(text));
+        throw tk::UserError(tk::notAFloatingPointValueMessage(text));
     TrackBar1->setValue(*position);
 }
 
@@ -359,7 +352,7 @@ void PlayerPage::TrackBar1Change(int action)
     // was (an arrow key at either end) is no change.
     const int position = TrackBar1->sliderPosition();
     if (position != TrackBar1->value())
-        Edit3->setText(sensitivityText(position));
+        Edit3->setText(tk::sensitivityText(position));
 }
 
 bool PlayerPage::acceptsSensitivityKey(const QKeyEvent& key) const
@@ -414,19 +407,22 @@ bool PlayerPage::eventFilter(QObject* watched, QEvent* event)
     return TabPage::eventFilter(watched, event);
 }
 
-void PlayerPage::gatherExecSettings(tk::ExecSettings& settings) const
+void PlayerPage::load(const tk::ProfileRead& read)
 {
-    settings.playerSetup = CheckBox28->isChecked();
-    settings.playerName = Edit2->text();
-    settings.model = ComboBox2->currentText();
-    settings.skin = ComboBox3->currentText();
-    settings.hand = ComboBox4->currentText();
-    settings.crosshair = ComboBox5->currentText();
-    settings.maxFps = CheckBox31->isChecked();
-    settings.fps = SpinEdit2->value();
-    settings.sensitivity = CheckBox32->isChecked();
-    settings.sensitivityText = Edit3->text();
-    settings.lag = CheckBox30->isChecked();
-    settings.lagValue = SpinEdit1->value();
-    settings.lagVariance = SpinEdit4->value();
+    // The skin list follows a model the load names anew; the load has read it already.
+    m_loading = true;
+    loadBoundControls(*this, read.profile);
+    m_loading = false;
+    if (read.skins)
+        showSkinList(*read.skins);
+    if (read.ran(tk::LoadStep::Sensitivity))
+        TrackBar1->setValue(tk::sensitivityPosition(Edit3->text()).value_or(TrackBar1->value()));
+    if (read.skinImage)
+        ImageEnDBView1->setImage(*read.skinImage);
+    applyEnableRules();
+}
+
+void PlayerPage::store(tk::Profile& profile) const
+{
+    storeBoundControls(*this, profile);
 }

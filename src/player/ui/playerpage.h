@@ -1,8 +1,7 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 
-#include "app/core/consoletext.h"
-#include "widgets/tabpage.h"
+#include "app/ui/tabpage.h"
 
 #include <QWidget>
 #include <optional>
@@ -16,18 +15,14 @@ class QSlider;
 class ImageView;
 class SpinEdit;
 
-namespace tk {
-struct ExecSettings;
-}
-
 // The "&Player" tab: the player's appearance and client options.
 class PlayerPage : public TabPage {
     Q_OBJECT
 public:
     explicit PlayerPage(QWidget* parent = nullptr);
 
-    // Copies this tab's settings into the record the exec file is made from.
-    void gatherExecSettings(tk::ExecSettings& settings) const;
+    void load(const tk::ProfileRead& read) override;
+    void store(tk::Profile& profile) const override;
 
     // Each group's controls are enabled exactly when its check box is checked. Each
     // rule runs when its box is clicked; the profile load runs each after setting its
@@ -46,6 +41,8 @@ public:
     // there is no such directory), keeping its text; the preview stays as it is.
     // Runs on every change of the model box's text.
     void fillSkinList();
+    // The skin box lists skins, keeping its text.
+    void showSkinList(const QStringList& skins);
     // Shows the image of the model and skin now named in the boxes; a missing file
     // leaves the preview as it is. Throws tk::UserError("unrecognized PCX") for a file
     // the decoder rejects, and the preview keeps its picture.
@@ -55,11 +52,6 @@ public:
     // as it is. Throws tk::UserError("'<text>' is not a valid floating point value")
     // and leaves the track bar for a text that is no number.
     void applySensitivityText();
-
-    // The track bar position for a sensitivity text, or nullopt when it is no number.
-    static std::optional<int> sensitivityPosition(const QString& text);
-    // The sensitivity text for a track bar position: position / 10 with one decimal.
-    static QString sensitivityText(int position);
 
     QCheckBox* CheckBox28 = nullptr; // "Specify Player custom setup Info."
     QLineEdit* Edit2 = nullptr; // name
@@ -97,5 +89,6 @@ private:
     // The skin text last previewed because the user typed it: leaving the box after
     // typing an item's name activates that item, which is on show already.
     std::optional<QString> m_typedSkinShown;
-    tk::LeftOutNames m_leftOut; // models and skins told about once a run
+    // A load sets the model box: the skin list it brings is the load's own.
+    bool m_loading = false;
 };

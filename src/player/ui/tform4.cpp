@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 #include "player/ui/tform4.h"
 
-#include "widgets/interaction.h"
+#include "app/ui/interaction.h"
 #include "widgets/mnemonics.h"
 #include "widgets/widgets.h"
 

@@ -1,6 +1,9 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 #include "profile/ui/gamepage.h"
 
+#include "profile/core/profilekeys.h"
+#include "profile/core/profileread.h"
+#include "profile/ui/profilebinding.h"
 #include "widgets/spinedit.h"
 #include "widgets/widgets.h"
 
@@ -96,9 +99,13 @@ GamePage::GamePage(QWidget* parent)
         = controls::group(leftColumn, tr("Server Configuration"), tr("Miscellaneous Server Config. options"));
     auto* serverGrid = new QGridLayout(server);
     compact(serverGrid);
-    fraglimit = controls::spinEdit(server, "fraglimit", 1, 999, 10, defaults.fraglimit, 3);
-    timelimit = controls::spinEdit(server, "timelimit", 1, 999, 5, defaults.timelimit, 3);
-    maxclients = controls::spinEdit(server, "maxclients", 1, 999, 1, defaults.maxclients, 3);
+    const tk::IntRange frags = tk::keyRange("ServerOptions", "FragLimit");
+    const tk::IntRange minutes = tk::keyRange("ServerOptions", "TimeLimit");
+    const tk::IntRange clients = tk::keyRange("ServerOptions", "MaxClients");
+    fraglimit = controls::spinEdit(server, "fraglimit", frags.min, frags.max, 10, defaults.fraglimit, 3);
+    timelimit = controls::spinEdit(server, "timelimit", minutes.min, minutes.max, 5, defaults.timelimit, 3);
+    maxclients
+        = controls::spinEdit(server, "maxclients", clients.min, clients.max, 1, defaults.maxclients, 3);
     const std::pair<SpinEdit*, QString> limits[] = { { fraglimit, tr("Frag Limit") },
         { timelimit, tr("Time Limit") }, { maxclients, tr("Max. Clients") } };
     int row = 0;
@@ -245,27 +252,15 @@ GamePage::GamePage(QWidget* parent)
     applyEnableRules();
 }
 
-void GamePage::gatherExecSettings(tk::ExecSettings& settings) const
+void GamePage::load(const tk::ProfileRead& read)
 {
-    settings.maxclients = maxclients->value();
-    settings.fraglimit = fraglimit->value();
-    settings.timelimit = timelimit->value();
-    settings.dedicated = dedicated->isChecked();
-    settings.cheats = cheats->isChecked();
-    settings.mod = modChoice();
-    settings.ctfAutoAssign = RadioButton6->isChecked();
-    settings.ctfForceTeam = RadioButton7->isChecked();
-    settings.ctfRed = CheckBox34->isChecked();
-    settings.ctfBlue = CheckBox35->isChecked();
-    const auto options = raOptionBoxes();
-    for (std::size_t i = 0; i < options.size(); ++i)
-        settings.raOptions[i] = options[i]->isChecked();
-    const auto weapons = raWeaponBoxes();
-    for (std::size_t i = 0; i < weapons.size(); ++i)
-        settings.raWeapons[i] = weapons[i]->isChecked();
-    const auto stats = raStatEdits();
-    for (std::size_t i = 0; i < stats.size(); ++i)
-        settings.raStats[i] = stats[i]->value();
+    loadBoundControls(*this, read.profile);
+    applyEnableRules();
+}
+
+void GamePage::store(tk::Profile& profile) const
+{
+    storeBoundControls(*this, profile);
 }
 
 tk::ModChoice GamePage::modChoice() const

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 
-#include "widgets/tabpage.h"
+#include "app/ui/tabpage.h"
 
 #include "launch/core/execsettings.h"
 
@@ -20,8 +20,8 @@ class GamePage : public TabPage {
 public:
     explicit GamePage(QWidget* parent = nullptr);
 
-    // Copies this tab's settings into the record the exec file is made from.
-    void gatherExecSettings(tk::ExecSettings& settings) const;
+    void load(const tk::ProfileRead& read) override;
+    void store(tk::Profile& profile) const override;
 
     // The mod choice; None when no mod button is checked.
     tk::ModChoice modChoice() const;

@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 #include "profile/ui/miscpage.h"
 
-#include "launch/core/execsettings.h"
+#include "profile/core/profileread.h"
+#include "profile/ui/profilebinding.h"
 #include "widgets/widgets.h"
 
 #include <QButtonGroup>
@@ -252,15 +253,20 @@ void MiscPage::setAdditionalLines(const QStringList& lines, const QList<qsizetyp
     }
 }
 
-void MiscPage::gatherExecSettings(tk::ExecSettings& settings) const
+void MiscPage::load(const tk::ProfileRead& read)
 {
-    settings.additionalCommands = additionalLines().join(QLatin1Char('\n'));
-    settings.cutAdditionalLines = cutAdditionalLines();
-    settings.extraCfg = CheckBox27->isChecked();
-    settings.extraCfgName = ComboBox1->currentText();
-    settings.recordDemo = CheckBox21->isChecked();
-    settings.demoName = Edit1->text();
-    settings.sequentialDemo = RadioButton2->isChecked();
+    loadBoundControls(*this, read.profile);
+    if (read.profile.additionalLines != additionalLines()
+        || read.profile.exec.cutAdditionalLines != cutAdditionalLines())
+        setAdditionalLines(read.profile.additionalLines, read.profile.exec.cutAdditionalLines);
+    applyEnableRules();
+}
+
+void MiscPage::store(tk::Profile& profile) const
+{
+    storeBoundControls(*this, profile);
+    profile.additionalLines = additionalLines();
+    profile.exec.cutAdditionalLines = cutAdditionalLines();
 }
 
 void MiscPage::fillExtraConfigList(const QStringList& cfgFiles)

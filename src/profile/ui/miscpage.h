@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 
-#include "widgets/tabpage.h"
+#include "app/ui/tabpage.h"
 
 #include <QStringList>
 #include <QWidget>
@@ -13,18 +13,14 @@ class QLineEdit;
 class QPlainTextEdit;
 class QRadioButton;
 
-namespace tk {
-struct ExecSettings;
-}
-
 // The "M&isc." tab: additional commands, demo recording, an extra config file.
 class MiscPage : public TabPage {
     Q_OBJECT
 public:
     explicit MiscPage(QWidget* parent = nullptr);
 
-    // Copies this tab's settings into the record the exec file is made from.
-    void gatherExecSettings(tk::ExecSettings& settings) const;
+    void load(const tk::ProfileRead& read) override;
+    void store(tk::Profile& profile) const override;
 
     // Fills the extra config list once at start-up. A name already in the box (from
     // the profile) stays; an empty box shows the first name.

@@ -2,12 +2,12 @@
 #include "profile/ui/profilebinding.h"
 
 #include "app/ui/prefspage.h"
-#include "app/ui/tform1.h"
 #include "bots/ui/botcfgpage.h"
 #include "launch/ui/dmflagspage.h"
 #include "maps/ui/mappage.h"
 #include "player/ui/bindspage.h"
 #include "player/ui/playerpage.h"
+#include "profile/core/profile.h"
 #include "profile/core/profilekeys.h"
 #include "profile/ui/gamepage.h"
 #include "profile/ui/miscpage.h"
@@ -15,12 +15,16 @@
 #include "widgets/colorswatch.h"
 #include "widgets/spinedit.h"
 
+#include <QButtonGroup>
 #include <QCheckBox>
 #include <QComboBox>
-#include <QLabel>
 #include <QLineEdit>
 #include <QList>
+#include <QListWidget>
+#include <QPlainTextEdit>
 #include <QRadioButton>
+#include <QTreeView>
+#include <QTreeWidget>
 #include <type_traits>
 
 namespace {
@@ -34,116 +38,134 @@ template <typename Control> constexpr ProfileKey::Type typeShownBy()
     else if constexpr (std::is_same_v<Control, SpinEdit*> || std::is_same_v<Control, ColorSwatch*>)
         return ProfileKey::Type::Int;
     else {
-        static_assert(
-            std::is_same_v<Control,
-                QLineEdit*> || std::is_same_v<Control, QComboBox*> || std::is_same_v<Control, QLabel*>,
-            "a profile key binds to a check box, radio button, spin edit, colour swatch, edit, combo box "
-            "or label");
+        static_assert(std::is_same_v<Control, QLineEdit*> || std::is_same_v<Control, QComboBox*>,
+            "a profile key binds to a check box, radio button, spin edit, colour swatch, edit or combo box");
         return ProfileKey::Type::String;
     }
+}
+
+// The page and the control type of a member of a page.
+template <typename> struct MemberOf;
+template <typename Page, typename Control> struct MemberOf<Control * Page::*> {
+    using PageType = Page;
+    using ControlType = Control*;
+};
+
+// The member of its page, for that page; null for any other. Pages are compared by their
+// class alone: a store of every page walks every binding for each of them.
+template <auto Member> auto memberOn(const TabPage& page)
+{
+    using Page = typename MemberOf<decltype(Member)>::PageType;
+    return page.metaObject() == &Page::staticMetaObject ? static_cast<const Page&>(page).*Member : nullptr;
 }
 
 struct Binding {
     const char* section;
     const char* key;
     ProfileKey::Type type; // of the control's value; unchecked where there is no control
-    ProfileControl (*control)(TForm1&); // null for none
+    ProfileControl (*control)(const TabPage&); // null for a step of its own
+    QWidget* (*view)(const TabPage&); // what shows a step of its own
 };
 
-// get is a lambda without captures that returns a page's control: its type gives the
-// key type the control can show.
-template <typename Get> Binding bind(const char* section, const char* key, Get)
+template <auto Member> Binding bind(const char* section, const char* key)
 {
-    using Control = std::invoke_result_t<Get, TForm1&>;
+    using Control = typename MemberOf<decltype(Member)>::ControlType;
     return { section, key, typeShownBy<Control>(),
-        [](TForm1& form) -> ProfileControl { return Get {}(form); } };
+        [](const TabPage& page) -> ProfileControl {
+            if (Control control = memberOn<Member>(page))
+                return control;
+            return {};
+        },
+        nullptr };
 }
 
-Binding ownStep(const char* section, const char* key)
+// A key with a step of its own; the member is what shows its value.
+template <auto View> Binding ownStep(const char* section, const char* key)
 {
-    return { section, key, ProfileKey::Type::List, nullptr };
+    return { section, key, ProfileKey::Type::List, nullptr,
+        [](const TabPage& page) -> QWidget* { return memberOn<View>(page); } };
 }
 
 const QList<Binding>& bindings()
 {
     static const QList<Binding> table = [] {
-        using F = TForm1&;
         QList<Binding> b {
-            ownStep("BotDataFile", "FileName"),
-            bind("BotOptions", "NoChat", [](F f) { return f.botCfgPage->CheckBox20; }),
-            bind("ServerOptions", "FragLimit", [](F f) { return f.gamePage->fraglimit; }),
-            bind("ServerOptions", "TimeLimit", [](F f) { return f.gamePage->timelimit; }),
-            bind("ServerOptions", "MaxClients", [](F f) { return f.gamePage->maxclients; }),
-            bind("ServerOptions", "CaptureLimit", [](F f) { return f.dmFlagsPage->capturelimit; }),
-            bind("ServerOptions", "Dedicated", [](F f) { return f.gamePage->dedicated; }),
-            bind("ServerOptions", "Cheats", [](F f) { return f.gamePage->cheats; }),
-            bind("ServerOptions", "DMFlags", [](F f) { return f.dmFlagsPage->dmflags; }),
-            bind("ServerOptions", "MinPlayers", [](F f) { return f.dmFlagsPage->CheckBox33; }),
-            bind("ServerOptions", "MinPlayersVal", [](F f) { return f.dmFlagsPage->SpinEdit5; }),
-            bind("Demo", "RecordDemo", [](F f) { return f.miscPage->CheckBox21; }),
-            bind("Demo", "DemoName", [](F f) { return f.miscPage->Edit1; }),
-            bind("Demo", "Overwrite", [](F f) { return f.miscPage->RadioButton1; }),
-            bind("Demo", "Sequence", [](F f) { return f.miscPage->RadioButton2; }),
-            bind("Misc", "ExtraCfg", [](F f) { return f.miscPage->CheckBox27; }),
-            bind("Misc", "ExtraCfgName", [](F f) { return f.miscPage->ComboBox1; }),
-            ownStep("Additional", "Count"),
-            bind("Quake2 Setup", "EXE", [](F f) { return f.setupPage->exefile; }),
-            ownStep("SelectedBots", "Count"),
-            ownStep("MapControl", "Selected"),
-            bind("MapControl", "Rotation", [](F f) { return f.mapPage->CheckBox22; }),
-            bind("MapControl", "RotationFile", [](F f) { return f.mapPage->Panel24; }),
-            bind("Player", "LagEnabled", [](F f) { return f.playerPage->CheckBox30; }),
-            bind("Player", "LagVal", [](F f) { return f.playerPage->SpinEdit1; }),
-            bind("Player", "LagVar", [](F f) { return f.playerPage->SpinEdit4; }),
-            bind("Player", "Enabled", [](F f) { return f.playerPage->CheckBox28; }),
-            bind("Player", "Name", [](F f) { return f.playerPage->Edit2; }),
-            bind("Player", "Model", [](F f) { return f.playerPage->ComboBox2; }),
-            bind("Player", "Skin", [](F f) { return f.playerPage->ComboBox3; }),
-            bind("Player", "Hand", [](F f) { return f.playerPage->ComboBox4; }),
-            bind("Player", "Crosshair", [](F f) { return f.playerPage->ComboBox5; }),
-            bind("Player", "SpecifyFPS", [](F f) { return f.playerPage->CheckBox31; }),
-            bind("Player", "FPS", [](F f) { return f.playerPage->SpinEdit2; }),
-            bind("Player", "SpecifySens", [](F f) { return f.playerPage->CheckBox32; }),
-            bind("Player", "Sens", [](F f) { return f.playerPage->Edit3; }),
-            bind("Binds", "Enabled", [](F f) { return f.bindsPage->CheckBox29; }),
-            ownStep("Binds", "Count"),
-            bind("Launcher", "LeaveOpen", [](F f) { return f.prefsPage->CheckBox24; }),
-            bind("Launcher", "SaveOnClose", [](F f) { return f.prefsPage->CheckBox26; }),
-            bind("Launcher", "LightUpButtons", [](F f) { return f.prefsPage->CheckBox25; }),
-            bind("Launcher", "LightUpColor", [](F f) { return f.prefsPage->colortest; }),
-            bind("Launcher", "CheckMatch", [](F f) { return f.prefsPage->CheckBox50; }),
-            bind("Launcher", "AskDiscard", [](F f) { return f.prefsPage->CheckBox51; }),
-            bind("GameMod", "DM", [](F f) { return f.gamePage->RadioButton3; }),
-            bind("GameMod", "CTF", [](F f) { return f.gamePage->RadioButton4; }),
-            bind("GameMod", "RA", [](F f) { return f.gamePage->RadioButton5; }),
-            bind("GameMod", "XATRIX", [](F f) { return f.gamePage->RadioButton8; }),
-            bind("GameMod", "ROGUE", [](F f) { return f.gamePage->RadioButton9; }),
-            bind("RA", "o1", [](F f) { return f.gamePage->CheckBox36; }),
-            bind("RA", "o2", [](F f) { return f.gamePage->CheckBox37; }),
-            bind("RA", "o3", [](F f) { return f.gamePage->CheckBox38; }),
-            bind("RA", "o4", [](F f) { return f.gamePage->CheckBox39; }),
-            bind("RA", "o5", [](F f) { return f.gamePage->CheckBox40; }),
-            bind("RA", "w1", [](F f) { return f.gamePage->CheckBox41; }),
-            bind("RA", "w2", [](F f) { return f.gamePage->CheckBox42; }),
-            bind("RA", "w3", [](F f) { return f.gamePage->CheckBox43; }),
-            bind("RA", "w4", [](F f) { return f.gamePage->CheckBox44; }),
-            bind("RA", "w5", [](F f) { return f.gamePage->CheckBox45; }),
-            bind("RA", "w6", [](F f) { return f.gamePage->CheckBox46; }),
-            bind("RA", "w7", [](F f) { return f.gamePage->CheckBox47; }),
-            bind("RA", "w8", [](F f) { return f.gamePage->CheckBox48; }),
-            bind("RA", "w9", [](F f) { return f.gamePage->CheckBox49; }),
-            bind("RA", "l1", [](F f) { return f.gamePage->SpinEdit6; }),
-            bind("RA", "l2", [](F f) { return f.gamePage->SpinEdit7; }),
-            bind("RA", "l3", [](F f) { return f.gamePage->SpinEdit8; }),
-            bind("RA", "l4", [](F f) { return f.gamePage->SpinEdit9; }),
-            bind("RA", "l5", [](F f) { return f.gamePage->SpinEdit10; }),
-            bind("RA", "l6", [](F f) { return f.gamePage->SpinEdit11; }),
-            bind("RA", "l7", [](F f) { return f.gamePage->SpinEdit12; }),
-            bind("RA", "l8", [](F f) { return f.gamePage->SpinEdit13; }),
-            bind("CTF", "t1", [](F f) { return f.gamePage->RadioButton6; }),
-            bind("CTF", "t2", [](F f) { return f.gamePage->RadioButton7; }),
-            bind("CTF", "t3", [](F f) { return f.gamePage->CheckBox34; }),
-            bind("CTF", "t4", [](F f) { return f.gamePage->CheckBox35; }),
+            ownStep<&BotCfgPage::botfilename>("BotDataFile", "FileName"),
+            bind<&BotCfgPage::CheckBox20>("BotOptions", "NoChat"),
+            bind<&GamePage::fraglimit>("ServerOptions", "FragLimit"),
+            bind<&GamePage::timelimit>("ServerOptions", "TimeLimit"),
+            bind<&GamePage::maxclients>("ServerOptions", "MaxClients"),
+            bind<&DmFlagsPage::capturelimit>("ServerOptions", "CaptureLimit"),
+            bind<&GamePage::dedicated>("ServerOptions", "Dedicated"),
+            bind<&GamePage::cheats>("ServerOptions", "Cheats"),
+            bind<&DmFlagsPage::dmflags>("ServerOptions", "DMFlags"),
+            bind<&DmFlagsPage::CheckBox33>("ServerOptions", "MinPlayers"),
+            bind<&DmFlagsPage::SpinEdit5>("ServerOptions", "MinPlayersVal"),
+            bind<&MiscPage::CheckBox21>("Demo", "RecordDemo"),
+            bind<&MiscPage::Edit1>("Demo", "DemoName"),
+            bind<&MiscPage::RadioButton1>("Demo", "Overwrite"),
+            bind<&MiscPage::RadioButton2>("Demo", "Sequence"),
+            bind<&MiscPage::CheckBox27>("Misc", "ExtraCfg"),
+            bind<&MiscPage::ComboBox1>("Misc", "ExtraCfgName"),
+            ownStep<&MiscPage::Memo1>("Additional", "Count"),
+            bind<&SetupPage::exefile>("Quake2 Setup", "EXE"),
+            ownStep<&BotCfgPage::ListView1>("SelectedBots", "Count"),
+            ownStep<&MapPage::ListView2>("MapControl", "Selected"),
+            bind<&MapPage::CheckBox22>("MapControl", "Rotation"),
+            // Panel24 shows the file's name; what the file holds is the rotation list.
+            ownStep<&MapPage::ListBox3>("MapControl", "RotationFile"),
+            bind<&PlayerPage::CheckBox30>("Player", "LagEnabled"),
+            bind<&PlayerPage::SpinEdit1>("Player", "LagVal"),
+            bind<&PlayerPage::SpinEdit4>("Player", "LagVar"),
+            bind<&PlayerPage::CheckBox28>("Player", "Enabled"),
+            bind<&PlayerPage::Edit2>("Player", "Name"),
+            bind<&PlayerPage::ComboBox2>("Player", "Model"),
+            bind<&PlayerPage::ComboBox3>("Player", "Skin"),
+            bind<&PlayerPage::ComboBox4>("Player", "Hand"),
+            bind<&PlayerPage::ComboBox5>("Player", "Crosshair"),
+            bind<&PlayerPage::CheckBox31>("Player", "SpecifyFPS"),
+            bind<&PlayerPage::SpinEdit2>("Player", "FPS"),
+            bind<&PlayerPage::CheckBox32>("Player", "SpecifySens"),
+            bind<&PlayerPage::Edit3>("Player", "Sens"),
+            bind<&BindsPage::CheckBox29>("Binds", "Enabled"),
+            ownStep<&BindsPage::ListView3>("Binds", "Count"),
+            bind<&PrefsPage::CheckBox24>("Launcher", "LeaveOpen"),
+            bind<&PrefsPage::CheckBox26>("Launcher", "SaveOnClose"),
+            bind<&PrefsPage::CheckBox25>("Launcher", "LightUpButtons"),
+            bind<&PrefsPage::colortest>("Launcher", "LightUpColor"),
+            bind<&PrefsPage::CheckBox50>("Launcher", "CheckMatch"),
+            bind<&PrefsPage::CheckBox51>("Launcher", "AskDiscard"),
+            bind<&GamePage::RadioButton3>("GameMod", "DM"),
+            bind<&GamePage::RadioButton4>("GameMod", "CTF"),
+            bind<&GamePage::RadioButton5>("GameMod", "RA"),
+            bind<&GamePage::RadioButton8>("GameMod", "XATRIX"),
+            bind<&GamePage::RadioButton9>("GameMod", "ROGUE"),
+            bind<&GamePage::CheckBox36>("RA", "o1"),
+            bind<&GamePage::CheckBox37>("RA", "o2"),
+            bind<&GamePage::CheckBox38>("RA", "o3"),
+            bind<&GamePage::CheckBox39>("RA", "o4"),
+            bind<&GamePage::CheckBox40>("RA", "o5"),
+            bind<&GamePage::CheckBox41>("RA", "w1"),
+            bind<&GamePage::CheckBox42>("RA", "w2"),
+            bind<&GamePage::CheckBox43>("RA", "w3"),
+            bind<&GamePage::CheckBox44>("RA", "w4"),
+            bind<&GamePage::CheckBox45>("RA", "w5"),
+            bind<&GamePage::CheckBox46>("RA", "w6"),
+            bind<&GamePage::CheckBox47>("RA", "w7"),
+            bind<&GamePage::CheckBox48>("RA", "w8"),
+            bind<&GamePage::CheckBox49>("RA", "w9"),
+            bind<&GamePage::SpinEdit6>("RA", "l1"),
+            bind<&GamePage::SpinEdit7>("RA", "l2"),
+            bind<&GamePage::SpinEdit8>("RA", "l3"),
+            bind<&GamePage::SpinEdit9>("RA", "l4"),
+            bind<&GamePage::SpinEdit10>("RA", "l5"),
+            bind<&GamePage::SpinEdit11>("RA", "l6"),
+            bind<&GamePage::SpinEdit12>("RA", "l7"),
+            bind<&GamePage::SpinEdit13>("RA", "l8"),
+            bind<&GamePage::RadioButton6>("CTF", "t1"),
+            bind<&GamePage::RadioButton7>("CTF", "t2"),
+            bind<&GamePage::CheckBox34>("CTF", "t3"),
+            bind<&GamePage::CheckBox35>("CTF", "t4"),
         };
         const QList<ProfileKey>& keys = tk::profileKeys();
         for (qsizetype i = 0; i < qMax(keys.size(), b.size()); ++i) {
@@ -155,15 +177,50 @@ const QList<Binding>& bindings()
                     qPrintable(name), int(i));
             if (b[i].control && b[i].type != keys[i].type)
                 qFatal("Profile key %s is bound to a control of another type", qPrintable(name));
-            if (!b[i].control && keys[i].type != ProfileKey::Type::List
-                && keys[i].section != QLatin1String("BotDataFile")
-                && !(keys[i].section == QLatin1String("MapControl")
-                    && keys[i].key == QLatin1String("Selected")))
-                qFatal("Profile key %s is bound to no control", qPrintable(name));
+            const bool hasField = !std::holds_alternative<std::monostate>(keys[i].field);
+            if (hasField != bool(b[i].control))
+                qFatal("Profile key %s: a key with a value of its own is bound to a control, and only such "
+                       "a key",
+                    qPrintable(name));
         }
         return b;
     }();
     return table;
+}
+
+// A radio button set from a profile: checking one unchecks the others of its group, and
+// unchecking is possible too, so that a profile may leave a whole group empty.
+void setRadio(QRadioButton* button, bool on)
+{
+    if (on || !button->isChecked()) {
+        if (on)
+            button->setChecked(true);
+        return;
+    }
+    if (QButtonGroup* group = button->group()) {
+        group->setExclusive(false);
+        button->setChecked(false);
+        group->setExclusive(true);
+    } else {
+        button->setAutoExclusive(false);
+        button->setChecked(false);
+        button->setAutoExclusive(true);
+    }
+}
+
+template <typename... F> struct Overloaded : F... {
+    using F::operator()...;
+};
+// Aggregate deduction is C++20, but not every compiler of Debian 12 has it.
+template <typename... F> Overloaded(F...) -> Overloaded<F...>;
+
+template <typename V> V valueOf(const tk::ProfileFieldOf& field, const tk::Profile& profile)
+{
+    return std::get<tk::ProfileField<V>>(field).get(profile);
+}
+template <typename V> void setValue(const tk::ProfileFieldOf& field, tk::Profile& profile, V value)
+{
+    std::get<tk::ProfileField<V>>(field).set(profile, std::move(value));
 }
 
 } // namespace
@@ -173,11 +230,11 @@ void checkProfileBindings()
     bindings();
 }
 
-ProfileControl profileControl(TForm1& form, const ProfileKey& key)
+ProfileControl profileControl(const TabPage& page, const ProfileKey& key)
 {
     for (const Binding& b : bindings()) {
         if (key.section == QLatin1String(b.section) && key.key == QLatin1String(b.key))
-            return b.control ? b.control(form) : ProfileControl {};
+            return b.control ? b.control(page) : ProfileControl {};
     }
     qFatal("Profile key %s is not in the key table", qPrintable(key.section + QLatin1Char('/') + key.key));
 }
@@ -192,4 +249,70 @@ QWidget* widgetOf(const ProfileControl& control)
                 return c;
         },
         control);
+}
+
+namespace {
+
+// Runs visit with the field of each key bound on page and the control of page bound to it.
+template <typename Visit> void forEachBoundControl(const TabPage& page, const Visit& visit)
+{
+    const QList<ProfileKey>& keys = tk::profileKeys();
+    const QList<Binding>& table = bindings();
+    for (qsizetype i = 0; i < table.size(); ++i) {
+        if (table[i].control)
+            visit(keys[i].field, table[i].control(page));
+    }
+}
+
+} // namespace
+
+void loadBoundControls(TabPage& page, const tk::Profile& profile)
+{
+    forEachBoundControl(page, [&](const tk::ProfileFieldOf& field, const ProfileControl& control) {
+        std::visit(Overloaded {
+                       [](std::monostate) {},
+                       [&](QCheckBox* box) { box->setChecked(valueOf<bool>(field, profile)); },
+                       [&](QRadioButton* radio) { setRadio(radio, valueOf<bool>(field, profile)); },
+                       [&](SpinEdit* spin) { spin->setValue(valueOf<int>(field, profile)); },
+                       [&](ColorSwatch* swatch) {
+                           swatch->setColor(ColorSwatch::fromColorRef(valueOf<int>(field, profile)));
+                       },
+                       [&](QLineEdit* edit) { edit->setText(valueOf<QString>(field, profile)); },
+                       // Whether or not the value is among the items.
+                       [&](QComboBox* combo) { combo->setEditText(valueOf<QString>(field, profile)); },
+                   },
+            control);
+    });
+}
+
+void storeBoundControls(const TabPage& page, tk::Profile& profile)
+{
+    forEachBoundControl(page, [&](const tk::ProfileFieldOf& field, const ProfileControl& control) {
+        std::visit(Overloaded {
+                       [](std::monostate) {},
+                       [&](QCheckBox* box) { setValue(field, profile, box->isChecked()); },
+                       [&](QRadioButton* radio) { setValue(field, profile, radio->isChecked()); },
+                       [&](SpinEdit* spin) { setValue(field, profile, spin->value()); },
+                       [&](ColorSwatch* swatch) {
+                           setValue(field, profile, int(ColorSwatch::toColorRef(swatch->color())));
+                       },
+                       [&](QLineEdit* edit) { setValue(field, profile, edit->text()); },
+                       [&](QComboBox* combo) { setValue(field, profile, combo->currentText()); },
+                   },
+            control);
+    });
+}
+
+QWidget* settingWidget(const QList<TabPage*>& pages, QLatin1StringView section, QLatin1StringView key)
+{
+    for (const Binding& b : bindings()) {
+        if (section != QLatin1StringView(b.section) || key != QLatin1StringView(b.key))
+            continue;
+        for (const TabPage* page : pages) {
+            if (QWidget* w = b.view ? b.view(*page) : widgetOf(b.control(*page)))
+                return w;
+        }
+        return nullptr;
+    }
+    return nullptr;
 }

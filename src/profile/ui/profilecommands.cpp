@@ -1,10 +1,11 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 #include "profile/ui/profilecommands.h"
 
-#include "app/ui/tform1.h"
+#include "app/core/installpaths.h"
+#include "app/ui/guard.h"
+#include "app/ui/interaction.h"
 #include "profile/ui/profilestore.h"
 #include "profile/ui/setuppage.h"
-#include "widgets/guard.h"
 
 #include <QCheckBox>
 #include <QFileInfo>
@@ -12,35 +13,39 @@
 #include <QPushButton>
 #include <QToolButton>
 
-ProfileCommands::ProfileCommands(TForm1& form, ProfileStore& store)
-    : QObject(&form)
-    , m_form(form)
+ProfileCommands::ProfileCommands(ProfileStore& store, SetupPage& setup, const tk::InstallPaths& paths,
+    Interaction& ui, QWidget* window, std::function<void()> launch)
+    : QObject(window)
     , m_store(store)
+    , m_setup(setup)
+    , m_paths(paths)
+    , m_ui(ui)
+    , m_window(window)
+    , m_launch(std::move(launch))
 {
-    SetupPage* setup = form.setupPage;
-    const GuardTarget target(&form, form.interaction());
+    const GuardTarget target(window, ui);
     connectGuarded(
-        setup->SpeedButton7, &QPushButton::clicked, this, &ProfileCommands::SpeedButton7Click, target);
+        setup.SpeedButton7, &QPushButton::clicked, this, &ProfileCommands::SpeedButton7Click, target);
     connectGuarded(
-        setup->SpeedButton8, &QPushButton::clicked, this, &ProfileCommands::SpeedButton8Click, target);
+        setup.SpeedButton8, &QPushButton::clicked, this, &ProfileCommands::SpeedButton8Click, target);
     connectGuarded(
-        setup->SpeedButton9, &QPushButton::clicked, this, &ProfileCommands::SpeedButton9Click, target);
+        setup.SpeedButton9, &QPushButton::clicked, this, &ProfileCommands::SpeedButton9Click, target);
     connectGuarded(
-        setup->SpeedButton10, &QPushButton::clicked, this, &ProfileCommands::SpeedButton10Click, target);
+        setup.SpeedButton10, &QPushButton::clicked, this, &ProfileCommands::SpeedButton10Click, target);
     connectGuarded(
-        setup->SpeedButton11, &QPushButton::clicked, this, &ProfileCommands::SpeedButton11Click, target);
+        setup.SpeedButton11, &QPushButton::clicked, this, &ProfileCommands::SpeedButton11Click, target);
     connectGuarded(
-        setup->SpeedButton12, &QPushButton::clicked, this, &ProfileCommands::SpeedButton12Click, target);
+        setup.SpeedButton12, &QPushButton::clicked, this, &ProfileCommands::SpeedButton12Click, target);
     // Loading a profile rebuilds the bar and so removes the clicked button: the click
     // is handled once the button's own signal has returned.
-    connectGuarded(setup, &SetupPage::quickLoadClicked, this, &ProfileCommands::quickLoadClick, target,
+    connectGuarded(&setup, &SetupPage::quickLoadClicked, this, &ProfileCommands::quickLoadClick, target,
         Qt::QueuedConnection);
 }
 
 bool ProfileCommands::saveCurrent()
 {
     const QString path = m_store.currentPath();
-    return m_store.confirmSave(path) && guarded(m_form.interaction(), &m_form, [&] { m_store.save(path); });
+    return m_store.confirmSave(path) && guarded(m_ui, m_window, [&] { m_store.save(path); });
 }
 
 bool ProfileCommands::mayReplaceSettings()
@@ -50,7 +55,7 @@ bool ProfileCommands::mayReplaceSettings()
 
 void ProfileCommands::SpeedButton7Click()
 {
-    const QString path = m_form.interaction().openFileName(&m_form, tr("Tarrakind Setup Files (*.tsf)"));
+    const QString path = m_ui.openFileName(m_window, tr("Tarrakind Setup Files (*.tsf)"));
     if (!path.isEmpty() && mayReplaceSettings())
         m_store.load(path);
 }
@@ -63,8 +68,8 @@ void ProfileCommands::SpeedButton8Click()
 void ProfileCommands::SpeedButton9Click()
 {
     bool accepted = false;
-    QString name = m_form.interaction().prompt(
-        &m_form, tr("Save Config. File"), tr("Enter Filename for Config. File"), QString(), &accepted);
+    QString name = m_ui.prompt(
+        m_window, tr("Save Config. File"), tr("Enter Filename for Config. File"), QString(), &accepted);
     // Cancel abandons the command rather than saving a profile called "maps".
     if (!accepted)
         return;
@@ -72,22 +77,21 @@ void ProfileCommands::SpeedButton9Click()
     if (name.isEmpty())
         name = QStringLiteral("maps");
     name += QStringLiteral(".tsf");
-    const QString path = m_form.paths().inLauncherDir(name);
+    const QString path = m_paths.inLauncherDir(name);
     if (!m_store.confirmSave(path))
         return;
-    m_form.setupPage->setProfileName(name);
+    m_setup.setProfileName(name);
     m_store.save(path);
     m_store.setCurrentPath(path);
 }
 
 void ProfileCommands::SpeedButton10Click()
 {
-    SetupPage* setup = m_form.setupPage;
+    SetupPage* setup = &m_setup;
     const QString fileName = QFileInfo(setup->profileName()).fileName();
     const QString caption = fileName.left(qMax<qsizetype>(0, fileName.size() - 4));
     if (setup->quickLoadCaptions().contains(caption)) {
-        m_form.interaction().showMessage(
-            &m_form, tr("A QuikLoad button already exists with the name '%1'").arg(caption));
+        m_ui.showMessage(m_window, tr("A QuikLoad button already exists with the name '%1'").arg(caption));
         return;
     }
     setup->addQuickLoadButton(caption);
@@ -96,9 +100,9 @@ void ProfileCommands::SpeedButton10Click()
 
 void ProfileCommands::SpeedButton11Click()
 {
-    SetupPage* setup = m_form.setupPage;
-    const QString caption = m_form.interaction().prompt(
-        &m_form, tr("QuikLoad Input"), tr("Enter caption of button to remove"), QString());
+    SetupPage* setup = &m_setup;
+    const QString caption
+        = m_ui.prompt(m_window, tr("QuikLoad Input"), tr("Enter caption of button to remove"), QString());
     const QList<QToolButton*> buttons = setup->quickLoadButtons();
     for (qsizetype i = buttons.size() - 1; i >= 0; --i) {
         if (SetupPage::quickLoadCaption(buttons[i]) == caption) {
@@ -111,16 +115,16 @@ void ProfileCommands::SpeedButton11Click()
 
 void ProfileCommands::SpeedButton12Click()
 {
-    m_form.setupPage->removeAllQuickLoadButtons();
-    m_form.setupPage->saveQuickLoadList();
+    m_setup.removeAllQuickLoadButtons();
+    m_setup.saveQuickLoadList();
 }
 
 void ProfileCommands::quickLoadClick(const QString& caption)
 {
     if (!mayReplaceSettings())
         return;
-    const bool loaded = guarded(m_form.interaction(), &m_form,
-        [&] { m_store.load(m_form.paths().inLauncherDir(caption + QStringLiteral(".tsf"))); });
-    if (loaded && m_form.setupPage->CheckBox23->isChecked())
-        m_form.launch();
+    const bool loaded = guarded(
+        m_ui, m_window, [&] { m_store.load(m_paths.inLauncherDir(caption + QStringLiteral(".tsf"))); });
+    if (loaded && m_setup.CheckBox23->isChecked())
+        m_launch();
 }

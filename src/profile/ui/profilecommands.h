@@ -2,16 +2,25 @@
 #pragma once
 
 #include <QObject>
+#include <functional>
 
-class TForm1;
+class Interaction;
 class ProfileStore;
+class SetupPage;
+class QWidget;
+
+namespace tk {
+struct InstallPaths;
+}
 
 // The "&Setup" tab's commands: open, save and save-as a profile, and the quick-load
 // buttons that load a profile with one click (and launch straight away when asked).
 class ProfileCommands : public QObject {
     Q_OBJECT
 public:
-    ProfileCommands(TForm1& form, ProfileStore& store);
+    // launch is LAUNCH!; the commands show their questions and errors over window.
+    ProfileCommands(ProfileStore& store, SetupPage& setup, const tk::InstallPaths& paths, Interaction& ui,
+        QWidget* window, std::function<void()> launch);
 
     void SpeedButton7Click(); // "&Open"
     void SpeedButton8Click(); // "&Save"
@@ -28,6 +37,10 @@ private:
     // them when the user wants; false when the profile is to stay.
     bool mayReplaceSettings();
 
-    TForm1& m_form;
     ProfileStore& m_store;
+    SetupPage& m_setup;
+    const tk::InstallPaths& m_paths;
+    Interaction& m_ui;
+    QWidget* m_window;
+    std::function<void()> m_launch;
 };

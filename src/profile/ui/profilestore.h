@@ -2,40 +2,58 @@
 #pragma once
 
 #include "app/core/consoletext.h"
+#include "app/core/installpaths.h"
 
+#include <QList>
+#include <QObject>
 #include <QString>
 #include <functional>
 
-class TForm1;
+class Interaction;
+class MapPage;
+class QTabWidget;
+class SetupPage;
+class TabPage;
 
 namespace tk {
-class IniFile;
-struct ProfileKey;
+struct Profile;
 } // namespace tk
 
-// Moves every setting of the main window between the controls and a configuration
-// profile (".tsf"). Reader and writer walk one key table; the steps that do more than
-// copy a value (bot list, rotation, flags, selection, map catalogue, player preview,
-// binds, quick-load bar) are explicit and in their fixed order.
-class ProfileStore {
+// The pages whose settings make up a profile, and the few of them the profile commands
+// use on their own.
+struct ProfilePages {
+    QTabWidget* tabs = nullptr; // a load shows its "&Setup" tab
+    QList<TabPage*> pages; // every page, in tab order
+    SetupPage* setup = nullptr; // shows the profile's name and keeps the quick-load list file
+    MapPage* map = nullptr; // writes the rotation file
+};
+
+// Moves every setting between the pages and a configuration profile (".tsf"). A load reads
+// the profile into a tk::Profile (tk::readProfile), tells what the load steps found and
+// shows the value on every page; a save stores every page into one value and writes it
+// (tk::writeProfile).
+class ProfileStore : public QObject {
+    Q_OBJECT
 public:
-    explicit ProfileStore(TForm1& form);
+    ProfileStore(const tk::InstallPaths& paths, Interaction& ui, QWidget* window, ProfilePages pages,
+        tk::ToldOnce& told, QObject* parent = nullptr);
 
     // The profile last loaded or last saved under a new name.
     const QString& currentPath() const { return m_currentPath; }
     void setCurrentPath(const QString& path);
 
-    // Reads the file at path into ini, unless it is not read as a profile (not a regular
-    // file, too large, refused by the system, or no profile at all): then the reason, in
-    // plain words. A missing file reads as an empty profile, which loads the defaults.
-    static QString readProfile(const QString& path, tk::IniFile* ini = nullptr);
+    // Every setting the pages hold now, as one value.
+    tk::Profile current() const;
 
-    // Reads the profile at path into the controls. A value that does not convert
-    // throws a tk::UserError where the load stops: the steps before stay applied.
+    // Reads the profile at path and shows it. A value that does not convert, or a file it
+    // names that cannot be read, stops the load there: the values before stay shown, and
+    // a tk::UserError with the message is thrown once the pages show them.
     void load(const QString& path);
-    // Writes every setting into the profile at path, then the quick-load list file's
-    // and the rotation file. The profile is replaced once, atomically.
+    // Writes every setting into the profile at path, then the quick-load list file's and
+    // the rotation file. The profile is replaced once, atomically.
     void save(const QString& path);
+    // The close sequence's save: the rotation file first, then the profile.
+    void saveOnClose(const QString& path);
 
     // Whether a save now would change the current profile's file or the rotation file,
     // or create one of them. Writes nothing.
@@ -52,28 +70,20 @@ public:
     // true when the save may go on (always for any other file).
     bool confirmSave(const QString& path);
 
-private:
-    // Whether a file name that the profile at profile gives under section and key can be
-    // used as use says; when not, the user is told (once a run) and the caller takes the
-    // key as missing.
-    bool usableName(const QString& profile, const char* section, const char* key, const QString& name,
-        tk::NameUse use, const QString& dir = QString());
-    void loadKeys(const tk::IniFile& ini, const QString& section);
-    void loadKey(const tk::IniFile& ini, const tk::ProfileKey& key);
-    void saveKey(tk::IniFile& ini, const tk::ProfileKey& key) const;
-    // Every key of the table written into ini, in the table's order: the one code path
-    // of the save and of the comparison with the file. Writes no file.
-    void writeKeys(tk::IniFile& ini) const;
-    void loadAdditional(const tk::IniFile& ini);
-    void loadSelectedBots(const tk::IniFile& ini);
-    void loadBinds(const tk::IniFile& ini);
-    void saveAdditional(tk::IniFile& ini) const;
-    void saveSelectedBots(tk::IniFile& ini) const;
-    void saveBinds(tk::IniFile& ini) const;
+Q_SIGNALS:
+    // The current profile path changed, or a file was written: no control shows either.
+    void filesChanged();
 
-    TForm1& m_form;
+private:
+    // The profile at path written from profile, with the quick-load list file.
+    void writeProfileFile(const QString& path, const tk::Profile& profile);
+
+    const tk::InstallPaths& m_paths;
+    Interaction& m_ui;
+    QWidget* m_window;
+    ProfilePages m_pages;
+    tk::ToldOnce& m_told;
     QString m_currentPath;
     QString m_partlyLoadedPath; // the profile whose load stopped part way, if any
     QString m_unreadPath; // the profile that was there but not read, if any
-    tk::LeftOutNames m_toldNames; // the refused names the user has been told of
 };

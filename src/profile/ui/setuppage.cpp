@@ -1,15 +1,15 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 #include "profile/ui/setuppage.h"
 
-#include "app/core/consoletext.h"
-#include "app/core/fileutil.h"
-#include "launch/core/execsettings.h"
+#include "app/ui/guard.h"
 #include "launch/core/gamestart.h"
 #include "profile/core/inifile.h"
+#include "profile/core/profileread.h"
+#include "profile/core/quickloadlist.h"
+#include "profile/ui/profilebinding.h"
 #include "widgets/accessibility.h"
 #include "widgets/drawnicon.h"
 #include "widgets/flowlayout.h"
-#include "widgets/guard.h"
 #include "widgets/logo.h"
 #include "widgets/mnemonics.h"
 #include "widgets/namelabel.h"
@@ -209,11 +209,6 @@ SetupPage::SetupPage(QWidget* parent)
     page->addWidget(Image1);
 }
 
-void SetupPage::gatherExecSettings(tk::ExecSettings& settings) const
-{
-    settings.executable = exefile->text();
-}
-
 void SetupPage::setProfileName(const QString& name, const QString& path)
 {
     m_profileName = name;
@@ -366,59 +361,27 @@ QString SetupPage::quickLoadCaption(const QToolButton* button)
     return button ? button->property(kCaptionProperty).toString() : QString();
 }
 
-namespace {
-
-const QString kQuikLoad = QStringLiteral("QuikLoad");
-
-// More buttons than this could never be shown; a list file claiming more is damaged
-// and must not make the rebuild run for ever.
-constexpr int kMaxQuickLoadButtons = 512;
-
-} // namespace
-
-QString SetupPage::quickLoadListPath() const
+void SetupPage::load(const tk::ProfileRead& read)
 {
-    return paths().inLauncherDir(QStringLiteral("quikload.ini"));
+    loadBoundControls(*this, read.profile);
+    if (read.quickLoad)
+        showQuickLoadList(*read.quickLoad);
 }
 
-void SetupPage::rebuildQuickLoadBar()
+void SetupPage::store(tk::Profile& profile) const
 {
-    tk::FileCheck check;
-    const tk::IniFile list = tk::IniFile::load(quickLoadListPath(), &check);
-    if (check.refused())
-        ui().showMessage(this,
-            tr("The quick-load list %1 was not read: %2. No quick-load buttons are shown, and saving "
-               "will not replace the file.")
-                .arg(quickLoadListPath(), check.reason));
+    storeBoundControls(*this, profile);
+}
+
+void SetupPage::showQuickLoadList(const tk::QuickLoadList& list)
+{
     removeAllQuickLoadButtons();
-    const int count = qMin(list.readInt(kQuikLoad, QStringLiteral("Number"), 0), kMaxQuickLoadButtons);
-    for (int k = 0; k < count; ++k) {
-        const QString key = QStringLiteral("n%1").arg(k);
-        QString caption = list.readString(kQuikLoad, key, QStringLiteral("x"));
-        // A button loads and saves the profile of its caption: only one of the launcher
-        // directory's own, whoever wrote the list.
-        const QString profile = caption + QStringLiteral(".tsf");
-        const QString refusal = tk::nameRefusal(tk::existingFileName(paths().launcherDir, profile),
-            tk::NameUse::InDirectory, paths().launcherDir);
-        if (!refusal.isEmpty()) {
-            const QString message = tk::refusedNameMessage(QStringLiteral("quikload.ini"),
-                QStringLiteral("[%1] %2").arg(kQuikLoad, key), profile, refusal);
-            if (!m_toldNames.untold({ message }).isEmpty())
-                ui().showMessage(this, message);
-            caption = QStringLiteral("x");
-        }
+    for (const QString& caption : list.captions)
         addQuickLoadButton(caption);
-    }
-    CheckBox23->setChecked(list.readBool(kQuikLoad, QStringLiteral("OnClick"), false));
+    CheckBox23->setChecked(list.runOnClick);
 }
 
 void SetupPage::saveQuickLoadList() const
 {
-    tk::IniFile list = tk::IniFile::load(quickLoadListPath());
-    const QStringList captions = quickLoadCaptions();
-    list.writeInt(kQuikLoad, QStringLiteral("Number"), int(captions.size()));
-    for (int k = 0; k < captions.size(); ++k)
-        list.writeString(kQuikLoad, QStringLiteral("n%1").arg(k), captions[k]);
-    list.writeBool(kQuikLoad, QStringLiteral("OnClick"), CheckBox23->isChecked());
-    list.save(quickLoadListPath());
+    tk::writeQuickLoadList(paths(), { quickLoadCaptions(), CheckBox23->isChecked() });
 }

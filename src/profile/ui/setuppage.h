@@ -1,8 +1,7 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 
-#include "app/core/consoletext.h"
-#include "widgets/tabpage.h"
+#include "app/ui/tabpage.h"
 
 #include <QIcon>
 #include <QList>
@@ -19,7 +18,7 @@ class FlowLayout;
 class Logo;
 
 namespace tk {
-struct ExecSettings;
+struct QuickLoadList;
 }
 
 // The "&Setup" tab: installation paths, profile commands and the quick-load bar.
@@ -28,13 +27,12 @@ class SetupPage : public TabPage {
 public:
     explicit SetupPage(QWidget* parent = nullptr);
 
-    // Copies this tab's settings into the record the exec file is made from.
-    void gatherExecSettings(tk::ExecSettings& settings) const;
+    void load(const tk::ProfileRead& read) override;
+    void store(tk::Profile& profile) const override;
 
-    // The quick-load list file "quikload.ini" in the launcher directory.
-    QString quickLoadListPath() const;
-    // Replaces the bar's buttons and "Run game on click" with the quick-load list file's.
-    void rebuildQuickLoadBar();
+    // Replaces the bar's buttons and "Run game on click" with those of list (a load reads
+    // it from the quick-load list file).
+    void showQuickLoadList(const tk::QuickLoadList& list);
     // Writes the bar and "Run game on click" into the quick-load list file; throws
     // "Unable to write to %s" when the file system refuses.
     void saveQuickLoadList() const;
@@ -100,7 +98,6 @@ private:
     QString m_profileName;
     bool m_changedMarker = false;
     QList<QToolButton*> m_quickLoad;
-    tk::LeftOutNames m_toldNames; // the refused captions the user has been told of
     qsizetype m_chosenQuickLoad = 0;
     FlowLayout* m_quickLoadLayout = nullptr;
 };

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
-#include "widgets/interaction.h"
+#include "app/ui/interaction.h"
 
 #include "app/core/version.h"
 #include "launch/core/gamestart.h"

@@ -2,7 +2,7 @@
 #pragma once
 
 #include "app/core/usererror.h"
-#include "widgets/interaction.h"
+#include "app/ui/interaction.h"
 
 #include <QObject>
 #include <functional>
