@@ -113,6 +113,7 @@ BotCfgPage::BotCfgPage(QWidget* parent)
         m_bots, { unselectedBotIcon(), selectedBotIcon(), severalCommandsIcon() }, ListView1);
     ListView1->setModel(m_model);
     ListView1->setItemDelegate(new NoCheckBoxDelegate(ListView1));
+    accessibility::markCheckableRows(ListView1);
     // The row under the pointer may carry a hint of its own.
     ListView1->setMouseTracking(true);
     ListView1->setRootIsDecorated(false);
