@@ -134,9 +134,20 @@ run() {
   [ "$(cat "$out/written")" = "$out/quake2/TARRAKIND/tark.cfg" ] || fail "--write-cfg printed $(cat "$out/written")"
   cmp "$out/window.cfg" tark.cfg || fail "--write-cfg wrote another exec file than the window's LAUNCH!"
 
-  # "Close" sits at the right end of the title panel. The demo profile lacks keys that a
-  # save writes, so the launcher first asks whether to save it: Escape (Cancel) keeps it
-  # open, Return (Save) saves the profile and closes.
+  # Nothing was changed so far: the title carries no marker (the main window is found by
+  # its exact title). Alt+D opens "DM Flags"; a click ticks "No Health", and the title
+  # says the settings changed.
+  [ -n "$(main_window)" ] || fail "the title marks settings as changed that nobody changed"
+  xdotool windowfocus --sync "$wid"
+  xdotool key --clearmodifiers alt+d
+  geometry "$wid"
+  xdotool mousemove $((X + 22)) $((Y + 86)) click 1
+  changed() { xdotool search --onlyvisible --name '^Tarrakind! \*$' >/dev/null 2>&1; }
+  wait_for 50 changed || fail "ticking No Health did not mark the settings as changed"
+
+  # "Close" sits at the right end of the title panel. The launcher asks whether to save
+  # the changed settings: Escape (Cancel) keeps it open, Return (Save) saves the profile
+  # and closes.
   find_question() { question=$(visible_windows | grep -vx "$wid" | head -n1 || true); [ -n "$question" ]; }
   question_gone() { ! visible_windows | grep -qx "$question"; }
   answer() {
@@ -154,12 +165,14 @@ run() {
   ended() { ! kill -0 "$pid" 2>/dev/null; }
   wait_for 50 ended || fail "launcher did not close"
   grep -q '^AskDiscard=1' "$out/quake2/TARRAKIND/default.tsf" || fail "Save did not save the profile"
+  # "No Health" is the flags' lowest bit.
+  grep -Eq '^DMFlags=[0-9]*[13579].?$' "$out/quake2/TARRAKIND/default.tsf" || fail "Save did not save the ticked No Health"
   wait "$pid"
   pid=""
   echo "window shown, screenshot taken; About box opened by \"?\", shot and closed by OK;" \
     "window dragged by its title panel with the left and the right button; LAUNCH! started the game" \
     "stand-in with the quoted game directory, and so did Ctrl+Return; --write-cfg without a display" \
-    "wrote the same exec file; Close asked about the changed settings, kept the window open on Cancel" \
+    "wrote the same exec file; the title marked settings as changed only once No Health was ticked; Close asked about the changed settings, kept the window open on Cancel" \
     "and saved the profile and closed on Save"
 }
 run

@@ -195,6 +195,8 @@ TEST_F(StartUp, ShowsTheInstallationPaths)
     EXPECT_EQ(form->setupPage->currgamepanel->text(), QStringLiteral("TarraKind"));
     EXPECT_EQ(form->setupPage->quakepathpanel->text(), quake2);
     EXPECT_EQ(form->litButton(), form->SpeedButton18);
+    // Over no profile at all nothing is changed yet.
+    EXPECT_EQ(form->windowTitle(), QStringLiteral("Tarrakind!"));
 }
 
 TEST_F(Close, TheCloseButtonClosesTheWindow)
@@ -202,6 +204,7 @@ TEST_F(Close, TheCloseButtonClosesTheWindow)
     start();
     QTest::mouseClick(form->Button1, Qt::LeftButton);
     EXPECT_FALSE(form->isVisible());
+    EXPECT_TRUE(ui.questions.isEmpty());
     // Nothing is saved without "Always Save current Profile on Program close".
     EXPECT_EQ(QDir(dir).entryList(QDir::Files), QStringList { "bots.cfg" });
 }

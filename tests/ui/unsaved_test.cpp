@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 // Unsaved settings: the marker on the title panel and Panel23, and the question before
 // another profile or the program's end replaces them.
+#include "app/ui/guard.h"
 #include "app/ui/prefspage.h"
 #include "maps/ui/mappage.h"
 #include "profile/ui/setuppage.h"
@@ -56,9 +57,70 @@ TEST_F(Unsaved, TheMarkerFollowsWhatASaveWouldChange)
     QApplication::processEvents();
     expectMarker(false);
 
+    QTest::mouseClick(form->setupPage->SpeedButton10, Qt::LeftButton);
     form->profiles().load(file("new.tsf")); // a file that does not exist yet
     QApplication::processEvents();
+    expectMarker(false);
+    setFragLimit(QStringLiteral("3"));
     expectMarker(true);
+}
+
+TEST_F(Unsaved, AProfileTheUserDidNotTouchAsksNothing)
+{
+    const struct {
+        const char* name;
+        QByteArray contents; // a hand-made profile, one that stops at a bad value, none
+    } cases[] = { { "hand.tsf", "[ServerOptions]\r\nDMFlags=16\r\n" },
+        { "bad.tsf", "[ServerOptions]\r\nDMFlags=abc\r\n" }, { "missing.tsf", {} } };
+    for (const auto& c : cases) {
+        if (!c.contents.isNull())
+            write(QLatin1String(c.name), c.contents);
+        const bool whole = guarded(ui, form.get(), [&] { form->profiles().load(file(c.name)); });
+        QApplication::processEvents();
+        EXPECT_EQ(whole, QByteArray(c.name) != "bad.tsf") << c.name;
+        expectMarker(false);
+        EXPECT_FALSE(form->profiles().hasUnsavedChanges()) << c.name;
+    }
+    form->close();
+    EXPECT_FALSE(form->isVisible());
+    EXPECT_TRUE(ui.questions.isEmpty());
+    EXPECT_FALSE(QFile::exists(file("missing.tsf")));
+}
+
+TEST_F(Unsaved, ClosingOverAReadOnlyProfileAsksOnce)
+{
+    QFile(file("default.tsf")).setPermissions(QFile::ReadOwner | QFile::ReadGroup);
+    setFragLimit(QStringLiteral("42"));
+    ui.choiceAnswers.enqueue(1); // Cancel
+    form->close();
+    EXPECT_TRUE(form->isVisible());
+    ui.choiceAnswers.enqueue(0); // Discard
+    form->close();
+    EXPECT_FALSE(form->isVisible());
+    ASSERT_EQ(ui.questions.size(), 2);
+    EXPECT_EQ(ui.questions[0].text,
+        "The changes to default.tsf cannot be saved: the file is read-only. Discard them? (Save As keeps "
+        "them in another file.)");
+    EXPECT_EQ(ui.questions[1].buttons, (QStringList { "Discard", "Cancel" }));
+    EXPECT_FALSE(readAll(file("default.tsf")).contains("FragLimit=42"));
+}
+
+TEST_F(Unsaved, ALaunchThatClosesTheLauncherAsksBeforeTheGameStarts)
+{
+    form->prefsPage->CheckBox24->setChecked(false); // leave open when running: off
+    form->setupPage->exefile->setText(QStringLiteral("yq2"));
+    setFragLimit(QStringLiteral("42"));
+    ui.choiceAnswers.enqueue(2); // Cancel: no start, the window stays
+    QTest::mouseClick(form->SpeedButton18, Qt::LeftButton);
+    EXPECT_TRUE(ui.starts.isEmpty());
+    EXPECT_TRUE(form->isVisible());
+    ui.choiceAnswers.enqueue(0); // Save
+    QTest::mouseClick(form->SpeedButton18, Qt::LeftButton);
+    EXPECT_EQ(ui.starts.size(), 1);
+    EXPECT_FALSE(form->isVisible());
+    ASSERT_EQ(ui.questions.size(), 2);
+    EXPECT_EQ(ui.questions[1].text, "Save changes to default.tsf?");
+    EXPECT_TRUE(readAll(file("default.tsf")).contains("FragLimit=42\r\n"));
 }
 
 TEST_F(Unsaved, CancelKeepsTheProfileDiscardReplacesItSaveKeepsTheChange)
@@ -100,6 +162,7 @@ TEST_F(Unsaved, SavingAPartlyLoadedProfileStillAsksAboutItsLaterSettings)
     writeAll(file("bad.tsf"), bad);
     open(QStringLiteral("bad.tsf"));
     ASSERT_EQ(ui.messages, QStringList { "'abc' is not a valid integer value" });
+    setFragLimit(QStringLiteral("42"));
     ui.choiceAnswers.enqueue(0); // Save
     ui.choiceAnswers.enqueue(1); // Cancel: keep the file as it is
     open(QStringLiteral("other.tsf"));

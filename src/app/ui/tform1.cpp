@@ -379,8 +379,9 @@ bool TForm1::startUp(const QString& profilePath, QString* loadError)
     playerPage->fillModelList();
     botCfgPage->setBotListFiles(cfgFiles);
     botCfgPage->refreshCountLabel();
-    // Whether the settings now differ from the files shows from here on.
-    m_watch->touch();
+    // What the window shows now is unchanged: a missing profile and one loaded only in
+    // part too, until the user changes a setting.
+    m_profiles->markUnchanged();
     return loaded;
 }
 
@@ -547,13 +548,20 @@ private:
 bool TForm1::runLaunch(LaunchUntil until)
 {
     const tk::Profile profile = m_profiles->current();
+    // A launch that closes the launcher settles the changed settings first, as closing
+    // does, so that no question comes up while the game starts.
+    const bool closes = until == LaunchUntil::GameStarted && !profile.prefs.leaveOpen;
+    if (closes && !mayClose())
+        return false;
     WindowLaunch seam(this, m_ui, *mapPage);
     if (!tk::runLaunch(profile.execSettings(), profile.prefs.checkMatch, m_paths,
             until == LaunchUntil::FilesWritten ? tk::LaunchUntil::FilesWritten : tk::LaunchUntil::GameStarted,
             m_told.rotation, seam))
         return false;
-    if (until == LaunchUntil::GameStarted && !profile.prefs.leaveOpen)
+    if (closes) {
+        m_closed = true;
         close();
+    }
     return true;
 }
 

@@ -416,6 +416,7 @@ void MapPage::loadRotationFile(const QString& fullPath)
 void MapPage::saveRotationFile()
 {
     tk::writeRotationFile(rotationFilePath(), rotationEntries());
+    Q_EMIT rotationFileWritten();
     Q_EMIT rotationFileChanged();
 }
 

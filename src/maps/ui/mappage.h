@@ -91,6 +91,8 @@ Q_SIGNALS:
     // The rotation file name was set or the rotation file written: nothing the controls
     // hold shows either.
     void rotationFileChanged();
+    // The rotation file now holds the rotation shown.
+    void rotationFileWritten();
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

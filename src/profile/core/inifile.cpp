@@ -5,8 +5,14 @@
 #include "app/core/textcodec.h"
 #include "app/core/usererror.h"
 
+#include <QFile>
 #include <QFileInfo>
+#include <cerrno>
 #include <cstring>
+
+#ifdef Q_OS_UNIX
+#include <unistd.h>
+#endif
 
 namespace tk {
 
@@ -501,21 +507,33 @@ const QByteArray& IniFile::contents() const
 
 void IniFile::save(const QString& path) const
 {
-    // The rename of an atomic save would replace a read-only file even where the file system
-    // lets us (as root); and a file we could not read must not give way to a partial document.
-    const QFileInfo info(path);
-    const QFileDevice::Permissions anyWrite
-        = QFileDevice::WriteOwner | QFileDevice::WriteGroup | QFileDevice::WriteOther;
-    // Nor does a file that load() refused (a pipe, a device, one too large to read).
-    if (const FileCheck check = checkFile(path, kMaxFileSize); check.refused())
-        throw UserError(unableToWriteMessage(path, check.reason));
-    if (info.exists() && !info.isReadable())
-        throw UserError(unableToWriteMessage(path, QStringLiteral("the file cannot be read")));
-    if (info.exists() && !(info.permissions() & anyWrite))
-        throw UserError(unableToWriteMessage(path, QStringLiteral("the file is read-only")));
+    if (const QString refusal = saveRefusal(path); !refusal.isEmpty())
+        throw UserError(unableToWriteMessage(path, refusal));
     QString reason;
     if (!writeFileAtomically(path, contents(), &reason))
         throw UserError(unableToWriteMessage(path, reason));
+}
+
+QString IniFile::saveRefusal(const QString& path)
+{
+    // The rename of an atomic save would replace a read-only file even where the file system
+    // lets us (as root); and a file we could not read must not give way to a partial document.
+    // Nor does a file that load() refused (a pipe, a device, one too large to read).
+    const QFileInfo info(path);
+    const QFileDevice::Permissions anyWrite
+        = QFileDevice::WriteOwner | QFileDevice::WriteGroup | QFileDevice::WriteOther;
+    if (const FileCheck check = checkFile(path, kMaxFileSize); check.refused())
+        return check.reason;
+    if (info.exists() && !info.isReadable())
+        return QStringLiteral("the file cannot be read");
+    if (info.exists() && !(info.permissions() & anyWrite))
+        return QStringLiteral("the file is read-only");
+#ifdef Q_OS_UNIX
+    // The new file is made beside the old one and renamed over it.
+    if (::access(QFile::encodeName(info.absolutePath()).constData(), W_OK | X_OK) != 0)
+        return QString::fromLocal8Bit(std::strerror(errno));
+#endif
+    return {};
 }
 
 void IniFile::setLineText(Line& line, QByteArray text)

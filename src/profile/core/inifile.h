@@ -78,6 +78,9 @@ public:
     // when an existing file cannot be read (replacing it would lose what it holds); the old
     // file is then left untouched.
     void save(const QString& path) const;
+    // Why save(path) would refuse before writing anything (the file is read-only, cannot be
+    // read, or the directory takes no new file); empty when it would try.
+    static QString saveRefusal(const QString& path);
 
 private:
     enum class LineEnd : quint8 { None, Lf, Cr, CrLf };

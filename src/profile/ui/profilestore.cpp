@@ -27,6 +27,9 @@ ProfileStore::ProfileStore(const tk::InstallPaths& paths, Interaction& ui, QWidg
     , m_told(told)
 {
     checkProfileBindings();
+    // A rotation written on its own (its Save button, a launch) is saved as a profile's is.
+    connect(m_pages.map, &MapPage::rotationFileWritten, this,
+        [this] { m_unchanged.rotation = tk::composeRotation(m_pages.map->rotationEntries()); });
 }
 
 void ProfileStore::setCurrentPath(const QString& path)
@@ -69,6 +72,8 @@ void ProfileStore::load(const QString& path)
         page->load(read);
     if (read.ran(tk::LoadStep::SetupTab))
         m_pages.tabs->setCurrentWidget(m_pages.setup);
+    // What a load shows, a partial one too, is what the user starts changing from.
+    markUnchanged();
     if (!read.complete())
         throw tk::UserError(read.error);
     m_partlyLoadedPath.clear();
@@ -93,8 +98,20 @@ bool ProfileStore::mayDiscardSettings(const std::function<bool()>& save)
 {
     if (!current().prefs.askDiscard || !hasUnsavedChanges())
         return true;
+    const QString name = m_pages.setup->profileName();
+    // A save that cannot go through is no choice: one question instead of a failed save
+    // followed by another.
+    if (const QString refusal = tk::IniFile::saveRefusal(m_currentPath); !refusal.isEmpty())
+        return m_ui.askChoice(m_window,
+                   QCoreApplication::translate("ProfileStore",
+                       "The changes to %1 cannot be saved: %2. Discard them? (Save As keeps them in "
+                       "another file.)")
+                       .arg(name, refusal),
+                   { QCoreApplication::translate("ProfileStore", "Discard"),
+                       QCoreApplication::translate("ProfileStore", "Cancel") })
+            == 0;
     const int choice = m_ui.askChoice(m_window,
-        QCoreApplication::translate("ProfileStore", "Save changes to %1?").arg(m_pages.setup->profileName()),
+        QCoreApplication::translate("ProfileStore", "Save changes to %1?").arg(name),
         { QCoreApplication::translate("ProfileStore", "Save"),
             QCoreApplication::translate("ProfileStore", "Discard"),
             QCoreApplication::translate("ProfileStore", "Cancel") });
@@ -102,21 +119,27 @@ bool ProfileStore::mayDiscardSettings(const std::function<bool()>& save)
     return choice == 1 || (choice == 0 && save());
 }
 
+ProfileStore::SaveImage ProfileStore::whatASaveWrites() const
+{
+    // Written over the file's bytes as save() writes them: the writer keeps every byte it
+    // does not change, so the image changes exactly when a setting does.
+    const tk::Profile profile = current();
+    tk::IniFile ini(m_baseFile);
+    tk::writeProfile(profile, ini);
+    return { ini.contents(), tk::composeRotation(profile.exec.rotationEntries) };
+}
+
 bool ProfileStore::hasUnsavedChanges() const
 {
-    // The settings as one value, written over a copy of the file's bytes as save() writes
-    // them: the profile changes exactly when those bytes do, since the writer keeps every
-    // byte it does not change.
-    QByteArray stored;
-    if (!tk::readFile(m_currentPath, &stored, tk::IniFile::kMaxFileSize))
-        return true;
-    const tk::Profile profile = current();
-    tk::IniFile ini(stored);
-    tk::writeProfile(profile, ini);
-    if (ini.contents() != stored)
-        return true;
-    return !tk::readFile(m_paths.inLauncherDir(profile.rotationFile), &stored, tk::kMaxRotationFileSize)
-        || tk::composeRotation(profile.exec.rotationEntries) != stored;
+    return whatASaveWrites() != m_unchanged;
+}
+
+void ProfileStore::markUnchanged()
+{
+    if (!tk::readFile(m_currentPath, &m_baseFile, tk::IniFile::kMaxFileSize))
+        m_baseFile.clear();
+    m_unchanged = whatASaveWrites();
+    Q_EMIT filesChanged();
 }
 
 void ProfileStore::writeProfileFile(const QString& path, const tk::Profile& profile)
@@ -133,6 +156,9 @@ void ProfileStore::writeProfileFile(const QString& path, const tk::Profile& prof
     // profile; the profile's keys wait in memory until the one write below.
     m_pages.setup->saveQuickLoadList();
     ini.save(path);
+    // What was written is the unchanged state now, whatever path the profile goes by next.
+    m_baseFile = ini.contents();
+    m_unchanged = { m_baseFile, tk::composeRotation(profile.exec.rotationEntries) };
     Q_EMIT filesChanged();
     // The file now holds what is shown.
     if (!m_partlyLoadedPath.isEmpty() && QFileInfo(path) == QFileInfo(m_partlyLoadedPath))

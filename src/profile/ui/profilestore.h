@@ -55,14 +55,20 @@ public:
     // The close sequence's save: the rotation file first, then the profile.
     void saveOnClose(const QString& path);
 
-    // Whether a save now would change the current profile's file or the rotation file,
-    // or create one of them. Writes nothing.
+    // Whether the user changed a setting: whether a save now would write other bytes into
+    // the profile or the rotation file than a save right after the last load or save would
+    // have (so a new window, a missing or a partly loaded profile start unchanged). Writes
+    // nothing.
     bool hasUnsavedChanges() const;
+    // What the pages show now is the unchanged state: the last step of a load or a save,
+    // and of the window's start-up, which fills lists after the load.
+    void markUnchanged();
 
     // Before the settings give way to another profile or to the program's end: while
-    // they differ from the files and "Ask before discarding changed settings" is checked,
-    // asks "Save changes to <name>?" and runs save when the answer is "Save". True when
-    // the settings may go: "Discard", a save that went through, or no question.
+    // the user changed them and "Ask before discarding changed settings" is checked, asks
+    // "Save changes to <name>?" and runs save when the answer is "Save"; when the profile
+    // cannot be written, asks once whether to discard them, saying why. True when the
+    // settings may go: "Discard", a save that went through, or no question.
     bool mayDiscardSettings(const std::function<bool()>& save);
 
     // A load that stopped at an error leaves the profile's later settings unread. Before
@@ -71,10 +77,20 @@ public:
     bool confirmSave(const QString& path);
 
 Q_SIGNALS:
-    // The current profile path changed, or a file was written: no control shows either.
+    // The current profile path changed, a file was written, or the unchanged state moved:
+    // no control shows any of them.
     void filesChanged();
 
 private:
+    // The bytes a save would write: the profile over the file as last loaded or saved, and
+    // the rotation file.
+    struct SaveImage {
+        QByteArray profile;
+        QByteArray rotation;
+        bool operator==(const SaveImage&) const = default;
+    };
+    SaveImage whatASaveWrites() const;
+
     // The profile at path written from profile, with the quick-load list file.
     void writeProfileFile(const QString& path, const tk::Profile& profile);
 
@@ -86,4 +102,6 @@ private:
     QString m_currentPath;
     QString m_partlyLoadedPath; // the profile whose load stopped part way, if any
     QString m_unreadPath; // the profile that was there but not read, if any
+    QByteArray m_baseFile; // the current profile's bytes at the last load or save
+    SaveImage m_unchanged; // what a save wrote, or would have, right after them
 };
