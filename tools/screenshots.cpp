@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 // Renders the main window with each of its tabs, and the dialogs, into PNG files,
-// offscreen: tarrakind_screenshots <installation launcher dir> <output dir>.
+// offscreen: tarrakind_screenshots <installation launcher dir> <output dir> [fonts].
+// With "fonts", only the tabs and the dialogs, each named after itself and the font DPI
+// it is drawn at (game-144dpi.png), to compare sizes of text: run it with QT_FONT_DPI.
 #include "app/core/installpaths.h"
 #include "app/core/random.h"
 #include "app/ui/interaction.h"
@@ -15,6 +17,8 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QRegularExpression>
+#include <QScreen>
 #include <QTabWidget>
 
 namespace {
@@ -31,8 +35,9 @@ public:
 int main(int argc, char** argv)
 {
     QApplication app(argc, argv);
-    if (argc < 3) {
-        qWarning("usage: tarrakind_screenshots <launcher dir> <output dir>");
+    const bool fonts = argc == 4 && qstrcmp(argv[3], "fonts") == 0;
+    if (argc < 3 || (argc > 3 && !fonts)) {
+        qWarning("usage: tarrakind_screenshots <launcher dir> <output dir> [fonts]");
         return 2;
     }
     const QString out = QString::fromLocal8Bit(argv[2]);
@@ -48,19 +53,25 @@ int main(int argc, char** argv)
         for (int round = 0; round < 5; ++round)
             QApplication::processEvents();
     };
+    const QString dpi = QStringLiteral("-%1dpi").arg(qRound(form.screen()->logicalDotsPerInchY()));
     for (int i = 0; i < form.PageControl1->count(); ++i) {
         form.PageControl1->setCurrentIndex(i);
         settle();
-        form.grab().save(QStringLiteral("%1/tab%2.png").arg(out).arg(i + 1));
+        // "Bot &Cfg" is botcfg.
+        const QString tab
+            = form.PageControl1->tabText(i).remove(QRegularExpression(QStringLiteral("[^A-Za-z]")));
+        form.grab().save(fonts ? QStringLiteral("%1/%2%3.png").arg(out, tab.toLower(), dpi)
+                               : QStringLiteral("%1/tab%2.png").arg(out).arg(i + 1));
     }
     const QList<QPair<QWidget*, QString>> dialogs { { form.Form2, QStringLiteral("about") },
         { form.Form3, QStringLiteral("editbot") }, { form.Form4, QStringLiteral("userentry") } };
     for (const auto& [dialog, name] : dialogs) {
         dialog->show();
         settle();
-        dialog->grab().save(QStringLiteral("%1/%2.png").arg(out, name));
+        dialog->grab().save(QStringLiteral("%1/%2%3.png").arg(out, name, fonts ? dpi : QString()));
         dialog->hide();
     }
+
     // The generator as it opens, with a fixed draw so that the picture stays the same.
     BotGenerator* generator = form.botGenerator;
     generator->prepare();
@@ -69,8 +80,14 @@ int main(int argc, char** argv)
     generator->drawAgain();
     generator->show();
     settle();
-    generator->grab().save(QStringLiteral("%1/generator.png").arg(out));
+    generator->grab().save(QStringLiteral("%1/generator%2.png").arg(out, fonts ? dpi : QString()));
     generator->hide();
+    if (fonts) {
+        form.showPreview();
+        settle();
+        form.preview()->grab().save(QStringLiteral("%1/preview%2.png").arg(out, dpi));
+        return 0;
+    }
 
     // A setting changed: the title panel and the Setup tab's profile name show the marker.
     SpinEdit* fraglimit = form.gamePage->fraglimit;

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 #include "widgets/accessibility.h"
 
+#include "widgets/checkablerows.h"
 #include "widgets/clickableframe.h"
 
 #include <QAbstractItemView>
@@ -16,6 +17,7 @@
 #include <QSlider>
 #include <QStyleOption>
 #include <QToolButton>
+#include <QTreeView>
 #include <QVariant>
 #include <cmath>
 
@@ -92,6 +94,7 @@ const char* const kChosen = "tarrakindChosen";
 const QColor kSelection(0x2A, 0x6B, 0xA8);
 
 const char* const kValueScale = "tarrakindValueScale";
+const char* const kCheckableRows = "tarrakindCheckableRows";
 
 // Labels the keyboard opens, and frames clicked as buttons are (the logos, the colour
 // swatch): their press action does what a click does.
@@ -156,6 +159,8 @@ QAccessibleInterface* factory(const QString& className, QObject* object)
     if (!object || !object->isWidgetType())
         return nullptr;
     auto* w = static_cast<QWidget*>(object);
+    if (auto* rows = qobject_cast<QTreeView*>(object); rows && object->property(kCheckableRows).toBool())
+        return new CheckableRows(rows);
     if (className == QLatin1String("QLabel") && object->property(kLink).toBool())
         return new Pressable(w, QAccessible::Link);
     if (qobject_cast<ClickableFrame*>(object))
@@ -222,6 +227,12 @@ void setValueScale(QSlider* slider, int scale)
 {
     slider->setProperty(kValueScale, scale);
     forgetInterface(slider);
+}
+
+void markCheckableRows(QTreeView* view)
+{
+    view->setProperty(kCheckableRows, true);
+    forgetInterface(view);
 }
 
 void setEventHook(std::function<void(QAccessibleEvent*)> hook)

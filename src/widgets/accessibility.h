@@ -10,6 +10,7 @@ class QAccessibleEvent;
 class QModelIndex;
 class QSlider;
 class QString;
+class QTreeView;
 class QWidget;
 
 // What screen readers read, where the toolkit's defaults fall short: a combo box is
@@ -24,6 +25,10 @@ void markLink(QWidget* label);
 // A slider whose position is a value times scale (the sensitivity 5.0 at 50): it reads
 // the value, with one decimal.
 void setValueScale(QSlider* slider, int scale);
+// A flat list whose rows Space and Return tick: the first cell of a row that can be ticked
+// reads as checkable and offers the toggle action, which ticks it as Space does; no
+// other cell offers it.
+void markCheckableRows(QTreeView* view);
 // Tells screen readers that the check state of the item at index changed.
 void checkStateChanged(QAbstractItemView* view, const QModelIndex& index);
 // Tells screen readers what an action did, where it shows now: the count label after a

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 #include "widgets/logo.h"
+#include "widgets/fontscale.h"
 
 #include <QLinearGradient>
 #include <QPainter>
@@ -12,7 +13,7 @@ Logo::Logo(Shape shape, QWidget* parent)
 
 QSize Logo::sizeHint() const
 {
-    return m_shape == Shape::Badge ? QSize(96, 22) : QSize(560, 40);
+    return controls::scaled(m_shape == Shape::Badge ? QSize(96, 22) : QSize(560, 40));
 }
 
 void Logo::paintEvent(QPaintEvent*)

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 #include "widgets/reportview.h"
+#include "widgets/fontscale.h"
 
 #include <QFocusEvent>
 #include <QHeaderView>
@@ -50,7 +51,7 @@ ReportView* reportView(
     view->header()->setStretchLastSection(false);
     for (int i = 0; i < widths.size() && i < headers.size(); ++i) {
         if (widths.at(i) > 0)
-            view->setColumnWidth(i, widths.at(i));
+            view->setColumnWidth(i, scaled(widths.at(i)));
     }
     // The selected row must stay visible while the user works with the buttons beside
     // the list.

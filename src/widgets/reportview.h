@@ -34,8 +34,8 @@ protected:
 
 // A list view in report mode: rows with columns under a fixed header, read-only,
 // one whole row selected at a time, in the order the rows were added. The selection
-// stays highlighted when the list loses the focus. A width of 0 leaves a column at
-// its default width.
+// stays highlighted when the list loses the focus. Widths are those at 96 dots per
+// inch (they grow with larger text); a width of 0 leaves a column at its default width.
 ReportView* reportView(
     QWidget* parent, const char* name, const QStringList& headers, const QList<int>& widths = {});
 

@@ -13,6 +13,7 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QPushButton>
+#include <QTabBar>
 #include <QTabWidget>
 #include <QTest>
 #include <QToolButton>
@@ -77,6 +78,16 @@ inline void expectEverythingFits(QWidget* page)
             continue;
         const QRect inPage(w->mapTo(page, QPoint(0, 0)), w->size());
         EXPECT_TRUE(pageRect.contains(inPage)) << qPrintable(describe(w)) << " lies outside the page";
+        // Nor is it cut by the control it lies in (a scrolled area's contents excepted).
+        const QWidget* parent = w->parentWidget();
+        if (parent != page && parent->objectName() != QLatin1String("qt_scrollarea_viewport")) {
+            EXPECT_TRUE(parent->rect().contains(w->geometry()))
+                << qPrintable(describe(w)) << " is cut by " << qPrintable(describe(parent));
+        }
+        // A tab bar squeezed below the room its tabs ask for cuts their names.
+        if (auto* bar = qobject_cast<QTabBar*>(w)) {
+            EXPECT_GE(bar->width(), bar->sizeHint().width()) << qPrintable(describe(w));
+        }
 
         if (qobject_cast<QToolButton*>(w))
             continue; // tool buttons have a fixed size and are data, not captions
@@ -98,6 +109,31 @@ inline void expectEverythingFits(QWidget* page)
                 EXPECT_GE(l->width(), l->sizeHint().width()) << qPrintable(describe(w));
         } else if (auto* g = qobject_cast<QGroupBox*>(w)) {
             EXPECT_GE(g->width(), g->minimumSizeHint().width()) << qPrintable(describe(w));
+        }
+    }
+}
+
+// No two controls side by side in one parent overlap, so that each is seen whole. The
+// toolkit's own parts of a control (a spin box's field, a list's scroll bars) are its own
+// business.
+inline void expectNothingOverlaps(QWidget* root)
+{
+    QList<QWidget*> parents = root->findChildren<QWidget*>();
+    parents.prepend(root);
+    for (QWidget* parent : std::as_const(parents)) {
+        if (!parent->isVisible() || parent->objectName().startsWith(QLatin1String("qt_")))
+            continue;
+        QList<QWidget*> shown;
+        for (QObject* child : parent->children()) {
+            auto* w = qobject_cast<QWidget*>(child);
+            if (w && w->isVisible() && !w->isWindow() && !w->objectName().startsWith(QLatin1String("qt_")))
+                shown.append(w);
+        }
+        for (qsizetype i = 0; i < shown.size(); ++i) {
+            for (qsizetype j = i + 1; j < shown.size(); ++j) {
+                EXPECT_FALSE(shown[i]->geometry().intersects(shown[j]->geometry()))
+                    << qPrintable(describe(shown[i])) << " overlaps " << qPrintable(describe(shown[j]));
+            }
         }
     }
 }

@@ -228,6 +228,73 @@ TEST_F(ScreenReader, ResultsOfTheKeysAreHeard_ACheckStateChangeATickCountARotati
     EXPECT_TRUE(heard.heard(QAccessible::NameChanged, map->ListBox3, QStringLiteral("q2dm7")));
 }
 
+TEST_F(ScreenReader, OnlyABotsNameCellTogglesIt_AndTheToggleIsAnnounced)
+{
+    BotCfgPage* page = form->botCfgPage;
+    QApplication::processEvents(); // the list lays its rows out
+    QAccessibleInterface* list = QAccessible::queryAccessibleInterface(page->ListView1);
+    QAccessibleTableInterface* table = list->tableInterface();
+    ASSERT_NE(table, nullptr);
+    ASSERT_EQ(table->rowCount(), 2);
+    const QString toggle = QAccessibleActionInterface::toggleAction();
+    // Reached as a reader reaches them: by the table, and as the list's children.
+    QList<QAccessibleInterface*> cells;
+    for (int row = 0; row < table->rowCount(); ++row)
+        for (int column = 0; column < table->columnCount(); ++column)
+            cells.append(table->cellAt(row, column));
+    for (int i = 0; i < list->childCount(); ++i) {
+        if (QAccessibleInterface* child = list->child(i); child && child->tableCellInterface())
+            cells.append(child);
+    }
+    ASSERT_GE(cells.size(), 12);
+    for (QAccessibleInterface* cell : std::as_const(cells)) {
+        ASSERT_NE(cell, nullptr);
+        QAccessibleTableCellInterface* place = cell->tableCellInterface();
+        ASSERT_NE(place, nullptr);
+        const std::string where = QStringLiteral("row %1 column %2")
+                                      .arg(place->rowIndex())
+                                      .arg(place->columnIndex())
+                                      .toStdString();
+        if (place->rowIndex() < 0)
+            continue; // a column heading
+        QAccessibleActionInterface* actions = cell->actionInterface();
+        const QStringList names = actions ? actions->actionNames() : QStringList();
+        if (place->columnIndex() == 0) {
+            EXPECT_TRUE(names.contains(toggle)) << where;
+            EXPECT_TRUE(cell->state().checkable) << where;
+            EXPECT_EQ(cell->state().checked, page->botList().isSelected(place->rowIndex())) << where;
+            if (actions) {
+                EXPECT_EQ(actions->keyBindingsForAction(toggle),
+                    QStringList({ QStringLiteral("Space"), QStringLiteral("Return") }))
+                    << where;
+            }
+        } else {
+            EXPECT_FALSE(names.contains(toggle)) << where << " offers " << names.join(u',').toStdString();
+            EXPECT_FALSE(cell->state().checkable) << where;
+        }
+    }
+
+    // The action does what Space does on that row, and is heard.
+    HeardEvents heard;
+    QAccessibleInterface* second = table->cellAt(1, 0);
+    ASSERT_TRUE(second && second->actionInterface());
+    second->actionInterface()->doAction(toggle);
+    EXPECT_TRUE(page->botList().isSelected(1));
+    EXPECT_FALSE(page->botList().isSelected(0));
+    EXPECT_EQ(page->Label1->text(), page->botList().countText());
+    EXPECT_TRUE(table->cellAt(1, 0)->state().checked);
+    EXPECT_TRUE(std::any_of(heard.events.cbegin(), heard.events.cend(), [&](const HeardEvents::Event& e) {
+        return e.type == QAccessible::StateChanged && e.checkedChanged && e.name == QStringLiteral("two");
+    }));
+    second->actionInterface()->doAction(toggle);
+    EXPECT_FALSE(page->botList().isSelected(1));
+    // Other actions, and other columns, change no bot.
+    table->cellAt(0, 0)->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+    if (QAccessibleActionInterface* skin = table->cellAt(0, 1)->actionInterface())
+        skin->doAction(toggle);
+    EXPECT_FALSE(page->botList().isSelected(0));
+}
+
 TEST_F(ScreenReader, WhatIsReadIsWhatIsShown)
 {
     PlayerPage* player = form->playerPage;

@@ -30,6 +30,7 @@
 #include "profile/ui/profilestore.h"
 #include "profile/ui/setuppage.h"
 #include "widgets/accessibility.h"
+#include "widgets/fontscale.h"
 #include "widgets/lightup.h"
 #include "widgets/logo.h"
 #include "widgets/mnemonics.h"
@@ -75,7 +76,7 @@ public:
     int pixelMetric(PixelMetric metric, const QStyleOption* option, const QWidget* widget) const override
     {
         if (metric == PM_TabBarTabHSpace)
-            return 16;
+            return controls::scaled(16);
         return QProxyStyle::pixelMetric(metric, option, widget);
     }
 
@@ -125,7 +126,8 @@ TForm1::TForm1(const tk::InstallPaths& paths, Interaction& interaction, QWidget*
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(tk::applicationTitle());
     // The window has a fixed size and its tabs fixed places: at the platform's font size
-    // captions are cut ("Rocket Launcher", "Grenade Launcher"), so it keeps the small font.
+    // captions are cut ("Rocket Launcher", "Grenade Launcher"), so it keeps the small font,
+    // and grows with it where the desktop draws text larger (controls::scaled).
     // Windows of their own that may be resized (message boxes, prompts, the file dialog,
     // the preview) keep the platform's.
     QFont f = font();
@@ -167,14 +169,14 @@ TForm1::~TForm1() = default;
 
 void TForm1::buildShell()
 {
-    setFixedSize(594, 441);
+    setFixedSize(controls::scaled(QSize(594, 441)));
     QVBoxLayout* column = controls::framedBody(this, 2, 2);
     QWidget* body = column->parentWidget();
 
     Panel7 = new QFrame(body);
     Panel7->setObjectName(QStringLiteral("Panel7"));
     controls::useCaptionColours(Panel7);
-    Panel7->setFixedHeight(20);
+    Panel7->setFixedHeight(controls::scaled(20));
     auto* title = new QHBoxLayout(Panel7);
     title->setContentsMargins(4, 1, 2, 1);
     title->setSpacing(2);
@@ -186,13 +188,14 @@ void TForm1::buildShell()
     Button3 = new QPushButton(tr("Preview"), Panel7);
     Button3->setObjectName(QStringLiteral("Button3"));
     controls::setHint(Button3, tr("Show the exec file that LAUNCH! will write"));
-    Button3->setFixedSize(Button3->fontMetrics().horizontalAdvance(Button3->text()) + 12, 16);
+    Button3->setFixedSize(
+        Button3->fontMetrics().horizontalAdvance(Button3->text()) + 12, controls::scaled(16));
     Button2 = new QPushButton(tr("?"), Panel7);
     Button2->setObjectName(QStringLiteral("Button2"));
-    Button2->setFixedSize(18, 16);
+    Button2->setFixedSize(controls::scaled(QSize(18, 16)));
     Button1 = new QPushButton(tr("Close"), Panel7);
     Button1->setObjectName(QStringLiteral("Button1"));
-    Button1->setFixedSize(44, 16);
+    Button1->setFixedSize(controls::scaled(QSize(44, 16)));
     for (QPushButton* b : { Button3, Button2, Button1 }) {
         b->setAutoDefault(false);
         b->setFocusPolicy(Qt::NoFocus);
@@ -214,7 +217,7 @@ void TForm1::buildShell()
     PageControl1->tabBar()->setStyle(tabStyle);
     Image2 = new Logo(Logo::Shape::Badge, PageControl1);
     Image2->setObjectName(QStringLiteral("Image2"));
-    Image2->setFixedSize(96, 20);
+    Image2->setFixedSize(controls::scaled(QSize(96, 20)));
     PageControl1->setCornerWidget(Image2, Qt::TopRightCorner);
 
     setupPage = new SetupPage(PageControl1);
@@ -246,7 +249,7 @@ void TForm1::buildShell()
     Panel5->setObjectName(QStringLiteral("Panel5"));
     Panel5->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     controls::useCaptionColours(Panel5);
-    Panel5->setFixedHeight(24);
+    Panel5->setFixedHeight(controls::scaled(24));
     strip->addWidget(Panel5, 1);
     SpeedButton18 = new QPushButton(tr("LAUNCH!"), body);
     SpeedButton18->setObjectName(QStringLiteral("SpeedButton18"));
@@ -256,7 +259,7 @@ void TForm1::buildShell()
         SpeedButton18, { QKeySequence(Qt::ControlModifier | Qt::Key_Return), QKeySequence(Qt::Key_F9) });
     SpeedButton18->setAutoDefault(false);
     SpeedButton18->setFocusPolicy(Qt::NoFocus);
-    SpeedButton18->setFixedSize(110, 24);
+    SpeedButton18->setFixedSize(controls::scaled(QSize(110, 24)));
     QFont launchFont = SpeedButton18->font();
     launchFont.setBold(true);
     SpeedButton18->setFont(launchFont);

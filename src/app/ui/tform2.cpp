@@ -3,6 +3,7 @@
 
 #include "app/ui/interaction.h"
 #include "widgets/accessibility.h"
+#include "widgets/fontscale.h"
 #include "widgets/mnemonics.h"
 #include "widgets/widgets.h"
 
@@ -26,7 +27,7 @@ TForm2::TForm2(QWidget* parent)
     f.setPointSize(8);
     setFont(f);
     setModal(true);
-    setFixedSize(268, 207);
+    setFixedSize(controls::scaled(QSize(268, 207)));
 
     QVBoxLayout* column = controls::framedBody(this, 3, 4);
     QWidget* body = column->parentWidget();
@@ -37,7 +38,7 @@ TForm2::TForm2(QWidget* parent)
     QFont bold = titleStrip->font();
     bold.setBold(true);
     titleStrip->setFont(bold);
-    titleStrip->setFixedHeight(18);
+    titleStrip->setFixedHeight(controls::scaled(18));
     titleStrip->setIndent(4);
     column->addWidget(titleStrip);
 
@@ -46,7 +47,7 @@ TForm2::TForm2(QWidget* parent)
     Panel4 = controls::displayPanel(body, "Panel4");
     Panel4->setFont(bold);
     Panel4->setAlignment(Qt::AlignCenter);
-    Panel4->setMinimumHeight(36);
+    Panel4->setMinimumHeight(controls::scaled(36));
     Panel4->setMargin(4);
     versionRow->addWidget(Panel4);
     versionRow->addWidget(controls::note(body, tr("Launch Utility for the v. cool Tarrakind Bot!")), 1);

@@ -12,6 +12,7 @@
 #include "profile/ui/profilebinding.h"
 #include "widgets/accessibility.h"
 #include "widgets/drawnicon.h"
+#include "widgets/fontscale.h"
 #include "widgets/mnemonics.h"
 #include "widgets/spinedit.h"
 #include "widgets/widgets.h"
@@ -113,6 +114,7 @@ BotCfgPage::BotCfgPage(QWidget* parent)
         m_bots, { unselectedBotIcon(), selectedBotIcon(), severalCommandsIcon() }, ListView1);
     ListView1->setModel(m_model);
     ListView1->setItemDelegate(new NoCheckBoxDelegate(ListView1));
+    accessibility::markCheckableRows(ListView1);
     // The row under the pointer may carry a hint of its own.
     ListView1->setMouseTracking(true);
     ListView1->setRootIsDecorated(false);
@@ -129,8 +131,8 @@ BotCfgPage::BotCfgPage(QWidget* parent)
     ListView1->header()->setStretchLastSection(false);
     int listWidth = 0;
     for (int c = 0; c < 3; ++c) {
-        ListView1->setColumnWidth(c, kColumnWidths[c]);
-        listWidth += kColumnWidths[c];
+        ListView1->setColumnWidth(c, controls::scaled(kColumnWidths[c]));
+        listWidth += controls::scaled(kColumnWidths[c]);
     }
     ListView1->setMinimumWidth(listWidth + 2 * ListView1->frameWidth()
         + ListView1->style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, ListView1));
@@ -145,7 +147,7 @@ BotCfgPage::BotCfgPage(QWidget* parent)
     underList->setSpacing(kSpacing);
     Label1 = controls::label(available, tr("[ 0 Bot(s) found ][ 0 are selected ]"), "Label1");
     SpinEdit3 = controls::spinEdit(available, "SpinEdit3", 0, 0, 1, 2);
-    SpinEdit3->setFixedWidth(52);
+    SpinEdit3->setFixedWidth(controls::scaled(52));
     SpeedButton30 = controls::button(available, "SpeedButton30", tr("Pick Random #"));
     controls::nameAfter(SpinEdit3, tr("Number of bots to pick at random"));
     controls::addShortcuts(SpeedButton30, { QKeySequence(Qt::CTRL | Qt::Key_R) });
@@ -157,7 +159,7 @@ BotCfgPage::BotCfgPage(QWidget* parent)
 
     // The bot list file, the instruction and the editing commands.
     auto* rightColumn = new QWidget(this);
-    rightColumn->setFixedWidth(164);
+    rightColumn->setFixedWidth(controls::scaled(164));
     auto* right = new QVBoxLayout(rightColumn);
     right->setContentsMargins(0, 6, 0, 0);
     right->setSpacing(kSpacing);

@@ -9,6 +9,7 @@
 #include "bots/core/botprofiles.h"
 #include "launch/core/execsettings.h"
 #include "launch/core/prelaunchcheck.h"
+#include "widgets/fontscale.h"
 #include "widgets/spinedit.h"
 #include "widgets/statushints.h"
 #include "widgets/widgets.h"
@@ -131,7 +132,7 @@ void BotGenerator::buildLayout()
     client->addLayout(columns);
 
     auto* leftColumn = new QWidget(body);
-    leftColumn->setFixedWidth(kLeftWidth);
+    leftColumn->setFixedWidth(controls::scaled(kLeftWidth));
     auto* left = new QVBoxLayout(leftColumn);
     left->setContentsMargins(0, 0, 0, 0);
     left->setSpacing(1);
@@ -152,7 +153,7 @@ void BotGenerator::buildLayout()
             tr("How many bots the new list holds, %1 to %2")
                 .arg(tk::kMinGeneratedBots)
                 .arg(tk::kMaxGeneratedBots));
-    botCount->setFixedWidth(52);
+    botCount->setFixedWidth(controls::scaled(52));
     countPanel->setBuddy(botCount);
     controls::nameAfter(botCount, countPanel->text());
     roomLabel = controls::label(leftColumn, {}, "roomLabel");
@@ -232,7 +233,7 @@ void BotGenerator::buildLayout()
     lines->setObjectName(QStringLiteral("lines"));
     controls::setHint(lines, tr("The lines the new bot list file will hold"));
     controls::nameAfter(lines, linesPanel->text());
-    lines->setFixedWidth(kLinesWidth);
+    lines->setFixedWidth(controls::scaled(kLinesWidth));
     lines->setUniformItemSizes(true);
     lines->setSelectionMode(QAbstractItemView::NoSelection);
     linesPanel->setBuddy(lines);
@@ -240,7 +241,7 @@ void BotGenerator::buildLayout()
     right->addWidget(lines, 1);
     problemLabel = controls::note(body, {});
     problemLabel->setObjectName(QStringLiteral("problemLabel"));
-    problemLabel->setFixedWidth(kLinesWidth);
+    problemLabel->setFixedWidth(controls::scaled(kLinesWidth));
     problemLabel->setMinimumHeight(2 * problemLabel->fontMetrics().lineSpacing() + 2);
     QPalette warning = problemLabel->palette();
     warning.setColor(QPalette::WindowText, QColor(160, 0, 0));

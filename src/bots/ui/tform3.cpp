@@ -10,6 +10,7 @@
 #include "imaging/ui/imageview.h"
 #include "player/core/skincatalogue.h"
 #include "widgets/drawnicon.h"
+#include "widgets/fontscale.h"
 #include "widgets/mnemonics.h"
 #include "widgets/widgets.h"
 
@@ -116,7 +117,7 @@ void TForm3::buildLayout()
     frame->setContentsMargins(2, 2, 2, 2);
     preview = new ImageView(Panel10);
     preview->setObjectName(QStringLiteral("preview"));
-    preview->setFixedSize(320, 200);
+    preview->setFixedSize(controls::scaled(QSize(320, 200)));
     controls::nameAfter(preview, tr("Preview of Bot's Skin"));
     preview->setAccessibleDescription(tr("Preview window for Bot's Skin"));
     frame->addWidget(preview);
@@ -155,7 +156,7 @@ void TForm3::buildLayout()
         l->setMargin(1);
         l->setIndent(2);
     }
-    hintPanel->setFixedWidth(450);
+    hintPanel->setFixedWidth(controls::scaled(450));
     versionPanel->setAlignment(Qt::AlignCenter);
     versionPanel->setMinimumWidth(versionPanel->fontMetrics().horizontalAdvance(versionPanel->text()) + 16);
     panels->addWidget(hintPanel);

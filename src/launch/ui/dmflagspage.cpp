@@ -8,6 +8,7 @@
 #include "profile/core/profileread.h"
 #include "profile/ui/profilebinding.h"
 #include "widgets/accessibility.h"
+#include "widgets/fontscale.h"
 #include "widgets/spinedit.h"
 #include "widgets/widgets.h"
 
@@ -164,7 +165,7 @@ DmFlagsPage::DmFlagsPage(QWidget* parent)
     const tk::IntRange captures = tk::keyRange("ServerOptions", "CaptureLimit");
     capturelimit = controls::spinEdit(ctfGroup, "capturelimit", captures.min, captures.max, 1,
         defaults.capturelimit, 3, tr("End game when this cap-limit is reached"));
-    capturelimit->setFixedWidth(48);
+    capturelimit->setFixedWidth(controls::scaled(48));
     auto* capRow = new QHBoxLayout;
     capRow->setSpacing(kSpacing);
     auto* capLabel = controls::label(ctfGroup, tr("Capture Limit of"));
@@ -194,7 +195,7 @@ DmFlagsPage::DmFlagsPage(QWidget* parent)
     CheckBox33 = controls::checkBox(setup, "CheckBox33", tr("Maintain Minimum No. of players of"));
     const tk::IntRange minimum = tk::keyRange("ServerOptions", "MinPlayersVal");
     SpinEdit5 = controls::spinEdit(setup, "SpinEdit5", minimum.min, minimum.max, 1, defaults.minPlayersValue);
-    SpinEdit5->setFixedWidth(52);
+    SpinEdit5->setFixedWidth(controls::scaled(52));
     controls::nameAfter(SpinEdit5, CheckBox33->text());
     minRow->addWidget(CheckBox33);
     minRow->addWidget(SpinEdit5);
@@ -210,7 +211,7 @@ DmFlagsPage::DmFlagsPage(QWidget* parent)
         const PresetText& text = kPresetTexts[index];
         const QString caption = *text.line2 ? tr(text.line1) + '\n' + tr(text.line2) : tr(text.line1);
         QPushButton* b = controls::button(setup, text.name, caption);
-        b->setMinimumHeight(34);
+        b->setMinimumHeight(controls::scaled(34));
         controls::addShortcuts(b, { QKeySequence(Qt::ControlModifier | Qt::Key(Qt::Key_1 + index)) });
         this->*text.member = b;
         connect(b, &QPushButton::clicked, this, [this, index] { applyPreset(index); });
@@ -230,7 +231,7 @@ DmFlagsPage::DmFlagsPage(QWidget* parent)
     totalRow->setSpacing(kSpacing);
     dmflags = controls::edit(total, "dmflags", defaults.dmflags, tr("Type custom DMFlags setting in here"));
     SpeedButton13 = controls::button(total, "SpeedButton13", tr("&Set"), tr("Set DMFlags to user's setting"));
-    SpeedButton13->setFixedWidth(48);
+    SpeedButton13->setFixedWidth(controls::scaled(48));
     totalLabel->setBuddy(dmflags);
     totalRow->addWidget(dmflags, 1);
     totalRow->addWidget(SpeedButton13);
@@ -239,7 +240,7 @@ DmFlagsPage::DmFlagsPage(QWidget* parent)
         tr("This is the final figure, calculated from the above settings. If preferred, you can enter a "
            "number directly into this box and set flags by pressing the 'Set' button.")));
     totalLayout->addStretch(1);
-    total->setFixedWidth(190);
+    total->setFixedWidth(controls::scaled(190));
     lowerRow->addWidget(total);
     page->addLayout(lowerRow, 1);
 

@@ -7,6 +7,7 @@
 #include "launch/core/prelaunchcheck.h"
 #include "launch/ui/execlinesmodel.h"
 #include "widgets/accessibility.h"
+#include "widgets/fontscale.h"
 #include "widgets/mnemonics.h"
 
 #include <QClipboard>
@@ -68,8 +69,8 @@ ExecPreview::ExecPreview(
     QHeaderView* header = lines->header();
     header->setStretchLastSection(false);
     header->setSectionsMovable(false);
-    header->resizeSection(ExecLinesModel::TabColumn, 64);
-    header->resizeSection(ExecLinesModel::NumberColumn, 36);
+    header->resizeSection(ExecLinesModel::TabColumn, controls::scaled(64));
+    header->resizeSection(ExecLinesModel::NumberColumn, controls::scaled(36));
     column->addWidget(lines, 1);
 
     auto* buttons = new QHBoxLayout;

@@ -4,6 +4,7 @@
 #include "app/core/installpaths.h"
 #include "launch/core/execfile.h"
 #include "launch/core/execsettings.h"
+#include "widgets/fontscale.h"
 
 #include <QWidget>
 #include <functional>
@@ -28,8 +29,8 @@ public:
 
     // The size it opens with where the screen has room, and the least in which its lines
     // can still be read (they scroll).
-    static QSize preferredSize() { return { 520, 560 }; }
-    static QSize minimumUsableSize() { return { 300, 240 }; }
+    static QSize preferredSize() { return controls::scaled(QSize(520, 560)); }
+    static QSize minimumUsableSize() { return controls::scaled(QSize(300, 240)); }
 
     // Generates the script from the settings now and shows it.
     void refresh();

@@ -18,6 +18,7 @@
 #include "profile/ui/profilebinding.h"
 #include "widgets/accessibility.h"
 #include "widgets/drawnicon.h"
+#include "widgets/fontscale.h"
 #include "widgets/mnemonics.h"
 #include "widgets/reportview.h"
 #include "widgets/widgets.h"
@@ -70,7 +71,7 @@ QWidget* MapPage::buildSelectionGroup()
         = controls::reportView(box, "ListView2", { tr("Map"), tr("Title") }, { 80, 158 });
     ListView2 = view;
     // Both columns and the vertical scroll bar fit without a horizontal one.
-    ListView2->setMinimumWidth(80 + 158 + ListView2->frameWidth() * 2 + 18);
+    ListView2->setMinimumWidth(controls::scaled(80 + 158 + 18) + ListView2->frameWidth() * 2);
     controls::nameAfter(ListView2, box->title());
     ListView2->setContextMenuPolicy(Qt::ActionsContextMenu);
     EnterAlterMapTitle = new QAction(tr("Enter/Alter Map &Title"), ListView2);
@@ -91,10 +92,10 @@ QWidget* MapPage::buildSelectionGroup()
     // The button shows a picture only; screen readers say what it does.
     controls::nameAfter(BitBtn1, BitBtn1->statusTip());
     controls::addShortcuts(BitBtn1, { QKeySequence(Qt::Key_F5) });
-    BitBtn1->setFixedSize(26, 24);
+    BitBtn1->setFixedSize(controls::scaled(QSize(26, 24)));
     current->addWidget(BitBtn1);
     Panel37 = controls::displayPanel(box, "Panel37", tr("No Map chosen"), tr("Currently Selected Map"));
-    Panel37->setFixedHeight(24);
+    Panel37->setFixedHeight(controls::scaled(24));
     Panel37->setIndent(4);
     // A long map name is cut at the panel's edge rather than widening the page.
     Panel37->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Fixed);
@@ -176,7 +177,7 @@ QWidget* MapPage::buildRotationGroup()
     for (QWidget* w : std::initializer_list<QWidget*> { Panel18, Panel24, SpeedButton26, SpeedButton31 })
         w->setFixedHeight(SpeedButton26->sizeHint().height());
     for (QPushButton* b : { SpeedButton26, SpeedButton31 })
-        b->setFixedWidth(52);
+        b->setFixedWidth(controls::scaled(52));
     controls::addShortcuts(SpeedButton26, { QKeySequence(Qt::ControlModifier | Qt::Key_S) });
     controls::addShortcuts(SpeedButton31, { QKeySequence(Qt::ControlModifier | Qt::Key_L) });
     fileRow->addWidget(Panel18);

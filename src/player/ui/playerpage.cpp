@@ -12,6 +12,7 @@
 #include "profile/core/profileread.h"
 #include "profile/ui/profilebinding.h"
 #include "widgets/accessibility.h"
+#include "widgets/fontscale.h"
 #include "widgets/spinedit.h"
 #include "widgets/widgets.h"
 
@@ -162,7 +163,7 @@ QWidget* PlayerPage::buildPreview()
     auto* layout = new QVBoxLayout(box);
     tightLayout(layout);
     ImageEnDBView1 = new ImageView(box);
-    ImageEnDBView1->setFixedSize(320, 200);
+    ImageEnDBView1->setFixedSize(controls::scaled(QSize(320, 200)));
     ImageEnDBView1->setObjectName(QStringLiteral("ImageEnDBView1"));
     controls::setHint(ImageEnDBView1, tr("Preview of Player's Skin"));
     layout->addWidget(ImageEnDBView1);
@@ -204,7 +205,7 @@ QWidget* PlayerPage::buildMiscSettings()
     grid->addWidget(CheckBox31, 2, 0);
     grid->addWidget(SpinEdit2, 2, 1);
     for (SpinEdit* s : { SpinEdit1, SpinEdit4, SpinEdit2 })
-        s->setFixedWidth(kSpinWidth);
+        s->setFixedWidth(controls::scaled(kSpinWidth));
     grid->setColumnStretch(0, 1);
     grid->setRowStretch(3, 1);
 
@@ -224,7 +225,7 @@ QWidget* PlayerPage::buildSensitivity()
     CheckBox32 = controls::checkBox(
         box, "CheckBox32", tr("Specify Mouse Sensitivity"), tr("Click to specify mouse speed"));
     Edit3 = controls::edit(box, "Edit3", QString(), tr("Mouse Sensitivity"));
-    Edit3->setFixedWidth(kSpinWidth);
+    Edit3->setFixedWidth(controls::scaled(kSpinWidth));
     controls::nameAfter(Edit3, box->title());
     row->addWidget(CheckBox32, 1);
     row->addWidget(Edit3);

@@ -2,6 +2,7 @@
 #include "player/ui/tform4.h"
 
 #include "app/ui/interaction.h"
+#include "widgets/fontscale.h"
 #include "widgets/mnemonics.h"
 #include "widgets/widgets.h"
 
@@ -81,7 +82,7 @@ TForm4::TForm4(QWidget* parent)
     ComboBox1 = editableCombo(GroupBox1, "ComboBox1", keyNames());
     ComboBox1->setMaxVisibleItems(16);
     edit1 = editableCombo(GroupBox1, "edit1", commandNames());
-    edit1->setMinimumWidth(220);
+    edit1->setMinimumWidth(controls::scaled(220));
     QLabel* keyLabel = controls::label(GroupBox1, tr("Key:"));
     keyLabel->setBuddy(ComboBox1);
     QLabel* commandLabel = controls::label(GroupBox1, tr("Command"));

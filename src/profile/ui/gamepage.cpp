@@ -4,6 +4,7 @@
 #include "profile/core/profilekeys.h"
 #include "profile/core/profileread.h"
 #include "profile/ui/profilebinding.h"
+#include "widgets/fontscale.h"
 #include "widgets/spinedit.h"
 #include "widgets/widgets.h"
 
@@ -110,7 +111,7 @@ GamePage::GamePage(QWidget* parent)
         { timelimit, tr("Time Limit") }, { maxclients, tr("Max. Clients") } };
     int row = 0;
     for (const auto& [edit, caption] : limits) {
-        edit->setFixedWidth(56);
+        edit->setFixedWidth(controls::scaled(56));
         QLabel* label = controls::label(server, caption);
         label->setBuddy(edit);
         serverGrid->addWidget(label, row, 0);
@@ -192,7 +193,7 @@ GamePage::GamePage(QWidget* parent)
     index = 0;
     for (const Stat& s : kStats) {
         SpinEdit* edit = controls::spinEdit(stats, s.name, 0, 0, s.step, defaults.raStats[index]);
-        edit->setFixedWidth(64);
+        edit->setFixedWidth(controls::scaled(64));
         this->*s.member = edit;
         // Two columns of four, each label to the left of its field.
         const int column = (index / 4) * 3;
@@ -202,7 +203,7 @@ GamePage::GamePage(QWidget* parent)
         statGrid->addWidget(edit, index % 4, column + 1);
         ++index;
     }
-    statGrid->setColumnMinimumWidth(2, 24);
+    statGrid->setColumnMinimumWidth(2, controls::scaled(24));
     statGrid->setColumnStretch(2, 1);
     statGrid->setColumnStretch(5, 1);
     raLayout->addWidget(stats);

@@ -3,6 +3,7 @@
 
 #include "profile/core/profileread.h"
 #include "profile/ui/profilebinding.h"
+#include "widgets/fontscale.h"
 #include "widgets/widgets.h"
 
 #include <QButtonGroup>
@@ -101,7 +102,7 @@ MiscPage::MiscPage(QWidget* parent)
     grid->setContentsMargins(4, 4, 4, 4);
     grid->setHorizontalSpacing(4);
     grid->setVerticalSpacing(3);
-    grid->setColumnMinimumWidth(0, kGroupWidth);
+    grid->setColumnMinimumWidth(0, controls::scaled(kGroupWidth));
     grid->setColumnStretch(1, 1);
 
     QGroupBox* commands = controls::group(this, tr("Additional Parameters/Commands"));

@@ -10,6 +10,7 @@
 #include "widgets/accessibility.h"
 #include "widgets/drawnicon.h"
 #include "widgets/flowlayout.h"
+#include "widgets/fontscale.h"
 #include "widgets/logo.h"
 #include "widgets/mnemonics.h"
 #include "widgets/namelabel.h"
@@ -113,7 +114,7 @@ SetupPage::SetupPage(QWidget* parent)
         = elastic(controls::displayPanel(dirs, "quakepathpanel", {}, tr("Path to Quake2 executable")));
     exefile = controls::edit(
         dirs, "exefile", tk::defaultExecutableName(), tr("Quake2 executable to run. Can be altered"));
-    exefile->setFixedWidth(130);
+    exefile->setFixedWidth(controls::scaled(130));
     QLabel* exeLabel = controls::labelPanel(dirs, tr("Path to Executable"), quakepathpanel->statusTip());
     exeLabel->setBuddy(exefile);
     dirGrid->addWidget(controls::labelPanel(dirs, tr("Current Directory"), currdirpanel->statusTip()), 0, 0);
@@ -133,7 +134,7 @@ SetupPage::SetupPage(QWidget* parent)
     compact(configRow);
     const QString currentHint = tr("Name of Config. currently loaded");
     auto* currentLabel = controls::labelPanel(config, tr("Currently Loaded Config"), currentHint);
-    currentLabel->setMinimumWidth(120);
+    currentLabel->setMinimumWidth(controls::scaled(120));
     // A long profile name keeps its extension and the changed marker in sight.
     Panel23 = elastic(controls::asDisplayPanel(new NameLabel(config), "Panel23", currentHint));
     SpeedButton7 = controls::button(config, "SpeedButton7", tr("&Open"), tr("Open existing Config."));
@@ -143,7 +144,7 @@ SetupPage::SetupPage(QWidget* parent)
     configRow->addWidget(currentLabel);
     configRow->addWidget(Panel23, 1);
     for (QPushButton* b : { SpeedButton7, SpeedButton8, SpeedButton9 }) {
-        b->setMinimumWidth(64);
+        b->setMinimumWidth(controls::scaled(64));
         configRow->addWidget(b);
     }
     page->addWidget(config);
@@ -172,7 +173,8 @@ SetupPage::SetupPage(QWidget* parent)
     m_quickLoadLayout = new FlowLayout(ToolBar1);
     m_quickLoadLayout->setContentsMargins(1, 1, 1, 1);
     quickLoadArea->setWidget(ToolBar1);
-    quickLoadArea->setMinimumHeight(kQuickLoadButtonSize.height() + 2 * quickLoadArea->frameWidth() + 2);
+    quickLoadArea->setMinimumHeight(
+        controls::scaled(kQuickLoadButtonSize.height()) + 2 * quickLoadArea->frameWidth() + 2);
     quickRow->addWidget(quickLoadArea, 1);
 
     auto* quickCommands = new QVBoxLayout;
@@ -204,8 +206,8 @@ SetupPage::SetupPage(QWidget* parent)
 
     Image1 = new Logo(Logo::Shape::Strip, this);
     Image1->setObjectName(QStringLiteral("Image1"));
-    Image1->setFixedHeight(34);
-    Image1->setMinimumWidth(200);
+    Image1->setFixedHeight(controls::scaled(34));
+    Image1->setMinimumWidth(controls::scaled(200));
     page->addWidget(Image1);
 }
 
@@ -243,7 +245,7 @@ QToolButton* SetupPage::addQuickLoadButton(const QString& caption)
     b->setIconSize(QSize(48, 48));
     b->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
     b->setAutoRaise(true);
-    b->setFixedSize(kQuickLoadButtonSize);
+    b->setFixedSize(controls::scaled(kQuickLoadButtonSize));
     b->setFocusPolicy(Qt::NoFocus);
     controls::setHint(
         b, tr("Click this button to load ") + QLatin1Char('"') + caption + QLatin1Char('"') + tr(" config."));
