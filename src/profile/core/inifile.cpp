@@ -5,6 +5,7 @@
 #include "app/core/textcodec.h"
 #include "app/core/usererror.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <cstring>
 
@@ -510,9 +511,11 @@ void IniFile::save(const QString& path) const
     if (const FileCheck check = checkFile(path, kMaxFileSize); check.refused())
         throw UserError(unableToWriteMessage(path, check.reason));
     if (info.exists() && !info.isReadable())
-        throw UserError(unableToWriteMessage(path, QStringLiteral("the file cannot be read")));
+        throw UserError(
+            unableToWriteMessage(path, QCoreApplication::translate("IniFile", "the file cannot be read")));
     if (info.exists() && !(info.permissions() & anyWrite))
-        throw UserError(unableToWriteMessage(path, QStringLiteral("the file is read-only")));
+        throw UserError(
+            unableToWriteMessage(path, QCoreApplication::translate("IniFile", "the file is read-only")));
     QString reason;
     if (!writeFileAtomically(path, contents(), &reason))
         throw UserError(unableToWriteMessage(path, reason));
