@@ -1,7 +1,9 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 // Renders the main window with each of its tabs, and the dialogs, into PNG files,
-// offscreen: tarrakind_screenshots <installation launcher dir> <output dir>.
+// offscreen, in the desktop's language: tarrakind_screenshots <installation launcher dir>
+// <output dir>.
 #include "app/core/installpaths.h"
+#include "app/core/language.h"
 #include "app/core/random.h"
 #include "app/ui/interaction.h"
 #include "app/ui/tform1.h"
@@ -31,6 +33,7 @@ public:
 int main(int argc, char** argv)
 {
     QApplication app(argc, argv);
+    tk::useLanguage(QString());
     if (argc < 3) {
         qWarning("usage: tarrakind_screenshots <launcher dir> <output dir>");
         return 2;

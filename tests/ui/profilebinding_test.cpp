@@ -78,8 +78,8 @@ TEST_F(NewWindow, EveryProfileKeyBindsToAControlOfItsTypeOnTheTabs)
     // Steps of their own read and write these; the rotation file's name is the map tab's, the
     // language the Prefs tab's.
     EXPECT_EQ(unbound,
-        (QStringList { "BotDataFile/FileName", "MapControl/Selected", "MapControl/RotationFile",
-            "Launcher/Language" }));
+        (QStringList {
+            "BotDataFile/FileName", "MapControl/Selected", "MapControl/RotationFile", "Launcher/Language" }));
 }
 
 // The one table of defaults: what a profile without the key reads, and what a new window
