@@ -5,7 +5,10 @@
 # desktop file validators, GLib's launcher (gio) and man. Runs apt-get as root, through
 # sudo when not root.
 set -euo pipefail
-packages=(build-essential cmake ninja-build qt6-base-dev qt6-base-dev-tools libgl-dev fonts-dejavu-core)
+# The build runs lupdate and lrelease (qt6-tools-dev, qt6-l10n-tools); Qt's own translations
+# give its dialogs the language of the launcher.
+packages=(build-essential cmake ninja-build qt6-base-dev qt6-base-dev-tools qt6-tools-dev qt6-l10n-tools
+  qt6-translations-l10n libgl-dev fonts-dejavu-core)
 case "${1:-}" in
   "") ;;
   --test-tools)

@@ -1,9 +1,11 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 // Renders the main window with each of its tabs, and the dialogs, into PNG files,
-// offscreen: tarrakind_screenshots <installation launcher dir> <output dir> [fonts].
-// With "fonts", only the tabs and the dialogs, each named after itself and the font DPI
-// it is drawn at (game-144dpi.png), to compare sizes of text: run it with QT_FONT_DPI.
+// offscreen, in the desktop's language: tarrakind_screenshots <installation launcher dir>
+// <output dir> [fonts]. With "fonts", only the tabs and the dialogs, each named after itself
+// and the font DPI it is drawn at (game-144dpi.png), to compare sizes of text: run it with
+// QT_FONT_DPI.
 #include "app/core/installpaths.h"
+#include "app/core/language.h"
 #include "app/core/random.h"
 #include "app/ui/interaction.h"
 #include "app/ui/tform1.h"
@@ -35,6 +37,7 @@ public:
 int main(int argc, char** argv)
 {
     QApplication app(argc, argv);
+    tk::useLanguage(QString());
     const bool fonts = argc == 4 && qstrcmp(argv[3], "fonts") == 0;
     if (argc < 3 || (argc > 3 && !fonts)) {
         qWarning("usage: tarrakind_screenshots <launcher dir> <output dir> [fonts]");

@@ -8,6 +8,7 @@
 #include <QApplication>
 #include <QKeyEvent>
 #include <QKeySequence>
+#include <QMetaObject>
 #include <QProxyStyle>
 #include <QTabWidget>
 
@@ -45,19 +46,25 @@ Mnemonics::Mnemonics(QWidget* window, QTabWidget* tabs)
     , m_tabs(tabs)
 {
     qApp->installEventFilter(this);
-    for (QAbstractButton* b : window->findChildren<QAbstractButton*>()) {
-        const QKeySequence letter = QKeySequence::mnemonic(b->text());
-        if (letter.isEmpty() || b->window() != window)
+    markLetters();
+}
+
+void Mnemonics::markLetters()
+{
+    for (QAbstractButton* b : m_window->findChildren<QAbstractButton*>()) {
+        if (b->window() != m_window)
             continue;
-        if (answers(b)) {
-            // The letter is in the hint too, where the keys of the other buttons are.
-            controls::tellKeys(b, letter.toString(QKeySequence::NativeText));
-        } else {
+        const bool answering = answers(b);
+        // The letter is in the hint too, where the keys of the other buttons are.
+        controls::tellMnemonic(b, answering);
+        if (!answering && !QKeySequence::mnemonic(b->text()).isEmpty()) {
             if (!m_noUnderline) {
                 m_noUnderline = new NoUnderlineStyle;
                 m_noUnderline->setParent(this);
             }
             b->setStyle(m_noUnderline);
+        } else if (m_noUnderline && b->style() == m_noUnderline) {
+            b->setStyle(nullptr);
         }
     }
 }
@@ -104,6 +111,10 @@ bool Mnemonics::eventFilter(QObject* watched, QEvent* event)
 {
     // Every event of the application passes here: decide on the type first.
     const QEvent::Type type = event->type();
+    // Other captions have other letters: once the window has its new texts, after this
+    // event, the letters are looked at again.
+    if (type == QEvent::LanguageChange && watched == m_window)
+        QMetaObject::invokeMethod(this, &Mnemonics::markLetters, Qt::QueuedConnection);
     if (type != QEvent::ShortcutOverride && type != QEvent::KeyPress)
         return false;
     if (!watched->isWidgetType() || static_cast<QWidget*>(watched)->window() != m_window)

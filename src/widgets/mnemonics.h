@@ -33,6 +33,8 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    // Which buttons answer their letters, shown in their hints and underlines.
+    void markLetters();
     static bool isMnemonic(const QKeyEvent* key);
     static bool isTabSwitch(const QKeyEvent* key);
     bool tabLetter(int key) const;

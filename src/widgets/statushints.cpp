@@ -122,6 +122,12 @@ void StatusHints::pointerOver(QWidget* w)
     showHint(hintOf(w));
 }
 
+void StatusHints::refresh()
+{
+    if (m_underPointer)
+        showHint(hintOf(m_underPointer));
+}
+
 void StatusHints::showHint(const QString& hint)
 {
     const QString text = QLatin1Char(' ') + hint;

@@ -23,6 +23,8 @@ public:
     static QString hintOf(const QWidget* w);
 
     QWidget* widgetUnderPointer() const { return m_underPointer; }
+    // Shows the hint of the control under the pointer again, as it reads now.
+    void refresh();
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

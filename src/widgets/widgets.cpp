@@ -57,11 +57,13 @@ void nameAfter(QWidget* field, const QString& caption)
     field->setAccessibleName(plainCaption(caption));
 }
 
+// Shows the hint with its keys, from what tell() kept.
+void showKeys(QWidget* w);
+
 namespace {
 
-QString bindKeys(QAbstractButton* button, const QList<QKeySequence>& keys, QWidget* area)
+void bindKeys(QAbstractButton* button, const QList<QKeySequence>& keys, QWidget* area)
 {
-    QStringList names;
     for (const QKeySequence& key : keys) {
         QList<QKeySequence> bound { key };
         // Return on the keypad is Enter: it does the same, unmentioned.
@@ -82,18 +84,20 @@ QString bindKeys(QAbstractButton* button, const QList<QKeySequence>& keys, QWidg
                     button->click();
             });
         }
-        names.append(key.toString(QKeySequence::NativeText));
     }
-    return names.join(QStringLiteral(", "));
 }
 
-} // namespace
+// What the hint is made of: the hint before the keys, and for each time keys were told
+// the keys (as "&" the mnemonic of the caption), the separator before where they work and
+// where. Kept apart, so that a change of language can name them anew.
+const char* const kHintBase = "tarrakindHintBase";
+const char* const kHintKeys = "tarrakindHintKeys";
+const QLatin1Char kField('\t');
+const QString kMnemonic = QStringLiteral("&");
 
-void tellKeys(QWidget* w, const QString& keys)
+void tell(QWidget* w, const QString& keys, const QString& separator, const QString& where)
 {
     // Keys told before stay; every key stands in one pair of brackets after the hint.
-    static const char* const kHintBase = "tarrakindHintBase";
-    static const char* const kHintKeys = "tarrakindHintKeys";
     QString hint = w->property(kHintBase).toString();
     if (hint.isEmpty())
         hint = StatusHints::hintOf(w);
@@ -103,21 +107,94 @@ void tellKeys(QWidget* w, const QString& keys)
         hint = w->accessibleName();
     if (auto* button = qobject_cast<QAbstractButton*>(w); hint.isEmpty() && button)
         hint = plainCaption(button->text());
-    const QStringList told = w->property(kHintKeys).toStringList() << keys;
     w->setProperty(kHintBase, hint);
+    w->setProperty(
+        kHintKeys, w->property(kHintKeys).toStringList() << keys + kField + separator + kField + where);
+    showKeys(w);
+}
+
+QString portable(const QList<QKeySequence>& keys)
+{
+    QStringList names;
+    for (const QKeySequence& key : keys)
+        names.append(key.toString(QKeySequence::PortableText));
+    return names.join(QLatin1Char('\n'));
+}
+
+} // namespace
+
+void showKeys(QWidget* w)
+{
+    QStringList told;
+    for (const QString& entry : w->property(kHintKeys).toStringList()) {
+        const QString keys = entry.section(kField, 0, 0);
+        QStringList names;
+        if (auto* button = qobject_cast<QAbstractButton*>(w); button && keys == kMnemonic) {
+            names.append(QKeySequence::mnemonic(button->text()).toString(QKeySequence::NativeText));
+        } else {
+            for (const QString& key : keys.split(QLatin1Char('\n')))
+                names.append(QKeySequence::fromString(key, QKeySequence::PortableText)
+                                 .toString(QKeySequence::NativeText));
+        }
+        told.append(
+            names.join(QStringLiteral(", ")) + entry.section(kField, 1, 1) + entry.section(kField, 2));
+    }
+    setHint(w,
+        w->property(kHintBase).toString() + QStringLiteral(" (") + told.join(QStringLiteral(", "))
+            + QLatin1Char(')'));
+}
+
+bool toldKeys(const QWidget* w)
+{
+    return w->property(kHintKeys).isValid();
+}
+
+void retellKeys(QWidget* w, const std::function<QString(const QString&)>& retranslate)
+{
+    w->setProperty(kHintBase, retranslate(w->property(kHintBase).toString()));
+    QStringList told = w->property(kHintKeys).toStringList();
+    for (QString& entry : told)
+        entry = entry.section(kField, 0, 1) + kField + retranslate(entry.section(kField, 2));
     w->setProperty(kHintKeys, told);
-    setHint(w, hint + QStringLiteral(" (") + told.join(QStringLiteral(", ")) + QLatin1Char(')'));
+    showKeys(w);
+}
+
+void tellKeys(QWidget* w, const QList<QKeySequence>& keys, const QString& where)
+{
+    tell(w, portable(keys), QString(), where);
+}
+
+void tellMnemonic(QAbstractButton* button, bool told)
+{
+    QStringList entries = button->property(kHintKeys).toStringList();
+    const QString entry = kMnemonic + kField + kField;
+    if (told == entries.contains(entry))
+        return;
+    if (told) {
+        tell(button, kMnemonic, QString(), QString());
+        return;
+    }
+    entries.removeAll(entry);
+    if (entries.isEmpty()) {
+        setHint(button, button->property(kHintBase).toString());
+        button->setProperty(kHintKeys, QVariant());
+        return;
+    }
+    button->setProperty(kHintKeys, entries);
+    showKeys(button);
 }
 
 void addShortcuts(QAbstractButton* button, const QList<QKeySequence>& keys)
 {
-    tellKeys(button, bindKeys(button, keys, nullptr));
+    bindKeys(button, keys, nullptr);
+    tell(button, portable(keys), QString(), QString());
 }
 
 void addShortcuts(
     QAbstractButton* button, const QList<QKeySequence>& keys, QWidget* area, const QString& where)
 {
-    tellKeys(button, bindKeys(button, keys, area) + QLatin1Char(' ') + where);
+    bindKeys(button, keys, area);
+    tell(button, portable(keys), QStringLiteral(" "), where);
 }
 
 void finishWithReturn(QWidget* dialog, QAbstractButton* action)

@@ -4,6 +4,7 @@
 #include <QKeySequence>
 #include <QList>
 #include <QString>
+#include <functional>
 
 class QAbstractButton;
 class QCheckBox;
@@ -38,8 +39,16 @@ void addShortcuts(QAbstractButton* button, const QList<QKeySequence>& keys);
 // on; the hint tells where ("Delete selected Bot (Delete in the list)").
 void addShortcuts(
     QAbstractButton* button, const QList<QKeySequence>& keys, QWidget* area, const QString& where);
-// Adds the keys that reach w, as the player names them, to its hint and description.
-void tellKeys(QWidget* w, const QString& keys);
+// Adds the keys that reach w, as the player names them, and where they do (" in the
+// total"), to its hint and description.
+void tellKeys(QWidget* w, const QList<QKeySequence>& keys, const QString& where = {});
+// Adds the Alt key of the button's caption to its hint, as the caption has it now; with
+// told false takes it out again.
+void tellMnemonic(QAbstractButton* button, bool told = true);
+// Whether keys were told in w's hint; then retellKeys() gives the hint and the places the
+// keys work in their new text, and the keys their names in the new language.
+bool toldKeys(const QWidget* w);
+void retellKeys(QWidget* w, const std::function<QString(const QString&)>& retranslate);
 // Return and keypad Enter press action anywhere in dialog, as its default button.
 void finishWithReturn(QWidget* dialog, QAbstractButton* action);
 

@@ -14,6 +14,7 @@
 #include <QTemporaryDir>
 #include <functional>
 #include <gtest/gtest.h>
+#include <optional>
 
 namespace {
 
@@ -101,7 +102,32 @@ TEST(ProfileValue, MissingKeysReadAsTheTableDefaults)
         (QStringList { "SelectedBots/Count=(not written)", "MapControl/Selected=(not written)",
             "Player/Name of a new window", "Player/Model of a new window", "Player/Skin of a new window",
             "Player/Hand of a new window", "Player/Crosshair of a new window", "Player/FPS of a new window",
-            "Player/Sens of a new window" }));
+            "Player/Sens of a new window", "Launcher/Language=(not written)" }));
+}
+
+// The desktop's language is no setting of a profile: a profile gains the key only when a
+// language of its own is chosen, and one that has the key keeps it.
+TEST(ProfileValue, TheLanguageIsWrittenOnlyWhenOneIsChosen)
+{
+    const struct {
+        const char* before;
+        const char* language;
+        std::optional<QString> written;
+    } cases[] = {
+        { "", "", std::nullopt },
+        { "", "de", QStringLiteral("de") },
+        { "[Launcher]\r\nLanguage=de\r\n", "", QString() },
+        { "[Launcher]\r\nLanguage=de\r\n", "en", QStringLiteral("en") },
+    };
+    for (const auto& c : cases) {
+        tk::Profile profile;
+        profile.prefs.language = QString::fromLatin1(c.language);
+        const tk::IniFile ini(written(profile, c.before));
+        EXPECT_EQ(ini.readOptionalString(QStringLiteral("Launcher"), QStringLiteral("Language")), c.written)
+            << c.before << " with " << c.language;
+    }
+    Install install;
+    EXPECT_EQ(install.read("[Launcher]\r\nLanguage= de \r\n").profile.prefs.language, "de");
 }
 
 TEST(ProfileValue, ValuesFollowTheirControlsRules)

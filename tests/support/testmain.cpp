@@ -2,6 +2,8 @@
 #ifdef QT_WIDGETS_LIB
 #include <QApplication>
 #endif
+#include "app/core/language.h"
+
 #include <QFile>
 #include <QGuiApplication>
 #include <QTemporaryDir>
@@ -18,11 +20,19 @@ int main(int argc, char** argv)
     QTemporaryDir home;
     qputenv("HOME", QFile::encodeName(home.path()));
     qunsetenv("XDG_DATA_HOME");
+    // The texts the tests expect are the sources', whatever the developer's desktop speaks;
+    // some tests run again on a desktop in another language.
+    const QByteArray language = qgetenv("TARRAKIND_TEST_LANGUAGE");
+    qunsetenv("LANGUAGE");
+    qunsetenv("LC_ALL");
+    qputenv("LC_MESSAGES", language.isEmpty() ? QByteArray("C") : language);
     ::testing::InitGoogleTest(&argc, argv);
 #ifdef QT_WIDGETS_LIB
     QApplication app(argc, argv);
 #else
     QGuiApplication app(argc, argv);
 #endif
+    // From the first text on, so that a test may switch the language of widgets it made.
+    tk::useLanguage(QString());
     return RUN_ALL_TESTS();
 }

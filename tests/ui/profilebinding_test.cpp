@@ -75,9 +75,11 @@ TEST_F(NewWindow, EveryProfileKeyBindsToAControlOfItsTypeOnTheTabs)
         EXPECT_FALSE(seen.contains(w)) << name.toStdString() << " shares its control";
         seen.insert(w);
     }
-    // Steps of their own read and write these; the rotation file's name is the map tab's.
-    EXPECT_EQ(
-        unbound, (QStringList { "BotDataFile/FileName", "MapControl/Selected", "MapControl/RotationFile" }));
+    // Steps of their own read and write these; the rotation file's name is the map tab's, the
+    // language the Prefs tab's.
+    EXPECT_EQ(unbound,
+        (QStringList {
+            "BotDataFile/FileName", "MapControl/Selected", "MapControl/RotationFile", "Launcher/Language" }));
 }
 
 // The one table of defaults: what a profile without the key reads, and what a new window
@@ -136,6 +138,8 @@ TEST_F(NewWindow, HoldsEveryDefault)
         { "Launcher/LightUpColor", "255" },
         { "Launcher/CheckMatch", "1" },
         { "Launcher/AskDiscard", "1" },
+        // A new window follows the desktop's language: no key.
+        { "Launcher/Language", "", "(not written)" },
         { "GameMod/DM", "1" },
         { "GameMod/CTF", "0" },
         { "GameMod/RA", "0" },

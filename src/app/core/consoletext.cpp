@@ -47,22 +47,26 @@ QString printableName(QString name)
     return name;
 }
 
+namespace {
+
+// The translation context of this file's texts.
+struct Texts {
+    Q_DECLARE_TR_FUNCTIONS(NameRules)
+};
+
+} // namespace
+
 QString leftOutMessage(const QString& intro, const QStringList& names)
 {
     QString text = intro
-        + QStringLiteral(" a name cannot hold a line break or another control character, \";\" or a "
-                         "double quote, which would break the exec file's console lines.\n");
+        + Texts::tr(" a name cannot hold a line break or another control character, \";\" or a "
+                    "double quote, which would break the exec file's console lines.\n");
     for (const QString& name : names)
         text += QLatin1Char('\n') + printableName(name);
     return text;
 }
 
 namespace {
-
-QString tr(const char* text)
-{
-    return QCoreApplication::translate("NameRules", text);
-}
 
 // The most a file system takes for one name, in bytes.
 constexpr qsizetype kMaxNameBytes = 255;
@@ -88,38 +92,38 @@ QString nameRefusal(const QString& name, NameUse use, const QString& dir)
 {
     const bool bare = use == NameUse::InDirectory;
     if (name.isEmpty())
-        return bare ? tr("it names no file") : QString();
+        return bare ? Texts::tr("it names no file") : QString();
     for (const QChar c : name) {
         if (c.unicode() < 0x20 || c.unicode() == 0x7F)
-            return tr("it holds a control character");
+            return Texts::tr("it holds a control character");
     }
     if (QFile::encodeName(name).size() > kMaxNameBytes)
-        return tr("it is longer than a file name can be");
+        return Texts::tr("it is longer than a file name can be");
     // A backslash is a directory separator on Windows, where the profile may be used too.
     if (bare && (name.contains(QLatin1Char('/')) || name.contains(QLatin1Char('\\'))))
-        return tr("it holds a directory part");
+        return Texts::tr("it holds a directory part");
     if (bare && (name == QLatin1String(".") || name == QLatin1String("..")))
-        return tr("it names a directory");
+        return Texts::tr("it names a directory");
     if (!bare) {
         if (name.startsWith(QLatin1Char('/')) || name.startsWith(QLatin1Char('\\')) || isDriveLetter(name))
-            return tr("it is an absolute path");
+            return Texts::tr("it is an absolute path");
         if (name.contains(QLatin1Char('\\')))
-            return tr("it holds a backslash, which Windows reads as a directory separator");
+            return Texts::tr("it holds a backslash, which Windows reads as a directory separator");
         for (const QStringView part : QStringView(name).split(QLatin1Char('/'))) {
             if (part == QLatin1String(".."))
-                return tr("it leads out of its directory through \"..\"");
+                return Texts::tr("it leads out of its directory through \"..\"");
         }
         return QString();
     }
     if (!dir.isEmpty() && leadsOutOf(dir, name))
-        return tr("it is a link that leads out of its directory");
+        return Texts::tr("it is a link that leads out of its directory");
     return QString();
 }
 
 QString refusedNameMessage(
     const QString& file, const QString& key, const QString& name, const QString& reason)
 {
-    return tr("%1 names \"%2\" as %3, which is not used: %4. The setting is taken as missing.")
+    return Texts::tr("%1 names \"%2\" as %3, which is not used: %4. The setting is taken as missing.")
         .arg(file, printableName(name), key, reason);
 }
 

@@ -25,10 +25,10 @@ const int kIconSizes[] = { 16, 24, 32, 48, 64, 128, 256 };
 // takes away those and no others.
 constexpr char kCreatedKey[] = "X-Tarrakind-Created";
 
-QString tr(const char* text)
-{
-    return QCoreApplication::translate("DesktopEntry", text);
-}
+// The translation context of this file's texts.
+struct Texts {
+    Q_DECLARE_TR_FUNCTIONS(DesktopEntry)
+};
 
 QString entryPath()
 {
@@ -139,7 +139,7 @@ QByteArray resource(const QString& name)
     // Built into the program, so not a file that the checked reader would open.
     QFile file(QStringLiteral(":/desktop/") + name);
     if (!file.open(QIODevice::ReadOnly))
-        throw UserError(QStringLiteral("The launcher was built without %1").arg(name));
+        throw UserError(Texts::tr("The launcher was built without %1").arg(name));
     return file.readAll();
 }
 
@@ -198,7 +198,7 @@ void makeDirectories(const QString& dir, QStringList* made)
     for (const QString& path : missing) {
         if (::mkdir(QFile::encodeName(path).constData(), 0777) != 0)
             throw UserError(
-                tr("Cannot create directory %1: %2")
+                Texts::tr("Cannot create directory %1: %2")
                     .arg(QDir::toNativeSeparators(path), QString::fromLocal8Bit(std::strerror(errno))));
         made->append(path);
     }
@@ -265,17 +265,18 @@ DesktopEntryChange installDesktopEntry(const QString& dataHome, const QString& p
     // GLib reads the program's path before it undoes "%%": menus built on it (GNOME, Xfce,
     // Cinnamon, ...) find no such program and leave the entry out without a word.
     if (program.contains(QLatin1Char('%')))
-        throw UserError(tr("The launcher's path %1 holds a \"%\": menus built on GLib (GNOME, Xfce and "
-                           "others) cannot start such a program and would leave its entry out, so none was "
-                           "written. Move the game to a folder whose path has no \"%\".")
-                            .arg(QDir::toNativeSeparators(program)));
+        throw UserError(
+            Texts::tr("The launcher's path %1 holds a \"%\": menus built on GLib (GNOME, Xfce and "
+                      "others) cannot start such a program and would leave its entry out, so none was "
+                      "written. Move the game to a folder whose path has no \"%\".")
+                .arg(QDir::toNativeSeparators(program)));
     const QDir home(dataHome);
     const QByteArray old = existingEntry(home.filePath(entryPath()));
     DesktopEntryChange change;
     const QString other = otherCopy(old, program);
     if (!other.isEmpty())
         change.note
-            = tr("The desktop entry started another copy of the launcher, %1; it now starts this one.")
+            = Texts::tr("The desktop entry started another copy of the launcher, %1; it now starts this one.")
                   .arg(QDir::toNativeSeparators(other));
     const auto write = [&](const QString& relative, const QByteArray& data) {
         const QString path = home.filePath(relative);
@@ -325,11 +326,12 @@ DesktopEntryChange removeDesktopEntry(const QString& dataHome, const QString& pr
     if (!other.isEmpty()) {
         const QFileInfo copy(other);
         if (copy.isFile() && copy.isExecutable())
-            throw UserError(tr("The desktop entry starts another copy of the launcher, %1, so it was left in "
-                               "place with its icons; that copy's --remove-desktop-entry removes it.")
-                                .arg(QDir::toNativeSeparators(other)));
-        change.note = tr("The desktop entry started another copy of the launcher, %1, which no longer "
-                         "exists; it is removed.")
+            throw UserError(
+                Texts::tr("The desktop entry starts another copy of the launcher, %1, so it was left in "
+                          "place with its icons; that copy's --remove-desktop-entry removes it.")
+                    .arg(QDir::toNativeSeparators(other)));
+        change.note = Texts::tr("The desktop entry started another copy of the launcher, %1, which no longer "
+                                "exists; it is removed.")
                           .arg(QDir::toNativeSeparators(other));
     }
     for (const QString& relative : desktopEntryFiles()) {

@@ -21,6 +21,11 @@ namespace tk {
 
 namespace {
 
+// The translation context of this file's texts.
+struct Texts {
+    Q_DECLARE_TR_FUNCTIONS(FileCheck)
+};
+
 char16_t lowerAscii(char16_t c)
 {
     return (c >= 'A' && c <= 'Z') ? char16_t(c + ('a' - 'A')) : c;
@@ -187,7 +192,7 @@ bool writeFileAtomically(const QString& path, const QByteArray& data, QString* e
         return cancel(QString::fromLocal8Bit(std::strerror(errno)));
 #endif
     if (file.size() != data.size())
-        return cancel(QStringLiteral("Only %1 of %2 bytes were written").arg(file.size()).arg(data.size()));
+        return cancel(Texts::tr("Only %1 of %2 bytes were written").arg(file.size()).arg(data.size()));
     if (!file.commit())
         return fail(file.errorString());
     return true;
@@ -202,15 +207,10 @@ QString withReason(QString text, const QString& reason)
     return text;
 }
 
-QString readReason(const char* text)
-{
-    return QCoreApplication::translate("tk::FileCheck", text);
-}
-
 FileCheck tooLarge(qint64 size, qint64 maxSize)
 {
     return { FileState::TooLarge, size,
-        readReason("it is larger than %1 MB").arg(QString::number(maxSize / (1024 * 1024))) };
+        Texts::tr("it is larger than %1 MB").arg(QString::number(maxSize / (1024 * 1024))) };
 }
 
 #ifdef Q_OS_UNIX
@@ -224,9 +224,9 @@ FileCheck systemFailure(int error)
 FileCheck checkStat(const struct stat& st, qint64 maxSize)
 {
     if (S_ISDIR(st.st_mode))
-        return { FileState::Directory, 0, readReason("it is a directory") };
+        return { FileState::Directory, 0, Texts::tr("it is a directory") };
     if (!S_ISREG(st.st_mode))
-        return { FileState::NotRegular, 0, readReason("it is not a regular file") };
+        return { FileState::NotRegular, 0, Texts::tr("it is not a regular file") };
     if (st.st_size > maxSize)
         return tooLarge(st.st_size, maxSize);
     return { FileState::Readable, st.st_size, {} };
@@ -258,12 +258,12 @@ int openChecked(const QString& path, qint64 maxSize, FileCheck& check)
 
 QString unableToWriteMessage(const QString& path, const QString& reason)
 {
-    return withReason(QStringLiteral("Unable to write to ") + QDir::toNativeSeparators(path), reason);
+    return withReason(Texts::tr("Unable to write to %1").arg(QDir::toNativeSeparators(path)), reason);
 }
 
 QString cannotCreateFileMessage(const QString& path, const QString& reason)
 {
-    return withReason(QStringLiteral("Cannot create file ") + QDir::toNativeSeparators(path), reason);
+    return withReason(Texts::tr("Cannot create file %1").arg(QDir::toNativeSeparators(path)), reason);
 }
 
 FileCheck checkFile(const QString& path, qint64 maxSize)
@@ -276,11 +276,11 @@ FileCheck checkFile(const QString& path, qint64 maxSize)
 #else
     const QFileInfo info(path);
     if (!info.exists())
-        return { FileState::Missing, 0, readReason("it does not exist") };
+        return { FileState::Missing, 0, Texts::tr("it does not exist") };
     if (info.isDir())
-        return { FileState::Directory, 0, readReason("it is a directory") };
+        return { FileState::Directory, 0, Texts::tr("it is a directory") };
     if (!info.isFile())
-        return { FileState::NotRegular, 0, readReason("it is not a regular file") };
+        return { FileState::NotRegular, 0, Texts::tr("it is not a regular file") };
     if (info.size() > maxSize)
         return tooLarge(info.size(), maxSize);
     return { FileState::Readable, info.size(), {} };

@@ -20,10 +20,10 @@ namespace tk {
 
 namespace {
 
-QString tr(const char* text)
-{
-    return QCoreApplication::translate("Headless", text);
-}
+// The translation context of this file's texts.
+struct Texts {
+    Q_DECLARE_TR_FUNCTIONS(Headless)
+};
 
 const QString kPrefix = QStringLiteral("tarrakind: ");
 
@@ -95,7 +95,7 @@ int runMatchCommand(const CommandLine& command, const InstallPaths& paths, const
     // A name typed on a command line that matches no file is a slip, not a wish for the
     // defaults.
     if (profilePath.isEmpty()) {
-        console.print(kPrefix, tr("No profile %1").arg(command.profile));
+        console.print(kPrefix, Texts::tr("No profile %1").arg(command.profile));
         return 1;
     }
     const QString name = QFileInfo(profilePath).fileName();
@@ -119,7 +119,8 @@ int runMatchCommand(const CommandLine& command, const InstallPaths& paths, const
     // What the window would not read would give a match of defaults that nobody set up.
     IniFile ini;
     if (const QString unread = readProfileFile(profilePath, &ini); !unread.isEmpty())
-        return stop({ tr("%1 was not read: %2.").arg(name, unread) }, tr("Nothing was written."));
+        return stop(
+            { Texts::tr("%1 was not read: %2.").arg(name, unread) }, Texts::tr("Nothing was written."));
 
     // The start-up of a new window: the profile loaded over its values, then the model list
     // filled. What it would show the player counts as a finding, and stops the other commands
@@ -128,11 +129,12 @@ int runMatchCommand(const CommandLine& command, const InstallPaths& paths, const
     const ProfileRead read = readProfile(ini, profilePath, paths, Profile(), told);
     QStringList messages = read.messages;
     if (!read.complete())
-        messages.append(tr("%1: %2").arg(name, read.error));
+        messages.append(Texts::tr("%1: %2").arg(name, read.error));
     if (modelList(paths.quake2Dir, told.players, messages))
         skinList(paths.quake2Dir, read.profile.exec.model, told.players, messages);
     if (!read.complete())
-        return stop(messages, tr("The profile was loaded only up to that error; nothing was written."));
+        return stop(
+            messages, Texts::tr("The profile was loaded only up to that error; nothing was written."));
 
     const ExecSettings settings = read.profile.execSettings();
     if (check) {
@@ -145,8 +147,9 @@ int runMatchCommand(const CommandLine& command, const InstallPaths& paths, const
         if (!command.force)
             return stop(messages,
                 command.command == Command::Launch
-                    ? tr("Nothing was written and the game was not started; --force goes on all the same.")
-                    : tr("Nothing was written; --force writes it all the same."));
+                    ? Texts::tr(
+                        "Nothing was written and the game was not started; --force goes on all the same.")
+                    : Texts::tr("Nothing was written; --force writes it all the same."));
         report(messages, QStringLiteral("tarrakind: warning: "));
     }
 
@@ -172,7 +175,7 @@ int runMatchCommand(const CommandLine& command, const InstallPaths& paths, const
     if (done)
         return 0;
     if (seam.declined())
-        console.print(kPrefix, tr("The game was not started; --force starts it all the same."));
+        console.print(kPrefix, Texts::tr("The game was not started; --force starts it all the same."));
     return 1;
 }
 

@@ -9,10 +9,10 @@
 
 namespace {
 
-QString tr(const char* text)
-{
-    return QCoreApplication::translate("Headless", text);
-}
+// The translation context of this file's texts.
+struct Texts {
+    Q_DECLARE_TR_FUNCTIONS(Headless)
+};
 
 } // namespace
 
@@ -26,7 +26,7 @@ int runDesktopEntryCommand(const tk::CommandLine& command, const QString& dataHo
         if (!change.note.isEmpty())
             err << "tarrakind: " << change.note << '\n';
         if (change.files.isEmpty())
-            err << "tarrakind: " << tr("There was no desktop entry to remove.") << '\n';
+            err << "tarrakind: " << Texts::tr("There was no desktop entry to remove.") << '\n';
         for (const QString& path : change.files + change.directories)
             out << path << '\n';
         return 0;

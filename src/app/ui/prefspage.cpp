@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 #include "app/ui/prefspage.h"
 
+#include "app/core/language.h"
 #include "app/core/version.h"
 #include "app/ui/interaction.h"
 #include "profile/core/profile.h"
@@ -10,6 +11,7 @@
 #include "widgets/widgets.h"
 
 #include <QCheckBox>
+#include <QComboBox>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -51,9 +53,8 @@ PrefsPage::PrefsPage(QWidget* parent)
     // The keyboard opens the colour dialog too: Tab to the swatch, then Space or Return.
     colortest->setKeyboardClickable();
     controls::nameAfter(colortest, tr("Light-up colour"));
-    colortest->setAccessibleDescription(tr("Use this colour (Click to change)") + QStringLiteral(" (")
-        + QKeySequence(Qt::Key_Space).toString(QKeySequence::NativeText) + QStringLiteral(", ")
-        + QKeySequence(Qt::Key_Return).toString(QKeySequence::NativeText) + QLatin1Char(')'));
+    colortest->setAccessibleDescription(tr("Use this colour (Click to change)"));
+    controls::tellKeys(colortest, { QKeySequence(Qt::Key_Space), QKeySequence(Qt::Key_Return) });
     colourRow->addSpacing(20);
     colourRow->addWidget(colortest);
     colourRow->addWidget(controls::label(general, tr("Use this colour (Click to change)")), 1);
@@ -67,6 +68,21 @@ PrefsPage::PrefsPage(QWidget* parent)
            "changed"));
     CheckBox51->setChecked(defaults.askDiscard);
     options->addWidget(CheckBox51);
+
+    auto* languageRow = new QHBoxLayout;
+    languageRow->setSpacing(6);
+    languageChoice = new QComboBox(general);
+    languageChoice->setObjectName(QStringLiteral("languageChoice"));
+    controls::setHint(languageChoice, tr("The language of the launcher's texts; System follows the desktop"));
+    languageChoice->addItem(tr("System"), QString());
+    for (const QString& code : tk::shippedLanguages())
+        languageChoice->addItem(tk::languageName(code), code);
+    QLabel* languageLabel = controls::label(general, tr("&Language:"));
+    languageLabel->setBuddy(languageChoice);
+    languageRow->addWidget(languageLabel);
+    languageRow->addWidget(languageChoice);
+    languageRow->addStretch(1);
+    options->addLayout(languageRow);
     grid->addWidget(general, 0, 0);
 
     QLabel* note = controls::note(this,
@@ -85,6 +101,8 @@ PrefsPage::PrefsPage(QWidget* parent)
     grid->setRowStretch(1, 1);
 
     connect(colortest, &ColorSwatch::clicked, this, &PrefsPage::colortestClick);
+    connect(languageChoice, &QComboBox::currentIndexChanged, this,
+        [this] { tk::useLanguage(languageChoice->currentData().toString()); });
 }
 
 void PrefsPage::colortestClick()
@@ -96,11 +114,14 @@ void PrefsPage::colortestClick()
 void PrefsPage::load(const tk::ProfileRead& read)
 {
     loadBoundControls(*this, read.profile);
+    // A language this build does not ship is the desktop's.
+    languageChoice->setCurrentIndex(qMax(0, languageChoice->findData(read.profile.prefs.language)));
 }
 
 void PrefsPage::store(tk::Profile& profile) const
 {
     storeBoundControls(*this, profile);
+    profile.prefs.language = languageChoice->currentData().toString();
 }
 
 tk::Preferences PrefsPage::preferences() const

@@ -7,6 +7,7 @@
 
 class ColorSwatch;
 class QCheckBox;
+class QComboBox;
 
 namespace tk {
 struct Preferences;
@@ -33,4 +34,6 @@ public:
     ColorSwatch* colortest = nullptr; // light-up colour
     QCheckBox* CheckBox50 = nullptr; // check the match before launching
     QCheckBox* CheckBox51 = nullptr; // ask before discarding changed settings
+    // The language of the launcher's texts: the desktop's, or one chosen; applied at once.
+    QComboBox* languageChoice = nullptr;
 };

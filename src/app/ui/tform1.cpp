@@ -2,6 +2,7 @@
 #include "app/ui/tform1.h"
 
 #include "app/core/fileutil.h"
+#include "app/core/language.h"
 #include "app/core/random.h"
 #include "app/core/textcodec.h"
 #include "app/core/usererror.h"
@@ -35,6 +36,7 @@
 #include "widgets/logo.h"
 #include "widgets/mnemonics.h"
 #include "widgets/placement.h"
+#include "widgets/retranslate.h"
 #include "widgets/settingswatch.h"
 #include "widgets/statushints.h"
 #include "widgets/titledrag.h"
@@ -65,6 +67,7 @@
 #include <QTreeWidget>
 #include <QVBoxLayout>
 #include <QWindow>
+#include <utility>
 
 namespace {
 
@@ -107,6 +110,15 @@ public:
     }
 };
 
+// A button of the title panel as wide as its caption in the current language needs, and at
+// least as wide as least.
+void fitTitleButton(QPushButton* button, int least)
+{
+    button->setFixedSize(
+        qMax(controls::scaled(least), button->fontMetrics().horizontalAdvance(button->text()) + 12),
+        controls::scaled(16));
+}
+
 // The application's look is set before the window exists, so that every widget of it
 // starts with the readable colours.
 QWidget* withReadableLook(QWidget* parent)
@@ -121,6 +133,7 @@ TForm1::TForm1(const tk::InstallPaths& paths, Interaction& interaction, QWidget*
     : QWidget(withReadableLook(parent), Qt::Window | Qt::FramelessWindowHint)
     , m_paths(paths)
     , m_ui(interaction)
+    , m_textsLanguage(tk::languageInUse())
 {
     installAccessibleInterfaces();
     setObjectName(QStringLiteral("Form1"));
@@ -188,14 +201,13 @@ void TForm1::buildShell()
     Button3 = new QPushButton(tr("Preview"), Panel7);
     Button3->setObjectName(QStringLiteral("Button3"));
     controls::setHint(Button3, tr("Show the exec file that LAUNCH! will write"));
-    Button3->setFixedSize(
-        Button3->fontMetrics().horizontalAdvance(Button3->text()) + 12, controls::scaled(16));
+    fitTitleButton(Button3, 0);
     Button2 = new QPushButton(tr("?"), Panel7);
     Button2->setObjectName(QStringLiteral("Button2"));
     Button2->setFixedSize(controls::scaled(QSize(18, 16)));
     Button1 = new QPushButton(tr("Close"), Panel7);
     Button1->setObjectName(QStringLiteral("Button1"));
-    Button1->setFixedSize(controls::scaled(QSize(44, 16)));
+    fitTitleButton(Button1, 44);
     for (QPushButton* b : { Button3, Button2, Button1 }) {
         b->setAutoDefault(false);
         b->setFocusPolicy(Qt::NoFocus);
@@ -408,6 +420,32 @@ void TForm1::changeEvent(QEvent* event)
     // Back from the game: the next free demo name and the files may have changed.
     if (event->type() == QEvent::ActivationChange && isActiveWindow())
         m_watch->touch();
+    if (event->type() == QEvent::LanguageChange)
+        retranslate();
+}
+
+void TForm1::retranslate()
+{
+    // Every widget of the window and its dialogs hears of the change: the window answers
+    // once for all of them.
+    const QString language = tk::languageInUse();
+    if (language == m_textsLanguage)
+        return;
+    const QString shownIn = std::exchange(m_textsLanguage, language);
+    retranslateTree(
+        this, [&shownIn](const QString& shown) { return tk::translated(tk::sourceOf(shown, shownIn)); });
+    fitTitleButton(Button3, 0);
+    fitTitleButton(Button1, 44);
+    for (Logo* logo : { Image2, setupPage->Image1 })
+        logo->setAccessibleDescription(Button2->accessibleDescription());
+    if (m_startedUp) {
+        m_title = tk::versionTitle() + tr(" - by the Tarrakind team");
+        showChangedMarker(m_profiles->hasUnsavedChanges());
+    }
+    botCfgPage->refreshCountLabel();
+    m_statusHints->refresh();
+    if (m_preview && m_preview->isVisible())
+        m_preview->refresh();
 }
 
 void TForm1::showPreview()

@@ -141,6 +141,8 @@ private:
     void connectShellBehaviour();
     bool runLaunch(LaunchUntil until);
     void showAbout();
+    // Texts that are composed or counted, which the change of language cannot find again.
+    void retranslate();
 
     tk::InstallPaths m_paths;
     Interaction& m_ui;
@@ -155,4 +157,5 @@ private:
     SettingsWatch* m_watch = nullptr;
     ExecPreview* m_preview = nullptr;
     QString m_title; // the title panel's text without the marker
+    QString m_textsLanguage; // the language of the texts shown
 };

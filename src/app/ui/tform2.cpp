@@ -58,11 +58,9 @@ TForm2::TForm2(QWidget* parent)
     links->setVerticalSpacing(2);
     links->addWidget(controls::label(body, tr(" Web:")), 0, 0);
     webLink = makeLink(body, "webLink", QStringLiteral(TARRAKIND_WEB_URL));
-    controls::nameAfter(webLink, tr("Web: %1").arg(webLink->text()));
     links->addWidget(webLink, 0, 1);
     links->addWidget(controls::label(body, tr(" Email:")), 1, 0);
     mailLink = makeLink(body, "mailLink", QStringLiteral(TARRAKIND_EMAIL));
-    controls::nameAfter(mailLink, tr("Email: %1").arg(mailLink->text()));
     links->addWidget(mailLink, 1, 1);
     links->setColumnStretch(1, 1);
     column->addLayout(links);
@@ -74,8 +72,8 @@ TForm2::TForm2(QWidget* parent)
     column->addWidget(controls::label(body, tr("Tarrakind Bot available from:")));
     botLink = makeLink(body, "botLink", QStringLiteral(TARRAKIND_BOT_URL));
     botLink->setIndent(8);
-    controls::nameAfter(botLink, tr("Tarrakind Bot available from: %1").arg(botLink->text()));
     column->addWidget(botLink);
+    nameLinks();
     column->addStretch(1);
     column->addWidget(controls::note(body, tr("Free software: GNU GPL, version 2 or later")));
 
@@ -156,6 +154,20 @@ void TForm2::openLink(QLabel* link)
     const QString target = link->text();
     // Whether a handler exists is the platform's business: the result is not checked.
     m_ui->openUrl(link == mailLink ? QUrl(QStringLiteral("mailto:") + target) : QUrl(target));
+}
+
+void TForm2::nameLinks()
+{
+    controls::nameAfter(webLink, tr("Web: %1").arg(webLink->text()));
+    controls::nameAfter(mailLink, tr("Email: %1").arg(mailLink->text()));
+    controls::nameAfter(botLink, tr("Tarrakind Bot available from: %1").arg(botLink->text()));
+}
+
+void TForm2::changeEvent(QEvent* event)
+{
+    QDialog::changeEvent(event);
+    if (event->type() == QEvent::LanguageChange)
+        nameLinks();
 }
 
 void TForm2::showEvent(QShowEvent* event)

@@ -28,9 +28,12 @@ public:
 
 protected:
     void showEvent(QShowEvent* event) override;
+    void changeEvent(QEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    // What screen readers call the links: their captions with their targets.
+    void nameLinks();
     QLabel* makeLink(QWidget* parent, const char* name, const QString& target);
     void openLink(QLabel* link);
     static void showLinkFocus(QLabel* link, bool focused);

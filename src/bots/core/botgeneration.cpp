@@ -19,10 +19,10 @@ namespace tk {
 
 namespace {
 
-QString tr(const char* text)
-{
-    return QCoreApplication::translate("tk::BotGeneration", text);
-}
+// The translation context of this file's texts.
+struct Texts {
+    Q_DECLARE_TR_FUNCTIONS(BotGeneration)
+};
 
 // The player info holds values below 64 bytes.
 constexpr qsizetype kMaxPlainValue = 63;
@@ -85,35 +85,37 @@ QString botGenerationProblem(
     using Names = BotGenerationSettings::Names;
     using Looks = BotGenerationSettings::Looks;
     if (s.count < kMinGeneratedBots || s.count > kMaxGeneratedBots)
-        return tr("A bot list is made of %1 to %2 bots.").arg(kMinGeneratedBots).arg(kMaxGeneratedBots);
+        return Texts::tr("A bot list is made of %1 to %2 bots.")
+            .arg(kMinGeneratedBots)
+            .arg(kMaxGeneratedBots);
     if (s.names == Names::FromList && names.size() < s.count)
-        return tr("The name list holds only %1 names.").arg(names.size());
+        return Texts::tr("The name list holds only %1 names.").arg(names.size());
     if (s.names == Names::Numbered && s.prefix.isEmpty())
-        return tr("Type the prefix the numbered names start with.");
+        return Texts::tr("Type the prefix the numbered names start with.");
     // The longest name has the most digits.
     if (s.names == Names::Numbered && !isPlainBotValue(numberedName(s.prefix, s.count)))
-        return tr("The prefix cannot make a bot name: bot names are at most %1 characters of plain "
-                  "ASCII, without \", ;, \\, $ or //.")
+        return Texts::tr("The prefix cannot make a bot name: bot names are at most %1 characters of plain "
+                         "ASCII, without \", ;, \\, $ or //.")
             .arg(kMaxPlainValue);
     if (s.looks != Looks::PlayerModel && wardrobe.isEmpty())
-        return tr("No player model with a skin for bots is installed.");
+        return Texts::tr("No player model with a skin for bots is installed.");
     switch (s.looks) {
     case Looks::RandomModel:
         break;
     case Looks::OneModel:
         if (!findModel(wardrobe, s.model))
-            return tr("The model \"%1\" has no skin for bots installed.").arg(printableName(s.model));
+            return Texts::tr("The model \"%1\" has no skin for bots installed.").arg(printableName(s.model));
         break;
     case Looks::PlayerModel: {
         const ModelSkins* model = findModel(wardrobe, s.playerModel);
         if (!model || !model->skins.contains(s.playerSkin))
-            return tr("Your model and skin on the Player tab (%1) are not installed for bots.")
+            return Texts::tr("Your model and skin on the Player tab (%1) are not installed for bots.")
                 .arg(printableName(s.playerModel + QLatin1Char('/') + s.playerSkin));
         break;
     }
     }
     if (s.profile < -1 || s.profile >= int(kBotProfiles.size()))
-        return tr("There is no such bot profile.");
+        return Texts::tr("There is no such bot profile.");
     return QString();
 }
 
@@ -176,15 +178,17 @@ QByteArray botListContents(const QList<GeneratedBot>& bots)
 QString newBotListNameProblem(const QString& name, const QString& launcherDir)
 {
     if (name.isEmpty())
-        return tr("Type the name of the new bot list file.");
+        return Texts::tr("Type the name of the new bot list file.");
     if (const QString refusal = nameRefusal(name, NameUse::InDirectory, launcherDir); !refusal.isEmpty())
-        return tr("The name \"%1\" cannot be used: %2.").arg(printableName(name), refusal);
+        return Texts::tr("The name \"%1\" cannot be used: %2.").arg(printableName(name), refusal);
     if (!matchesPattern(name, QStringLiteral("*.cfg")))
-        return tr("A bot list file name ends in \".cfg\": the launcher offers only such files as bot lists.");
+        return Texts::tr(
+            "A bot list file name ends in \".cfg\": the launcher offers only such files as bot lists.");
     // The exec file is rewritten at every launch; on a file system that ignores case the
     // other spellings name it too.
     if (name.compare(execFileName(), Qt::CaseInsensitive) == 0)
-        return tr("%1 is the exec file the launcher writes at every launch; choose another name.").arg(name);
+        return Texts::tr("%1 is the exec file the launcher writes at every launch; choose another name.")
+            .arg(name);
     return QString();
 }
 

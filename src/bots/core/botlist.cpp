@@ -108,7 +108,7 @@ QByteArray modelSkinValue(QByteArrayView stored, const QString& model, const QSt
 
 QString notWrittenSuffix()
 {
-    return QCoreApplication::translate("tk::BotList", " The bots were not written to it.");
+    return QCoreApplication::translate("BotList", " The bots were not written to it.");
 }
 
 } // namespace
@@ -152,13 +152,12 @@ ModelSkin splitModelSkin(const QString& modelSkin)
 
 QString BotList::missingFileMessage(const QString& name)
 {
-    return QStringLiteral("Error: Could not locate file ") + name;
+    return QCoreApplication::translate("BotList", "Error: Could not locate file %1").arg(name);
 }
 
 QString BotList::notBotListMessage(const QString& name)
 {
-    return QCoreApplication::translate(
-        "tk::BotList", "The file %1 is not a bot list file: it is not plain text.")
+    return QCoreApplication::translate("BotList", "The file %1 is not a bot list file: it is not plain text.")
         .arg(name);
 }
 
@@ -170,7 +169,7 @@ QString BotList::notBotListSaveMessage(const QString& name)
 QString BotList::notRegularFileMessage(const QString& name)
 {
     return QCoreApplication::translate(
-        "tk::BotList", "The file %1 is not a bot list file: it is not a regular file.")
+        "BotList", "The file %1 is not a bot list file: it is not a regular file.")
         .arg(name);
 }
 
@@ -179,7 +178,7 @@ QString BotList::tooLargeMessage(const QString& name, qint64 size)
     // Rounded up, so that the size never reads as the limit itself.
     const qint64 mb = (size + 1024 * 1024 - 1) / (1024 * 1024);
     return QCoreApplication::translate(
-        "tk::BotList", "The file %1 is too large to be a bot list file (%2 MB; at most %3 MB are read).")
+        "BotList", "The file %1 is too large to be a bot list file (%2 MB; at most %3 MB are read).")
         .arg(name)
         .arg(mb)
         .arg(kMaxFileSize / (1024 * 1024));
@@ -255,7 +254,8 @@ BotList::OpenResult BotList::open(const InstallPaths& paths, const QString& name
         result.refusal = tooLargeMessage(name, check.size);
         break;
     case FileState::Failed:
-        throw UserError(QStringLiteral("Cannot open file %1").arg(QDir::toNativeSeparators(path)));
+        throw UserError(QCoreApplication::translate("BotList", "Cannot open file %1")
+                            .arg(QDir::toNativeSeparators(path)));
     }
     // A name typed letter by letter passes such files ("tarrakind", the launcher itself, on
     // the way to "tarrakind2.cfg"), so they are passed over like a missing one, but named
@@ -429,10 +429,10 @@ qsizetype BotList::addBot()
 QString BotList::countText() const
 {
     const qsizetype selected = selectedCount();
-    return QStringLiteral("[ %1 Bot(s) found ][ %2 %3 selected ]")
+    return (selected == 1 ? QCoreApplication::translate("BotList", "[ %1 Bot(s) found ][ %2 is selected ]")
+                          : QCoreApplication::translate("BotList", "[ %1 Bot(s) found ][ %2 are selected ]"))
         .arg(m_slots.size())
-        .arg(selected)
-        .arg(selected == 1 ? QStringLiteral("is") : QStringLiteral("are"));
+        .arg(selected);
 }
 
 QStringList BotList::selectedNames() const

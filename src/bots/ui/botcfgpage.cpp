@@ -200,9 +200,7 @@ BotCfgPage::BotCfgPage(QWidget* parent)
     Mnemonics::markDestructive(SpeedButton16);
     controls::addShortcuts(SpeedButton16, { QKeySequence(Qt::Key_Delete) }, ListView1, tr("in the list"));
     controls::addShortcuts(SpeedButton29, { QKeySequence(Qt::CTRL | Qt::Key_G) });
-    controls::tellKeys(ListView1,
-        QKeySequence(Qt::Key_Space).toString(QKeySequence::NativeText) + QStringLiteral(", ")
-            + QKeySequence(Qt::Key_Return).toString(QKeySequence::NativeText));
+    controls::tellKeys(ListView1, { QKeySequence(Qt::Key_Space), QKeySequence(Qt::Key_Return) });
     for (QPushButton* b : { SpeedButton14, SpeedButton15, SpeedButton16, SpeedButton29 })
         editingLayout->addWidget(b);
     right->addSpacing(4);

@@ -148,11 +148,8 @@ void BotGenerator::buildLayout()
     left->addSpacing(3);
 
     countPanel = controls::labelPanel(leftColumn, tr("Number of &Bots"), {}, "countPanel");
-    botCount
-        = controls::spinEdit(leftColumn, "botCount", tk::kMinGeneratedBots, tk::kMaxGeneratedBots, 1, 8, 2,
-            tr("How many bots the new list holds, %1 to %2")
-                .arg(tk::kMinGeneratedBots)
-                .arg(tk::kMaxGeneratedBots));
+    botCount = controls::spinEdit(
+        leftColumn, "botCount", tk::kMinGeneratedBots, tk::kMaxGeneratedBots, 1, 8, 2, countHint());
     botCount->setFixedWidth(controls::scaled(52));
     countPanel->setBuddy(botCount);
     controls::nameAfter(botCount, countPanel->text());
@@ -286,6 +283,22 @@ const QStringList& BotGenerator::nameList()
         return file.open(QIODevice::ReadOnly) ? tk::parseBotNameList(file.readAll()) : QStringList();
     }();
     return names;
+}
+
+QString BotGenerator::countHint()
+{
+    return tr("How many bots the new list holds, %1 to %2")
+        .arg(tk::kMinGeneratedBots)
+        .arg(tk::kMaxGeneratedBots);
+}
+
+void BotGenerator::changeEvent(QEvent* event)
+{
+    TitledDialog::changeEvent(event);
+    // The language changes on the main window's Prefs tab, never while this one is open:
+    // the next opening tells the server's room anew.
+    if (event->type() == QEvent::LanguageChange)
+        controls::setHint(botCount, countHint());
 }
 
 void BotGenerator::applyEnableRules()

@@ -85,7 +85,12 @@ public:
     QPushButton* createButton = nullptr; // "Cr&eate"
     QLabel* hintPanel = nullptr;
 
+protected:
+    void changeEvent(QEvent* event) override;
+
 private:
+    // The count's hint before the server's room is known.
+    static QString countHint();
     void buildLayout();
     void applyEnableRules();
     // Draws from m_seed and shows the lines, or why there are none.

@@ -4,6 +4,7 @@
 #include "app/core/fileutil.h"
 #include "app/core/usererror.h"
 
+#include <QCoreApplication>
 #include <QGuiApplication>
 #include <QScreen>
 #include <algorithm>
@@ -388,7 +389,7 @@ void convertPlanar(const uchar* red, const uchar* green, const uchar* blue, int 
 
 QString unrecognizedPcxMessage()
 {
-    return QStringLiteral("unrecognized PCX");
+    return QCoreApplication::translate("PcxDecoder", "unrecognized PCX");
 }
 
 QSize displayLogicalDpi()

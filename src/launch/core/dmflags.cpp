@@ -3,6 +3,7 @@
 
 #include "app/core/usererror.h"
 
+#include <QCoreApplication>
 #include <limits>
 
 namespace tk {
@@ -117,7 +118,8 @@ int parseFlagTotal(const QString& text)
         }
     }
     if (!valid)
-        throw UserError(QStringLiteral("'%1' is not a valid integer value").arg(text));
+        throw UserError(
+            QCoreApplication::translate("DmFlags", "'%1' is not a valid integer value").arg(text));
     return static_cast<int>(negative ? -value : value);
 }
 

@@ -76,10 +76,10 @@ private:
     SettingsTab m_tab = SettingsTab::None;
 };
 
-QString tr(const char* text)
-{
-    return QCoreApplication::translate("ExecFile", text);
-}
+// The translation context of this file's texts.
+struct Texts {
+    Q_DECLARE_TR_FUNCTIONS(ExecFile)
+};
 
 // A command as it goes into the script, or why it is left out.
 struct ConsoleForm {
@@ -96,14 +96,14 @@ QString wordProblemReason(console::WordProblem problem)
 {
     switch (problem) {
     case console::WordProblem::DoubleQuote:
-        return tr("it holds a double quote, which would end its value early");
+        return Texts::tr("it holds a double quote, which would end its value early");
     case console::WordProblem::LineEnd:
-        return tr("it holds a line break, which would end its command");
+        return Texts::tr("it holds a line break, which would end its command");
     case console::WordProblem::TooLong:
     case console::WordProblem::None:
         break;
     }
-    return tr("its command would pass the 1,023 bytes the engine runs of a command");
+    return Texts::tr("its command would pass the 1,023 bytes the engine runs of a command");
 }
 
 // The command prefix + the values, each as one word the engine reads back byte for byte.
@@ -130,11 +130,12 @@ ConsoleForm userInfoCommand(const char* command, const QByteArray& value)
     switch (console::userInfoValue(value).problem) {
     case console::UserInfoProblem::Refused:
         return refused(
-            tr("the engine refuses a player name or skin that holds \"\\\", \";\" or a double quote"));
+            Texts::tr("the engine refuses a player name or skin that holds \"\\\", \";\" or a double quote"));
     case console::UserInfoProblem::TooLong:
-        return refused(tr("the engine sends no player name or skin of 64 bytes or more to the server"));
+        return refused(
+            Texts::tr("the engine sends no player name or skin of 64 bytes or more to the server"));
     case console::UserInfoProblem::Empty:
-        return refused(tr("it is empty, and the engine sends no empty name to the server"));
+        return refused(Texts::tr("it is empty, and the engine sends no empty name to the server"));
     case console::UserInfoProblem::None:
         break;
     }
@@ -170,7 +171,8 @@ ConsoleForm dmflagsCommand(const ExecSettings& s)
     // A serverinfo value: the engine refuses the same characters as in a userinfo one.
     const QByteArray flags = encodeText(s.dmflags);
     if (!console::isInfoValue(flags))
-        return refused(tr("the engine refuses a server setting that holds \"\\\", \";\" or a double quote"));
+        return refused(
+            Texts::tr("the engine refuses a server setting that holds \"\\\", \";\" or a double quote"));
     return commandOf("set dmflags", { flags });
 }
 
@@ -178,7 +180,7 @@ ConsoleForm sensitivityCommand(const ExecSettings& s)
 {
     // An empty value would stop the mouse; the engine keeps its own instead.
     if (s.sensitivityText.isEmpty())
-        return refused(tr("it is empty"));
+        return refused(Texts::tr("it is empty"));
     return commandOf("sensitivity", { encodeText(s.sensitivityText) });
 }
 
@@ -191,7 +193,7 @@ ConsoleForm extraCfgCommand(const ExecSettings& s, const InstallPaths& paths)
         return refused(std::move(refusal));
     const QByteArray bytes = encodeText(name);
     if (bytes.size() > console::kExecNameLimit)
-        return refused(tr("the engine looks up only the first 63 bytes of a script's name"));
+        return refused(Texts::tr("the engine looks up only the first 63 bytes of a script's name"));
     return commandOf("exec", { bytes });
 }
 
@@ -204,9 +206,9 @@ ConsoleForm demoCommand(const ExecSettings& s, const InstallPaths& paths)
     const QByteArray name = encodeText(demoNameToUse(s.demoName, s.sequentialDemo, paths));
     switch (console::recordNameProblem(name)) {
     case console::RecordNameProblem::DotDot:
-        return refused(tr("the engine makes no folders for a demo name that holds \"..\""));
+        return refused(Texts::tr("the engine makes no folders for a demo name that holds \"..\""));
     case console::RecordNameProblem::TooLong:
-        return refused(tr("a file or folder name in it would be longer than 255 bytes"));
+        return refused(Texts::tr("a file or folder name in it would be longer than 255 bytes"));
     case console::RecordNameProblem::Empty:
     case console::RecordNameProblem::None:
         break;
@@ -218,10 +220,10 @@ QString bindKeyRefusal(const QByteArray& key)
 {
     switch (console::bindKeyProblem(key)) {
     case console::BindKeyProblem::SpecialKey:
-        return tr("the engine keeps this key for its menu and console: it cannot be bound");
+        return Texts::tr("the engine keeps this key for its menu and console: it cannot be bound");
     case console::BindKeyProblem::NotAKey:
     case console::BindKeyProblem::OutsideKeyTable:
-        return tr("the engine knows no key of this name");
+        return Texts::tr("the engine knows no key of this name");
     case console::BindKeyProblem::None:
         break;
     }
@@ -243,7 +245,7 @@ ConsoleForm bindCommand(const BindRow& row)
 QString mapNameRefusal(const QByteArray& name)
 {
     if (name.contains('+') || name.contains('$') || name.startsWith('*'))
-        return tr("the map command reads \"+\", \"$\" and a leading \"*\" as settings of their own");
+        return Texts::tr("the map command reads \"+\", \"$\" and a leading \"*\" as settings of their own");
     return {};
 }
 
@@ -275,7 +277,7 @@ ConsoleForm selectedMapCommand(const ExecSettings& s)
     const QByteArray name = encodeText(*s.selectedMap);
     // A name from a profile that got past the map list's own rule.
     if (!isConsoleSafe(name))
-        return refused(tr("it holds \";\", a double quote or a control character"));
+        return refused(Texts::tr("it holds \";\", a double quote or a control character"));
     return mapCommand(name);
 }
 
@@ -581,10 +583,11 @@ QByteArray generateExecFile(
 QString rotationEntryRefusal(const QByteArray& entry)
 {
     if (!isConsoleSafe(entry))
-        return tr("it holds \";\", a double quote or a control character, which would break the map list");
+        return Texts::tr(
+            "it holds \";\", a double quote or a control character, which would break the map list");
     // The game takes the list apart at blanks and commas.
     if (entry.contains(' ') || entry.contains(','))
-        return tr("it holds a blank or a comma, where the game splits the map list");
+        return Texts::tr("it holds a blank or a comma, where the game splits the map list");
     if (QString refusal = nameRefusal(decodeText(entry), NameUse::BelowDirectory); !refusal.isEmpty())
         return refusal;
     return mapNameRefusal(entry);
@@ -602,7 +605,7 @@ QStringList rotationRefusals(const QList<QByteArray>& entries)
         if (refusal.isEmpty()) {
             full = full || length + entry.size() + 1 > console::kCommandLimit;
             if (full)
-                refusal = tr("the map list would pass the 1,023 bytes the engine runs of a command");
+                refusal = Texts::tr("the map list would pass the 1,023 bytes the engine runs of a command");
             else
                 length += entry.size() + 1;
         }
@@ -632,14 +635,16 @@ QString leftOutRotationMessage(const QList<QByteArray>& entries, const QStringLi
         if (!isConsoleSafe(entries[i]))
             unsafe.append(name);
         else if (!refusals.value(i).isEmpty())
-            others += QLatin1Char('\n') + tr("%1: %2").arg(printableName(name), refusals[i]);
+            others += QLatin1Char('\n') + Texts::tr("%1: %2").arg(printableName(name), refusals[i]);
     }
     QStringList parts;
     if (!unsafe.isEmpty())
-        parts.append(leftOutMessage(tr("These rotation entries are left out of the exec file:"), unsafe));
+        parts.append(
+            leftOutMessage(Texts::tr("These rotation entries are left out of the exec file:"), unsafe));
     if (!others.isEmpty())
-        parts.append(tr("These rotation entries are left out of the exec file, since the engine would not "
-                        "take them as the maps they name:")
+        parts.append(
+            Texts::tr("These rotation entries are left out of the exec file, since the engine would not "
+                      "take them as the maps they name:")
             + others);
     return parts.join(QStringLiteral("\n\n"));
 }
@@ -679,7 +684,7 @@ QList<LeftOutValue> leftOutValues(const ExecSettings& s, const InstallPaths& pat
         if (!v.used)
             continue;
         if (const ConsoleForm form = v.form(); !form.text)
-            leftOut.append({ tr(v.what), v.value, form.reason });
+            leftOut.append({ Texts::tr(v.what), v.value, form.reason });
     }
     if (!s.specifyBinds)
         return leftOut;
@@ -691,9 +696,9 @@ QList<LeftOutValue> leftOutValues(const ExecSettings& s, const InstallPaths& pat
             continue;
         const QByteArray key = encodeText(row.key);
         if (!bindKeyRefusal(key).isEmpty() || !console::oneWord(key, console::Quoting::Always).ok())
-            leftOut.append({ tr("The bind key"), row.key, bind.reason });
+            leftOut.append({ Texts::tr("The bind key"), row.key, bind.reason });
         else
-            leftOut.append({ tr("The command bound to %1").arg(row.key), row.command, bind.reason });
+            leftOut.append({ Texts::tr("The command bound to %1").arg(row.key), row.command, bind.reason });
     }
     return leftOut;
 }

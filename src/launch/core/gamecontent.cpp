@@ -83,8 +83,8 @@ void GameContent::load()
                 // Without an end record the engine cannot open it and passes over it; one
                 // that lists no file it refuses.
                 if (!archive.zip.has(ZipDiagnostic::Unreadable))
-                    archive.stopMessage = QCoreApplication::translate("tk::GameContent",
-                        "%1 holds no files. The engine stops at its start when it finds it.")
+                    archive.stopMessage = QCoreApplication::translate(
+                        "GameContent", "%1 holds no files. The engine stops at its start when it finds it.")
                                               .arg(QDir::toNativeSeparators(place.path));
                 continue;
             }
@@ -205,7 +205,7 @@ QString GameContent::describe(const GameFile& file) const
     const QString place = QDir::toNativeSeparators(m_searchPath[file.place].path);
     if (file.entry < 0)
         return place + QDir::separator() + QDir::toNativeSeparators(QFile::decodeName(file.name));
-    return QCoreApplication::translate("tk::GameContent", "%1 inside %2").arg(decodeText(file.name), place);
+    return QCoreApplication::translate("GameContent", "%1 inside %2").arg(decodeText(file.name), place);
 }
 
 bool GameContent::holdsMaps()

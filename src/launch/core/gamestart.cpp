@@ -4,6 +4,7 @@
 #include "app/core/fileutil.h"
 #include "launch/core/execfile.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QProcess>
@@ -75,11 +76,11 @@ bool startGameDetached(const GameStartCommand& command, QString* reason)
 {
     const QFileInfo info(command.program);
     if (info.isDir()) {
-        *reason = QStringLiteral("it is a directory");
+        *reason = QCoreApplication::translate("GameStart", "it is a directory");
         return false;
     }
     if (!info.isExecutable()) {
-        *reason = QStringLiteral("it is not marked as executable");
+        *reason = QCoreApplication::translate("GameStart", "it is not marked as executable");
         return false;
     }
     QProcess process;
@@ -101,13 +102,15 @@ bool startGameDetached(const GameStartCommand& command, QString* reason)
 
 QString couldNotStartMessage(const QString& executablePath, const QString& reason)
 {
-    return QStringLiteral("Could not start %1: %2").arg(QDir::toNativeSeparators(executablePath), reason);
+    return QCoreApplication::translate("GameStart", "Could not start %1: %2")
+        .arg(QDir::toNativeSeparators(executablePath), reason);
 }
 
 QString missingExecutableMessage(const QString& executablePath)
 {
-    return QStringLiteral("Error: Path to Quake2.exe is incorrect\r\r") + executablePath
-        + QStringLiteral(" does not exist.");
+    return QCoreApplication::translate(
+        "GameStart", "Error: Path to Quake2.exe is incorrect\r\r%1 does not exist.")
+        .arg(executablePath);
 }
 
 } // namespace tk

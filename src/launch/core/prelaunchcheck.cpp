@@ -27,10 +27,10 @@ namespace {
 
 namespace step = console::step;
 
-QString tr(const char* text)
-{
-    return QCoreApplication::translate("PreLaunchCheck", text);
-}
+// The translation context of this file's texts.
+struct Texts {
+    Q_DECLARE_TR_FUNCTIONS(PreLaunchCheck)
+};
 
 QString number(qsizetype n)
 {
@@ -75,30 +75,34 @@ void checkBuffer(const QByteArray& execFile, const console::ConsoleRun& run, QLi
         const bool own = std::exchange(first, false);
         if (inserted->result == console::InsertResult::Dropped && own) {
             findings.append({ LaunchFinding::Kind::ScriptTooLarge,
-                tr("The exec file is %1 bytes long. The engine's buffer of %2 bytes takes a script of at "
-                   "most %3 bytes with the line end it adds, so not one of its lines would run. Select "
-                   "fewer bots or shorten the additional commands.")
+                Texts::tr(
+                    "The exec file is %1 bytes long. The engine's buffer of %2 bytes takes a script of at "
+                    "most %3 bytes with the line end it adds, so not one of its lines would run. Select "
+                    "fewer bots or shorten the additional commands.")
                     .arg(number(execFile.size()), number(console::kBufferSize),
                         number(console::kBufferSize - 2)) });
         } else if (inserted->result == console::InsertResult::Dropped) {
             findings.append({ LaunchFinding::Kind::ScriptOverflow,
-                tr("%1 is too long for the engine's buffer of %2 bytes, which takes a script of at most %3 "
-                   "bytes: the engine drops it whole, and not one of its lines runs.")
+                Texts::tr(
+                    "%1 is too long for the engine's buffer of %2 bytes, which takes a script of at most %3 "
+                    "bytes: the engine drops it whole, and not one of its lines runs.")
                     .arg(printableName(decodeText(inserted->name)), number(console::kBufferSize),
                         number(console::kBufferSize - 2)) });
         } else if (inserted->result == console::InsertResult::Fatal
             && inserted->name == execFileName().toUtf8()) {
             findings.append({ LaunchFinding::Kind::ScriptOverflow,
-                tr("The exec file runs itself (\"exec tark.cfg\") again and again, each time in front of "
-                   "what is still waiting to run, until the engine's buffer of %1 bytes overflows: the "
-                   "engine stops with a fatal error and the game ends.")
+                Texts::tr(
+                    "The exec file runs itself (\"exec tark.cfg\") again and again, each time in front of "
+                    "what is still waiting to run, until the engine's buffer of %1 bytes overflows: the "
+                    "engine stops with a fatal error and the game ends.")
                     .arg(number(console::kBufferSize)) });
             return;
         } else if (inserted->result == console::InsertResult::Fatal) {
             findings.append({ LaunchFinding::Kind::ScriptOverflow,
-                tr("When the exec file runs \"exec %1\", the engine puts the %2 bytes of %1 in front of the "
-                   "%3 bytes still waiting to run. Both do not fit into its buffer of %4 bytes: the engine "
-                   "stops with a fatal error and the game ends. Shorten %1 or the exec file.")
+                Texts::tr(
+                    "When the exec file runs \"exec %1\", the engine puts the %2 bytes of %1 in front of the "
+                    "%3 bytes still waiting to run. Both do not fit into its buffer of %4 bytes: the engine "
+                    "stops with a fatal error and the game ends. Shorten %1 or the exec file.")
                     .arg(printableName(decodeText(inserted->name)), number(fileSize),
                         number(inserted->waiting), number(console::kBufferSize)) });
             return;
@@ -143,10 +147,11 @@ QStringList typedLineNotes(QByteArray line, bool cutByProfile, bool oneCommand)
         return {};
     QStringList notes;
     if (cutByProfile)
-        notes.append(
-            tr("the profile holds a longer line, of which the launcher read the first 1,023 characters"));
+        notes.append(Texts::tr(
+            "the profile holds a longer line, of which the launcher read the first 1,023 characters"));
     if (const qsizetype nul = line.indexOf('\0'); nul >= 0) {
-        notes.append(tr("the engine reads the exec file only up to its NUL byte: nothing after it runs"));
+        notes.append(
+            Texts::tr("the engine reads the exec file only up to its NUL byte: nothing after it runs"));
         line.truncate(nul);
     }
     QStringList expanded;
@@ -155,18 +160,19 @@ QStringList typedLineNotes(QByteArray line, bool cutByProfile, bool oneCommand)
     for (const console::Command& command : console::commandsOf(line + '\r')) {
         const bool cut = command.isCut() && !command.text.sliced(console::kCommandLimit).trimmed().isEmpty();
         if (cut)
-            notes.append(tr("a command of %1 bytes, of which the engine runs the first 1,023")
+            notes.append(Texts::tr("a command of %1 bytes, of which the engine runs the first 1,023")
                              .arg(number(command.text.size() - (command.text.endsWith('\r') ? 1 : 0))));
         const console::Words w = console::wordsOf(command.kept(), engineCvar);
         switch (w.discard) {
         case console::Discard::UnmatchedQuote:
-            notes.append(cut ? tr("the cut drops a closing double quote, so the engine discards the command")
-                             : tr("a double quote without its pair, so the engine discards the command"));
+            notes.append(cut
+                    ? Texts::tr("the cut drops a closing double quote, so the engine discards the command")
+                    : Texts::tr("a double quote without its pair, so the engine discards the command"));
             continue;
         case console::Discard::ExpansionLoop:
         case console::Discard::ExpandedTooLong:
         case console::Discard::LineTooLong:
-            notes.append(tr("the engine discards a command: \"%1\"")
+            notes.append(Texts::tr("the engine discards a command: \"%1\"")
                              .arg(QString::fromLatin1(console::discardMessage(w.discard))));
             continue;
         case console::Discard::None:
@@ -178,21 +184,23 @@ QStringList typedLineNotes(QByteArray line, bool cutByProfile, bool oneCommand)
                 expanded.append(name);
         }
         if (w.quotedWordOpen)
-            notes.append(tr("a quoted word is not closed, and what the engine then runs is not defined"));
+            notes.append(
+                Texts::tr("a quoted word is not closed, and what the engine then runs is not defined"));
         if (w.wordsDropped)
-            notes.append(tr("the engine keeps the first 80 words of a command"));
+            notes.append(Texts::tr("the engine keeps the first 80 words of a command"));
         if (w.wordEmptied)
-            notes.append(tr("the engine empties a word of 1,024 bytes or more"));
+            notes.append(Texts::tr("the engine empties a word of 1,024 bytes or more"));
         if (oneCommand && w.comment && !w.words.isEmpty())
-            notes.append(tr("the engine takes what follows \"//\" for a comment"));
+            notes.append(Texts::tr("the engine takes what follows \"//\" for a comment"));
         running += !w.words.isEmpty();
     }
     if (!expanded.isEmpty())
-        notes.append(tr("the engine replaces %1 by the value of the console variable of that name (nothing "
-                        "when there is none)")
-                         .arg(expanded.join(QStringLiteral(", "))));
+        notes.append(
+            Texts::tr("the engine replaces %1 by the value of the console variable of that name (nothing "
+                      "when there is none)")
+                .arg(expanded.join(QStringLiteral(", "))));
     if (oneCommand && running > 1)
-        notes.append(tr("the engine runs it as %1 commands").arg(running));
+        notes.append(Texts::tr("the engine runs it as %1 commands").arg(running));
     return notes;
 }
 
@@ -213,7 +221,7 @@ QString botValuesNote(const QByteArray& line)
         QLatin1Char('"') + printableName(f.profileName) + QLatin1Char('"') };
     if (w.discard != console::Discard::None || read == shown)
         return {};
-    return tr("its values hold double quotes, so the engine reads them as %1")
+    return Texts::tr("its values hold double quotes, so the engine reads them as %1")
         .arg(read.join(QStringLiteral(", ")));
 }
 
@@ -225,7 +233,7 @@ void checkTypedLines(const ExecSettings& s, QList<LaunchFinding>& findings)
         const QStringList notes = typedLineNotes(line, s.cutAdditionalLines.contains(i), false);
         if (!notes.isEmpty())
             findings.append({ LaunchFinding::Kind::TypedLineChanged,
-                tr("Line %1 of the additional commands (\"%2\"): %3.")
+                Texts::tr("Line %1 of the additional commands (\"%2\"): %3.")
                     .arg(QString::number(i + 1), shownLine(line), notes.join(QStringLiteral("; "))) });
     }
     for (const QByteArray& line : s.selectedBotLines) {
@@ -238,8 +246,8 @@ void checkTypedLines(const ExecSettings& s, QList<LaunchFinding>& findings)
         const QString name = parseBotLine(line).name;
         const QString what = notes.join(QStringLiteral("; "));
         findings.append({ LaunchFinding::Kind::TypedLineChanged,
-            name.isEmpty() ? tr("The bot line \"%1\": %2.").arg(shownLine(line), what)
-                           : tr("The line of the bot %1: %2.").arg(printableName(name), what) });
+            name.isEmpty() ? Texts::tr("The bot line \"%1\": %2.").arg(shownLine(line), what)
+                           : Texts::tr("The line of the bot %1: %2.").arg(printableName(name), what) });
     }
 }
 
@@ -247,7 +255,7 @@ void checkValues(const ExecSettings& s, const InstallPaths& paths, QList<LaunchF
 {
     for (const LeftOutValue& v : leftOutValues(s, paths))
         findings.append({ LaunchFinding::Kind::UnwritableValue,
-            tr("%1 \"%2\" is left out of the exec file: %3.")
+            Texts::tr("%1 \"%2\" is left out of the exec file: %3.")
                 .arg(v.what, printableName(v.value), v.reason) });
 }
 
@@ -296,15 +304,16 @@ public:
     {
         switch (source.kind) {
         case Source::Kind::Additional:
-            return tr("Line %1 of the additional commands").arg(source.index + 1);
+            return Texts::tr("Line %1 of the additional commands").arg(source.index + 1);
         case Source::Kind::BotLine:
-            return tr("The line of the bot %1").arg(printableName(parseBotLine(m_bots[source.index]).name));
+            return Texts::tr("The line of the bot %1")
+                .arg(printableName(parseBotLine(m_bots[source.index]).name));
         case Source::Kind::Script:
-            return tr("The script %1").arg(printableName(decodeText(source.name)));
+            return Texts::tr("The script %1").arg(printableName(decodeText(source.name)));
         case Source::Kind::Launcher:
             break;
         }
-        return tr("Line %1 of the exec file").arg(source.line);
+        return Texts::tr("Line %1 of the exec file").arg(source.line);
     }
     QString lineText(int line) const { return shownLine(m_lines.value(line - 1)); }
 
@@ -321,9 +330,9 @@ QString mapStartReset(const QByteArray& cvar)
     // The game's world sets the gravity as it spawns; a deathmatch server clears the other
     // game modes.
     if (cvar == "sv_gravity")
-        return tr("the map's start sets it to 800, or to the gravity the map asks for");
+        return Texts::tr("the map's start sets it to 800, or to the gravity the map asks for");
     if (cvar == "coop" || cvar == "singleplayer")
-        return tr("a deathmatch server sets it to 0 as the map starts");
+        return Texts::tr("a deathmatch server sets it to 0 as the map starts");
     return {};
 }
 
@@ -370,7 +379,7 @@ void checkSetAgain(const Sources& sources, const QList<Change>& changes, QList<L
             [&](const Change& later) { return later.cvar == c.cvar; });
         QString why;
         if (next != changes.cend() && !next->source.ownSetting())
-            why = tr("line %1 of the exec file (\"%2\") sets it again later")
+            why = Texts::tr("line %1 of the exec file (\"%2\") sets it again later")
                       .arg(QString::number(next->source.line), sources.lineText(next->source.line));
         else if (next == changes.cend() && c.beforeMap)
             why = mapStartReset(c.cvar);
@@ -379,7 +388,7 @@ void checkSetAgain(const Sources& sources, const QList<Change>& changes, QList<L
             continue;
         told.insert(who + QLatin1Char('\n') + QString::fromUtf8(c.cvar));
         findings.append({ LaunchFinding::Kind::SetAgain,
-            tr("%1 sets %2 to \"%3\", but %4.")
+            Texts::tr("%1 sets %2 to \"%3\", but %4.")
                 .arg(who, QString::fromUtf8(c.cvar), printableName(decodeText(c.value)), why) });
     }
 }
@@ -405,7 +414,7 @@ void checkBots(const ExecSettings& s, const QList<Change>& changes, QList<Launch
     const int clients = engineClients(asSet);
     if (clients != asSet)
         findings.append({ LaunchFinding::Kind::SetAgain,
-            tr("Max. Clients is %1, but a deathmatch server starts with %2 places instead.")
+            Texts::tr("Max. Clients is %1, but a deathmatch server starts with %2 places instead.")
                 .arg(QString::fromUtf8(set), QString::number(clients)) });
     // The player takes a place before the bots join: in a listen server the set-aside lines
     // run once the player is in the game, in a dedicated one once the first player enters.
@@ -414,12 +423,13 @@ void checkBots(const ExecSettings& s, const QList<Change>& changes, QList<Launch
         return;
     findings.append({ LaunchFinding::Kind::TooManyBots,
         (s.dedicated
-                ? tr("%1 bots are selected, but the server has room for %2: on a dedicated server the bots "
-                     "join when the first player enters, who takes one of the %3 places first. The others "
-                     "would not join.")
+                ? Texts::tr(
+                    "%1 bots are selected, but the server has room for %2: on a dedicated server the bots "
+                    "join when the first player enters, who takes one of the %3 places first. The others "
+                    "would not join.")
                       .arg(number(s.selectedBotLines.size()), number(room), number(clients))
-                : tr("%1 bots are selected, but the server has room for %2 (max clients, less one for "
-                     "you). The others would not join.")
+                : Texts::tr("%1 bots are selected, but the server has room for %2 (max clients, less one for "
+                            "you). The others would not join.")
                       .arg(number(s.selectedBotLines.size()), number(room))) });
 }
 
@@ -436,14 +446,14 @@ void checkDedicated(const ExecSettings& s, QList<LaunchFinding>& findings)
         return;
     QStringList ignored;
     if (s.recordDemo && !s.demoName.isEmpty())
-        ignored.append(tr("\"Record a Demo\" (no demo is recorded)"));
+        ignored.append(Texts::tr("\"Record a Demo\" (no demo is recorded)"));
     if (writesBinds(s))
-        ignored.append(tr("the key binds"));
+        ignored.append(Texts::tr("the key binds"));
     if (s.playerSetup || s.maxFps || s.sensitivity)
-        ignored.append(tr("the player set-up, the frame rate and the mouse sensitivity"));
+        ignored.append(Texts::tr("the player set-up, the frame rate and the mouse sensitivity"));
     if (!ignored.isEmpty())
         findings.append({ LaunchFinding::Kind::DedicatedIgnores,
-            tr("A dedicated server has no player of its own, so it ignores %1.")
+            Texts::tr("A dedicated server has no player of its own, so it ignores %1.")
                 .arg(ignored.join(QStringLiteral("; "))) });
 }
 
@@ -461,8 +471,9 @@ void checkBindKeys(const ExecSettings& s, QList<LaunchFinding>& findings)
     }
     for (const QString& key : keys)
         findings.append({ LaunchFinding::Kind::BindNeverFires,
-            tr("The bind on the key \"%1\" never fires: the keyboard gives the engine lower-case letters. "
-               "Bind \"%2\" instead.")
+            Texts::tr(
+                "The bind on the key \"%1\" never fires: the keyboard gives the engine lower-case letters. "
+                "Bind \"%2\" instead.")
                 .arg(key, key.toLower()) });
 }
 
@@ -479,8 +490,9 @@ void checkRotation(const ExecSettings& s, QList<LaunchFinding>& findings)
     }
     if (!unknown.isEmpty())
         findings.append({ LaunchFinding::Kind::RotationMapUnknown,
-            tr("The rotation names maps with no navigation file in the map list: %1. The bots cannot find "
-               "their way on them.")
+            Texts::tr(
+                "The rotation names maps with no navigation file in the map list: %1. The bots cannot find "
+                "their way on them.")
                 .arg(unknown.join(QStringLiteral(", "))) });
     if (const QString leftOut = leftOutRotationMessage(s.rotationEntries); !leftOut.isEmpty())
         findings.append({ LaunchFinding::Kind::RotationEntryLeftOut, leftOut });
@@ -494,7 +506,8 @@ void checkExecutable(const ExecSettings& s, const InstallPaths& paths, QList<Lau
     if (s.executable.isEmpty() || QFileInfo(path).absolutePath() == QDir::cleanPath(paths.quake2Dir))
         return;
     findings.append({ LaunchFinding::Kind::ExecutableElsewhere,
-        tr("The executable \"%1\" is not a file right in the Quake II directory. LAUNCH! would run %2.")
+        Texts::tr(
+            "The executable \"%1\" is not a file right in the Quake II directory. LAUNCH! would run %2.")
             .arg(s.executable, QDir::toNativeSeparators(path)) });
 }
 
@@ -541,7 +554,7 @@ void checkGameContent(
     for (const QString& script : std::as_const(scripts)) {
         if (const std::optional<GameFile> found = content.find(encodeText(script), own))
             findings.append({ LaunchFinding::Kind::ScriptShadowed,
-                QCoreApplication::translate("tk::PreLaunchCheck",
+                QCoreApplication::translate("PreLaunchCheck",
                     "%1 would run instead of the %2 in the launcher's directory: the engine finds it "
                     "first. Delete or rename it.")
                     .arg(content.describe(*found), script) });
@@ -557,7 +570,7 @@ void checkGameContent(
     }
     if (!missing.isEmpty())
         findings.append({ LaunchFinding::Kind::MapMissing,
-            QCoreApplication::translate("tk::PreLaunchCheck",
+            QCoreApplication::translate("PreLaunchCheck",
                 "The engine finds no map file (maps/<name>.bsp) for %1 anywhere it looks. The match "
                 "stops where it would start on or change to such a map.")
                 .arg(missing.join(QStringLiteral(", "))) });
@@ -610,7 +623,7 @@ QString launchFindingsText(const QList<LaunchFinding>& findings)
     QStringList texts;
     for (const LaunchFinding& f : findings)
         texts.append(QStringLiteral("\u2022 ") + f.text);
-    return tr("The match may not go as set up:") + QStringLiteral("\n\n")
+    return Texts::tr("The match may not go as set up:") + QStringLiteral("\n\n")
         + texts.join(QStringLiteral("\n\n"));
 }
 

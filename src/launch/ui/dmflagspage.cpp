@@ -248,8 +248,7 @@ DmFlagsPage::DmFlagsPage(QWidget* parent)
     // A total typed and confirmed with Return is applied as "&Set" applies it.
     connect(dmflags, &QLineEdit::returnPressed, SpeedButton13, &QPushButton::click);
     // "&Set" has the letter of "&Setup": Return in the total is its key.
-    controls::tellKeys(
-        SpeedButton13, QKeySequence(Qt::Key_Return).toString(QKeySequence::NativeText) + tr(" in the total"));
+    controls::tellKeys(SpeedButton13, { QKeySequence(Qt::Key_Return) }, tr(" in the total"));
     connectGuarded(
         SpeedButton13, &QPushButton::clicked, this, &DmFlagsPage::SpeedButton13Click, guardTarget());
     connect(CheckBox33, &QCheckBox::clicked, this, &DmFlagsPage::applyEnableRules);

@@ -107,22 +107,22 @@ QString pakProblemMessage(PakProblem problem, const QString& path)
     const QString name = QDir::toNativeSeparators(path);
     switch (problem) {
     case PakProblem::NotAPak:
-        return QCoreApplication::translate("tk::PakFile",
+        return QCoreApplication::translate("PakFile",
             "%1 is not a pak file: it does not begin with a pak header. The engine stops at its start "
             "when it finds it.")
             .arg(name);
     case PakProblem::Empty:
-        return QCoreApplication::translate("tk::PakFile",
+        return QCoreApplication::translate("PakFile",
             "%1 lists no files: its header is damaged. The engine stops at its start when it finds it.")
             .arg(name);
     case PakProblem::Cut:
-        return QCoreApplication::translate("tk::PakFile",
+        return QCoreApplication::translate("PakFile",
             "%1 is cut short: its list of files reaches past its end. The files listed after the cut "
             "cannot be read.")
             .arg(name);
     case PakProblem::TooLarge:
         return QCoreApplication::translate(
-            "tk::PakFile", "%1 lists more than %2 files; only the first %2 are looked at.")
+            "PakFile", "%1 lists more than %2 files; only the first %2 are looked at.")
             .arg(name)
             .arg(kMaxPakEntries);
     }

@@ -5,6 +5,8 @@
 #include "app/core/textcodec.h"
 #include "app/core/usererror.h"
 
+#include <QCoreApplication>
+
 namespace tk {
 
 QList<QByteArray> parseRotation(const QByteArray& data)
@@ -23,8 +25,9 @@ QList<QByteArray> readRotationFile(const QString& fullPath)
     QByteArray data;
     if (const FileCheck check = readFile(fullPath, &data, kMaxRotationFileSize); !check) {
         if (check.refused())
-            throw UserError(QStringLiteral("Cannot open file %1: %2").arg(fullPath, check.reason));
-        throw UserError(QStringLiteral("Cannot open file ") + fullPath);
+            throw UserError(QCoreApplication::translate("Rotation", "Cannot open file %1: %2")
+                                .arg(fullPath, check.reason));
+        throw UserError(QCoreApplication::translate("Rotation", "Cannot open file %1").arg(fullPath));
     }
     return parseRotation(data);
 }

@@ -398,24 +398,24 @@ QString zipDiagnosticMessage(ZipDiagnostic kind, const QString& archiveName, qsi
     const bool listed = entriesListed > 0;
     switch (kind) {
     case ZipDiagnostic::Unreadable:
-        return (listed ? QCoreApplication::translate("tk::ZipListing",
+        return (listed ? QCoreApplication::translate("ZipListing",
                     "The map archive %1 cannot be read; only the maps listed before the damage are shown.")
-                       : QCoreApplication::translate("tk::ZipListing",
-                           "The map archive %1 cannot be read; none of its maps are listed."))
+                       : QCoreApplication::translate(
+                           "ZipListing", "The map archive %1 cannot be read; none of its maps are listed."))
             .arg(archiveName);
     case ZipDiagnostic::DataInFront:
-        return (listed ? QCoreApplication::translate("tk::ZipListing",
+        return (listed ? QCoreApplication::translate("ZipListing",
                     "The map archive %1 has extra data in front of its contents (it may be a "
                     "self-extracting archive). Its maps are listed all the same.")
-                       : QCoreApplication::translate("tk::ZipListing",
+                       : QCoreApplication::translate("ZipListing",
                            "The map archive %1 has extra data in front of its contents (it may be a "
                            "self-extracting archive)."))
             .arg(archiveName);
     case ZipDiagnostic::TrailingBytes:
-        return (listed ? QCoreApplication::translate("tk::ZipListing",
+        return (listed ? QCoreApplication::translate("ZipListing",
                     "The map archive %1 has extra data after its end. Its maps are listed all the same.")
                        : QCoreApplication::translate(
-                           "tk::ZipListing", "The map archive %1 has extra data after its end."))
+                           "ZipListing", "The map archive %1 has extra data after its end."))
             .arg(archiveName);
     }
     return {};

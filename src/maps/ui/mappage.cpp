@@ -44,9 +44,27 @@ constexpr int kRawEntryRole = Qt::UserRole;
 
 // "Map Lists|*.lst|All Files|*.*" in the file dialog's own syntax; "*" rather than "*.*"
 // since names without a dot are files too.
-const QString kRotationFileFilter = QStringLiteral("Map Lists (*.lst);;All Files (*)");
+QString rotationFileFilter()
+{
+    return MapPage::tr("Map Lists (*.lst);;All Files (*)");
+}
 
 } // namespace
+
+void MapPage::describeMapList()
+{
+    ListView2->setAccessibleDescription(ListView2->parentWidget()->statusTip() + QStringLiteral(" (")
+        + QKeySequence(Qt::Key_F2).toString(QKeySequence::NativeText) + QStringLiteral(": ")
+        + controls::plainCaption(EnterAlterMapTitle->text()) + QLatin1Char(')'));
+}
+
+void MapPage::changeEvent(QEvent* event)
+{
+    TabPage::changeEvent(event);
+    // The window has given the group and the action their new texts by now.
+    if (event->type() == QEvent::LanguageChange)
+        describeMapList();
+}
 
 MapPage::MapPage(QWidget* parent)
     : TabPage(parent)
@@ -79,9 +97,7 @@ QWidget* MapPage::buildSelectionGroup()
     ListView2->addAction(EnterAlterMapTitle);
     EnterAlterMapTitle->setShortcut(QKeySequence(Qt::Key_F2));
     EnterAlterMapTitle->setShortcutContext(Qt::WidgetShortcut);
-    ListView2->setAccessibleDescription(box->statusTip() + QStringLiteral(" (")
-        + QKeySequence(Qt::Key_F2).toString(QKeySequence::NativeText) + QStringLiteral(": ")
-        + controls::plainCaption(EnterAlterMapTitle->text()) + QLatin1Char(')'));
+    describeMapList();
     column->addWidget(ListView2, 1);
 
     auto* current = new QHBoxLayout;
@@ -401,7 +417,7 @@ void MapPage::SpeedButton26Click()
 
 void MapPage::SpeedButton31Click()
 {
-    const QString path = ui().openFileName(this, kRotationFileFilter);
+    const QString path = ui().openFileName(this, rotationFileFilter());
     if (path.isEmpty())
         return;
     loadRotationFile(path);

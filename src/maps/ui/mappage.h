@@ -95,9 +95,12 @@ Q_SIGNALS:
     void rotationFileWritten();
 
 protected:
+    void changeEvent(QEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    // The map list's description: its group's hint and its key, in the current language.
+    void describeMapList();
     QWidget* buildSelectionGroup();
     QWidget* buildRotationGroup();
 

@@ -114,9 +114,13 @@ QWidget* PlayerPage::buildSetup()
     Edit2 = controls::edit(panel, "Edit2", QString(), tr("Player Name"));
     ComboBox2 = editableCombo(panel, "ComboBox2");
     ComboBox3 = editableCombo(panel, "ComboBox3");
-    ComboBox4 = editableCombo(panel, "ComboBox4", { tr("Left"), tr("Center"), tr("Right") });
-    ComboBox5
-        = editableCombo(panel, "ComboBox5", { tr("No Crosshair"), tr("Cross"), tr("Dot"), tr("Angle") });
+    // Their items are values of the profile and of the exec file, which never depend on the
+    // language: they stay untranslated.
+    ComboBox4 = editableCombo(
+        panel, "ComboBox4", { QStringLiteral("Left"), QStringLiteral("Center"), QStringLiteral("Right") });
+    ComboBox5 = editableCombo(panel, "ComboBox5",
+        { QStringLiteral("No Crosshair"), QStringLiteral("Cross"), QStringLiteral("Dot"),
+            QStringLiteral("Angle") });
 
     auto* fields = new QGridLayout;
     fields->setHorizontalSpacing(3);

@@ -5,6 +5,7 @@
 #include "app/core/textcodec.h"
 #include "app/core/usererror.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <cerrno>
@@ -525,9 +526,9 @@ QString IniFile::saveRefusal(const QString& path)
     if (const FileCheck check = checkFile(path, kMaxFileSize); check.refused())
         return check.reason;
     if (info.exists() && !info.isReadable())
-        return QStringLiteral("the file cannot be read");
+        return QCoreApplication::translate("IniFile", "the file cannot be read");
     if (info.exists() && !(info.permissions() & anyWrite))
-        return QStringLiteral("the file is read-only");
+        return QCoreApplication::translate("IniFile", "the file is read-only");
 #ifdef Q_OS_UNIX
     // The new file is made beside the old one and renamed over it.
     if (::access(QFile::encodeName(info.absolutePath()).constData(), W_OK | X_OK) != 0)

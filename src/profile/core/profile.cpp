@@ -61,6 +61,11 @@ void writeProfile(const Profile& profile, IniFile& ini)
             // With no map selected the stored one stays, so that it is selected again.
             if (profile.exec.selectedMap)
                 ini.writeString(section, key.key, *profile.exec.selectedMap);
+        } else if (key.key == QLatin1String("Language")) {
+            // The desktop's language is no setting of the profile's: only a profile that
+            // named a language of its own keeps the key.
+            if (!profile.prefs.language.isEmpty() || ini.readOptionalString(section, key.key))
+                ini.writeString(section, key.key, profile.prefs.language);
         } else if (key.key == QLatin1String("RotationFile")) {
             ini.writeString(section, key.key, profile.rotationFile);
         } else {

@@ -20,6 +20,7 @@ struct Preferences {
     int lightUpColor = 255; // blue × 65536 + green × 256 + red: pure red
     bool checkMatch = true; // look at the match before LAUNCH! writes anything
     bool askDiscard = true; // ask before changed settings give way
+    QString language; // of the launcher's texts: a language code, or empty for the desktop's
 
     bool operator==(const Preferences&) const = default;
 };

@@ -229,6 +229,7 @@ const QList<ProfileKey>& profileKeys()
                 "Launcher", "CheckMatch", [](auto& p) -> auto& { return p.prefs.checkMatch; }),
             key(
                 "Launcher", "AskDiscard", [](auto& p) -> auto& { return p.prefs.askDiscard; }),
+            ownStep("Launcher", "Language", T::String, ""),
             modKey<ModChoice::Deathmatch>("DM"),
             modKey<ModChoice::CaptureTheFlag>("CTF"),
             modKey<ModChoice::RocketArena>("RA"),

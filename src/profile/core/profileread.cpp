@@ -69,6 +69,8 @@ public:
         readBinds();
         for (const char* section : { "Launcher", "GameMod", "RA", "CTF" })
             readKeys(QLatin1String(section));
+        m_p.prefs.language
+            = m_ini.readString(QStringLiteral("Launcher"), QStringLiteral("Language"), QString()).trimmed();
         m_out.quickLoad = readQuickLoadList(m_paths, m_told.refusedNames, m_out.messages);
     }
 

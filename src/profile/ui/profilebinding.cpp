@@ -135,6 +135,7 @@ const QList<Binding>& bindings()
             bind<&PrefsPage::colortest>("Launcher", "LightUpColor"),
             bind<&PrefsPage::CheckBox50>("Launcher", "CheckMatch"),
             bind<&PrefsPage::CheckBox51>("Launcher", "AskDiscard"),
+            ownStep<&PrefsPage::languageChoice>("Launcher", "Language"),
             bind<&GamePage::RadioButton3>("GameMod", "DM"),
             bind<&GamePage::RadioButton4>("GameMod", "CTF"),
             bind<&GamePage::RadioButton5>("GameMod", "RA"),
