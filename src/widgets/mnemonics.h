@@ -28,13 +28,15 @@ public:
     static void markDestructive(QAbstractButton* button);
     // Whether Alt and the underlined letter of button's caption press it.
     bool answers(const QAbstractButton* button) const;
+    // Which buttons answer their letters, shown in their hints and underlines: looked at
+    // again once every caption and tab name has its text in a new language (the window's
+    // own retranslation calls it; otherwise it runs after the change event).
+    void markLetters();
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    // Which buttons answer their letters, shown in their hints and underlines.
-    void markLetters();
     static bool isMnemonic(const QKeyEvent* key);
     static bool isTabSwitch(const QKeyEvent* key);
     bool tabLetter(int key) const;

@@ -299,7 +299,7 @@ void TForm1::buildShell()
 void TForm1::connectShellBehaviour()
 {
     m_statusHints = new StatusHints(this, Panel5);
-    new Mnemonics(this, PageControl1);
+    m_mnemonics = new Mnemonics(this, PageControl1);
     m_titleDrag = new TitleDrag(this, Panel7);
     m_titleDrag->addHandle(titleLabel);
 
@@ -443,6 +443,9 @@ void TForm1::retranslate()
         showChangedMarker(m_profiles->hasUnsavedChanges());
     }
     botCfgPage->refreshCountLabel();
+    // The tab names are in the new language now: which letters they take decides which
+    // buttons answer theirs.
+    m_mnemonics->markLetters();
     m_statusHints->refresh();
     if (m_preview && m_preview->isVisible())
         m_preview->refresh();

@@ -35,6 +35,7 @@ class TForm4;
 class ProfileStore;
 class ProfileCommands;
 class SettingsWatch;
+class Mnemonics;
 class ExecPreview;
 class TabPage;
 
@@ -149,6 +150,7 @@ private:
     tk::ToldOnce m_told; // what the user has been told once this run
     bool m_startedUp = false;
     bool m_closed = false;
+    Mnemonics* m_mnemonics = nullptr;
     std::unique_ptr<ProfileStore> m_profiles;
     ProfileCommands* m_commands = nullptr;
     StatusHints* m_statusHints = nullptr;
