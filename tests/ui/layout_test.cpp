@@ -50,7 +50,7 @@ TEST_P(EveryTabLayout, EverythingFitsInTheMainWindow)
     // buttons, the tab names, the status panel and LAUNCH!.
     pagetest::expectEverythingFits(form->PageControl1);
     pagetest::expectNothingOverlaps(form.get());
-    // The title buttons' captions are inside them, at the spec's sizes as at larger ones.
+    // The title buttons' captions are inside them, at the window's own sizes as at larger ones.
     for (const QPushButton* b : { form->Button3, form->Button2, form->Button1, form->SpeedButton18 }) {
         const QSize text = b->fontMetrics().size(Qt::TextShowMnemonic, b->text());
         EXPECT_GE(b->width(), text.width() + 4) << qPrintable(pagetest::describe(b));

@@ -65,6 +65,9 @@ public:
 
     bool isEmpty() const override { return false; }
 
+    // Installed into the application it belongs to (a new application gets a new catalogue).
+    bool installed = false;
+
     SourceText sourceOf(const QString& shown, const QString& language) const
     {
         const QMutexLocker lock(&m_mutex);
@@ -158,13 +161,12 @@ void useLanguage(const QString& code)
 {
     Catalogue* c = catalogue();
     const QString wanted = code.isEmpty() || !shippedLanguages().contains(code) ? desktopLanguage() : code;
-    static bool installed = false;
-    if (installed && c->code() == wanted)
+    if (c->installed && c->code() == wanted)
         return;
     c->use(wanted);
-    if (!installed) {
+    if (!c->installed) {
         QCoreApplication::installTranslator(c);
-        installed = true;
+        c->installed = true;
         return;
     }
     // The catalogue stays installed: what changed is the language behind it.

@@ -57,6 +57,8 @@ void ProfileStore::load(const QString& path)
     tk::IniFile ini;
     const QString unread = tk::readProfileFile(path, &ini);
     m_unreadPath = unread.isEmpty() ? QString() : path;
+    // What a save writes is composed over the file as read here (empty for one not read).
+    m_baseFile = ini.contents();
     if (!unread.isEmpty())
         m_ui.showMessage(m_window,
             QCoreApplication::translate("ProfileStore",
@@ -121,8 +123,8 @@ bool ProfileStore::mayDiscardSettings(const std::function<bool()>& save)
 
 ProfileStore::SaveImage ProfileStore::whatASaveWrites() const
 {
-    // Written over the file's bytes as save() writes them: the writer keeps every byte it
-    // does not change, so the image changes exactly when a setting does.
+    // Written over the file as last loaded or saved, as save() writes over it: the writer keeps
+    // every byte it does not change, so the image changes exactly when a setting does.
     const tk::Profile profile = current();
     tk::IniFile ini(m_baseFile);
     tk::writeProfile(profile, ini);
@@ -136,8 +138,6 @@ bool ProfileStore::hasUnsavedChanges() const
 
 void ProfileStore::markUnchanged()
 {
-    if (!tk::readFile(m_currentPath, &m_baseFile, tk::IniFile::kMaxFileSize))
-        m_baseFile.clear();
     m_unchanged = whatASaveWrites();
     Q_EMIT filesChanged();
 }

@@ -102,6 +102,6 @@ private:
     QString m_currentPath;
     QString m_partlyLoadedPath; // the profile whose load stopped part way, if any
     QString m_unreadPath; // the profile that was there but not read, if any
-    QByteArray m_baseFile; // the current profile's bytes at the last load or save
+    QByteArray m_baseFile; // the current profile as read at the last load or written at the last save
     SaveImage m_unchanged; // what a save wrote, or would have, right after them
 };
